@@ -1,0 +1,99 @@
+// The screen, keyboard, clock and random-number layer every Kestrel program
+// is written against. One backend fills it: SDL2 for real windows, or the
+// headless backend (in-memory pages, scripted keys, virtual clock) used by
+// timedemo runs and by the unit tests. Programs call these from their single
+// thread only.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/image.h"
+#include "platform/key_codes.h"
+
+namespace platform {
+
+class Backend;
+struct RunOptions;
+
+// ---- Set-up ---------------------------------------------------------------
+
+// Called first thing by every program's main(), after parsing its options:
+// picks the SDL backend, or the headless one for --timedemo, and arms the
+// input script, the recorder and the --shot list.
+void initPlatform(const RunOptions& options);
+// For tests: installs a ready-made backend (usually a HeadlessBackend).
+void initPlatform(std::unique_ptr<Backend> backend, const RunOptions& options);
+// Called last by main(): writes the recording, releases the backend.
+void shutdownPlatform();
+// The backend in use (tests reach the headless backend's controls through it).
+Backend& backend();
+
+// ---- Screen and pages -----------------------------------------------------
+
+// Opens (or reopens at a new size) the screen with `pages` pages of 32-bit
+// pixels, all cleared to black. Called by start-up and by the options screen.
+// Returns false when the platform refuses the window.
+bool openScreen(int width, int height, int pages, bool fullScreen);
+// Called at exit: back to no window.
+void closeScreen();
+bool screenIsOpen();
+int screenWidth();
+int screenHeight();
+void setWindowTitle(std::string_view title);
+
+// Page numbers count from 0. The work page is what drawing goes to; setting
+// the visible page shows that page in the window at once.
+void setWorkPage(int page);
+void setVisiblePage(int page);
+Image& workPage();
+const Image& visiblePage();
+void clearWorkPage();
+
+// Single-page programs bracket each frame's drawing with these; unlocking
+// shows the page.
+void screenLock();
+void screenUnlock();
+
+// Character cells of 8x16 pixels counted from row 1, column 1 at the top
+// left. Used for loading, exit and diagnostic lines. Each printed line is
+// also written to standard output, so scripts and terminals see it.
+void locate(int row, int column);
+void printText(std::string_view text, bool lineBreak = true);
+
+// ---- Keyboard -------------------------------------------------------------
+
+// True while the key with that set-1 scancode is held.
+bool keyDown(int scancode);
+// The next pending key text, without waiting; "" when none. Esc is "\x1b",
+// the window's close button is the two characters 255 and 'k', arrows and
+// other extended keys are 255 followed by their scancode as a character.
+std::string pendingKeyText();
+// Blocks until a key is pressed (or the window is closed).
+void waitForKey();
+
+// ---- Clock and random numbers --------------------------------------------
+
+// Seconds since the platform started, sub-millisecond resolution.
+double timer();
+// Called by `shooter`'s main loop between frames.
+void sleepMs(int milliseconds);
+
+void seedRandom(std::uint32_t seed);
+// Uniform in [0, 1) with 15-bit granularity: an integer 0..32767 / 32768.
+double randomUnit();
+
+// ---- Timedemo -------------------------------------------------------------
+
+// True in a --timedemo run.
+bool isTimedemo();
+// Frames shown so far (every visible-page change or unlock counts one).
+std::uint64_t framesShown();
+// Printed once by a program at exit in a timedemo run:
+// "timedemo: frames=N game_seconds=S wall_seconds=W fps=F state=K" + extra,
+// where extra holds the program's own " key=value" pairs.
+void printTimedemoSummary(int state, std::string_view extra);
+
+}  // namespace platform

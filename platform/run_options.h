@@ -1,0 +1,44 @@
+// Command-line options shared by all five programs: scripted input,
+// recording, timedemo and screenshots. A first positional argument (such as
+// `shooter`'s "fps") is kept for the program to read.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct ShotRequest {
+  double atSeconds = 0.0;
+  std::string path;
+};
+
+struct RunOptions {
+  std::string programName;
+  std::string firstArgument;             // positional argument before the options, "" if none
+  std::optional<std::uint32_t> seed;     // --seed N
+  std::string recordPath;                // --record FILE
+  std::string demoPath;                  // --demo FILE (window, normal speed)
+  std::string timedemoPath;              // --timedemo FILE (headless, virtual clock)
+  std::vector<ShotRequest> shots;        // --shot SECONDS:FILE.bmp, repeatable
+  // Virtual-clock step added on every timer reading in timedemo runs; 0 means
+  // the clock moves only when the program sleeps. Programs that busy-wait set it.
+  double timedemoTickPerRead = 0.0;
+  bool showHelp = false;
+  bool showVersion = false;
+};
+
+struct ParseResult {
+  RunOptions options;
+  std::string error;  // "" when the command line is valid
+};
+
+// Parses argv. Unknown options and malformed values give an error text.
+ParseResult parseRunOptions(int argc, const char* const* argv);
+
+// The usage text printed by --help (and after a command-line error).
+std::string usageText(const std::string& programName, const std::string& extraLines);
+
+}  // namespace platform
