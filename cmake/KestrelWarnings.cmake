@@ -2,7 +2,7 @@
 add_library(kestrel_options INTERFACE)
 target_compile_options(kestrel_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
-  -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Wnull-dereference)
+  -Wnon-virtual-dtor -Wold-style-cast -Wcast-align)
 if(KESTREL_SANITIZE)
   target_compile_options(kestrel_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

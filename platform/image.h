@@ -66,7 +66,7 @@ Colour getPixel(const Image& src, int x, int y);
 
 // Pixel text in the built-in 8x8 font: glyph cells 8 pixels apart, drawn in
 // `colour`; only set pixels of the glyph are written.
-inline constexpr Colour kDefaultForeground = 0xFFC0C0C0u;
+inline constexpr Colour kDefaultForeground = 0xFFFFFFFFu;
 void drawPixelText(Image& dst, int x, int y, std::string_view text, Colour colour = kDefaultForeground);
 
 // Reads a BMP file (8-bit palette, 24-bit and 32-bit, bottom-up or top-down)

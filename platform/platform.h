@@ -82,6 +82,8 @@ double timer();
 void sleepMs(int milliseconds);
 
 void seedRandom(std::uint32_t seed);
+// Called by a program's start-up: seeds from the clock, or from --seed N.
+void seedRandomFromTimer();
 // Uniform in [0, 1) with 15-bit granularity: an integer 0..32767 / 32768.
 double randomUnit();
 

@@ -1,0 +1,364 @@
+// The platform core: pages, key state, pending key text, character cells,
+// random numbers, and the input script, recorder and --shot list that work
+// the same over any backend.
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <iostream>
+#include <optional>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/builtin_font.h"
+#include "platform/headless_backend.h"
+#include "platform/input_script.h"
+#include "platform/platform.h"
+#include "platform/run_options.h"
+#include "platform/sdl_backend.h"
+#include "platform/text_file.h"
+
+namespace platform {
+
+namespace {
+
+constexpr double kTimedemoGraceSeconds = 60.0;
+constexpr double kPumpEverySeconds = 0.001;
+
+struct Core final : InputSink {
+  std::unique_ptr<Backend> backend;
+  RunOptions options;
+  std::vector<Image> pages;
+  int workIndex = 0;
+  int visibleIndex = 0;
+  bool screenOpen = false;
+  std::string title;
+  std::array<bool, key::kCount> keys{};
+  std::deque<std::string> pendingText;
+  std::uint64_t keyPresses = 0;
+
+  std::optional<InputScript> script;  // drives the keys in --demo and --timedemo runs
+  std::size_t nextEvent = 0;
+  bool timedemoClosed = false;
+
+  std::vector<InputEvent> recorded;
+  std::vector<bool> shotTaken;
+
+  int cellRow = 1;
+  int cellColumn = 1;
+  std::vector<std::string> lastCellLine;  // per row, to keep repeated diagnostics off stdout
+
+  double now = 0.0;        // the last timer reading
+  double lastPump = -1.0;
+  std::uint64_t frames = 0;
+  std::chrono::steady_clock::time_point wallStart = std::chrono::steady_clock::now();
+  std::uint64_t rng = 0x853C49E6748FEA9Bull;
+
+  // ---- InputSink: events from the backend (the user's own keyboard).
+  void keyChanged(int scancode, bool down) override {
+    if (script || scancode <= 0 || scancode >= key::kCount) return;
+    setKey(scancode, down);
+    if (!options.recordPath.empty()) {
+      recorded.push_back({now, down ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp, scancode});
+    }
+  }
+  void queueText(std::string text) { pendingText.push_back(std::move(text)); }
+  void keyText(std::string text) override {
+    if (!script) queueText(std::move(text));
+  }
+  void closeRequested() override {
+    // The close button works even while a script drives the keys.
+    queueText("\xFFk");
+    ++keyPresses;
+    if (!options.recordPath.empty()) recorded.push_back({now, InputEvent::Kind::Close, 0});
+  }
+
+  void setKey(int scancode, bool down) {
+    if (down && !keys[static_cast<std::size_t>(scancode)]) ++keyPresses;
+    keys[static_cast<std::size_t>(scancode)] = down;
+  }
+
+  void applyScript() {
+    if (!script) return;
+    const auto& events = script->events;
+    while (nextEvent < events.size() && events[nextEvent].time <= now) {
+      const InputEvent& e = events[nextEvent++];
+      switch (e.kind) {
+        case InputEvent::Kind::KeyDown:
+          setKey(e.scancode, true);
+          if (e.scancode == key::Esc) queueText("\x1b");
+          break;
+        case InputEvent::Kind::KeyUp:
+          setKey(e.scancode, false);
+          break;
+        case InputEvent::Kind::Close:
+          closeRequested();
+          break;
+      }
+    }
+    if (!options.timedemoPath.empty() && !timedemoClosed) {
+      const double last = events.empty() ? 0.0 : events.back().time;
+      if (now > last + kTimedemoGraceSeconds) {
+        timedemoClosed = true;
+        queueText("\xFFk");
+        ++keyPresses;
+      }
+    }
+  }
+
+  void pump(bool force) {
+    const double t = now;
+    // The headless backend's queue is cheap to drain and must be seen at once;
+    // SDL's event pump is throttled to once a millisecond for busy-waiting programs.
+    if (force || backend->isHeadless() || t - lastPump >= kPumpEverySeconds || t < lastPump) {
+      lastPump = t;
+      backend->pumpEvents(*this);
+    }
+  }
+
+  void present() {
+    if (!screenOpen) return;
+    ++frames;
+    const Image& page = pages[static_cast<std::size_t>(visibleIndex)];
+    for (std::size_t i = 0; i < options.shots.size(); ++i) {
+      if (!shotTaken[i] && now >= options.shots[i].atSeconds) {
+        shotTaken[i] = true;
+        if (!saveBmp(page, options.shots[i].path)) {
+          std::cerr << options.programName << ": cannot write " << options.shots[i].path << '\n';
+        }
+      }
+    }
+    backend->present(page);
+  }
+};
+
+Core& core() {
+  static Core instance;
+  return instance;
+}
+
+Image& pageAt(int index) {
+  static Image none;
+  Core& c = core();
+  if (index < 0 || index >= static_cast<int>(c.pages.size())) return none;
+  return c.pages[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+void initPlatform(std::unique_ptr<Backend> backendIn, const RunOptions& options) {
+  Core& c = core();
+  c.backend.reset();  // the old backend goes before the new one starts
+  c = Core{};
+  c.backend = std::move(backendIn);
+  c.options = options;
+  c.shotTaken.assign(options.shots.size(), false);
+  const std::string& scriptPath = !options.timedemoPath.empty() ? options.timedemoPath : options.demoPath;
+  if (!scriptPath.empty()) {
+    const auto text = readWholeFile(scriptPath);
+    if (!text) {
+      std::cerr << options.programName << ": cannot read the script " << scriptPath << '\n';
+      std::exit(2);
+    }
+    auto parsed = parseInputScript(*text);
+    if (!parsed.script) {
+      std::cerr << options.programName << ": " << scriptPath << ": " << parsed.error << '\n';
+      std::exit(2);
+    }
+    c.script = std::move(parsed.script);
+  }
+  seedRandomFromTimer();
+}
+
+void initPlatform(const RunOptions& options) {
+  std::unique_ptr<Backend> chosen;
+  if (!options.timedemoPath.empty()) {
+    chosen = std::make_unique<HeadlessBackend>(options.timedemoTickPerRead);
+  } else {
+    chosen = makeSdlBackend();
+  }
+  initPlatform(std::move(chosen), options);
+}
+
+void shutdownPlatform() {
+  Core& c = core();
+  if (!c.options.recordPath.empty()) {
+    std::string text = "# recorded by " + c.options.programName + "\n";
+    for (const auto& e : c.recorded) text += formatInputEvent(e) + "\n";
+    std::FILE* file = std::fopen(c.options.recordPath.c_str(), "wb");
+    if (!file || std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
+      std::cerr << c.options.programName << ": cannot write " << c.options.recordPath << '\n';
+    }
+    if (file) std::fclose(file);
+  }
+  if (c.backend && c.screenOpen) c.backend->closeWindow();
+  c.screenOpen = false;
+  c.backend.reset();
+}
+
+Backend& backend() { return *core().backend; }
+
+bool openScreen(int width, int height, int pageCount, bool fullScreen) {
+  Core& c = core();
+  if (width <= 0 || height <= 0 || pageCount <= 0) return false;
+  if (!c.backend->openWindow(width, height, fullScreen, c.title)) return false;
+  c.pages.assign(static_cast<std::size_t>(pageCount), createImage(width, height, kBlack));
+  c.workIndex = 0;
+  c.visibleIndex = 0;
+  c.screenOpen = true;
+  c.lastCellLine.clear();
+  return true;
+}
+
+void closeScreen() {
+  Core& c = core();
+  if (c.screenOpen) c.backend->closeWindow();
+  c.screenOpen = false;
+  c.pages.clear();
+}
+
+bool screenIsOpen() { return core().screenOpen; }
+int screenWidth() { return core().pages.empty() ? 0 : core().pages.front().width; }
+int screenHeight() { return core().pages.empty() ? 0 : core().pages.front().height; }
+
+void setWindowTitle(std::string_view title) {
+  Core& c = core();
+  c.title = std::string(title.substr(0, 127));
+  c.backend->setTitle(c.title);
+}
+
+void setWorkPage(int page) {
+  Core& c = core();
+  if (page >= 0 && page < static_cast<int>(c.pages.size())) c.workIndex = page;
+}
+
+void setVisiblePage(int page) {
+  Core& c = core();
+  if (page >= 0 && page < static_cast<int>(c.pages.size())) c.visibleIndex = page;
+  c.present();
+}
+
+Image& workPage() { return pageAt(core().workIndex); }
+const Image& visiblePage() { return pageAt(core().visibleIndex); }
+
+void clearWorkPage() {
+  Image& page = workPage();
+  std::fill(page.pixels.begin(), page.pixels.end(), kBlack);
+}
+
+void screenLock() {}
+void screenUnlock() { core().present(); }
+
+void locate(int row, int column) {
+  core().cellRow = row;
+  core().cellColumn = column;
+}
+
+void printText(std::string_view text, bool lineBreak) {
+  Core& c = core();
+  const int row = c.cellRow;
+  // Terminals and scripts get each printed line once; a diagnostic repeated
+  // every frame at the same cell (the FPS line) is written only when it changes.
+  const std::size_t slot = static_cast<std::size_t>(std::max(row, 0));
+  if (c.lastCellLine.size() <= slot) c.lastCellLine.resize(slot + 1);
+  if (!c.screenOpen || c.lastCellLine[slot] != text) {
+    std::cout << text << std::endl;
+    if (c.screenOpen) c.lastCellLine[slot] = std::string(text);
+  }
+  if (c.screenOpen) {
+    Image& page = workPage();
+    int x = (c.cellColumn - 1) * 8;
+    const int y = (row - 1) * 16;
+    for (const char ch : text) {
+      const auto& glyph = builtinGlyph(static_cast<unsigned char>(ch));
+      fillBox(page, x, y, x + 7, y + 15, kBlack);
+      for (int r = 0; r < 16; ++r) {
+        const unsigned bits = glyph[static_cast<std::size_t>(r / 2)];
+        for (int col = 0; col < 8; ++col) {
+          if (bits & (0x80u >> col)) setPixel(page, x + col, y + r, kDefaultForeground);
+        }
+      }
+      x += 8;
+    }
+    c.cellColumn += static_cast<int>(text.size());
+    // Text printed on the shown page appears at once, as on a real console.
+    if (c.workIndex == c.visibleIndex) c.backend->present(page);
+  }
+  if (lineBreak) {
+    c.cellRow += 1;
+    c.cellColumn = 1;
+  }
+}
+
+bool keyDown(int scancode) {
+  Core& c = core();
+  c.pump(false);
+  c.applyScript();
+  return scancode > 0 && scancode < key::kCount && c.keys[static_cast<std::size_t>(scancode)];
+}
+
+std::string pendingKeyText() {
+  Core& c = core();
+  c.pump(true);
+  c.applyScript();
+  if (c.pendingText.empty()) return "";
+  std::string text = std::move(c.pendingText.front());
+  c.pendingText.pop_front();
+  return text;
+}
+
+void waitForKey() {
+  Core& c = core();
+  const std::uint64_t before = c.keyPresses;
+  // Without a script the headless backend has nobody to press a key.
+  if (c.backend->isHeadless() && !c.script) return;
+  while (c.keyPresses == before) {
+    timer();
+    c.pump(true);
+    c.applyScript();
+    if (c.keyPresses != before || c.timedemoClosed) break;
+    c.backend->sleepMs(10);
+  }
+  c.pendingText.clear();
+}
+
+double timer() {
+  Core& c = core();
+  c.now = c.backend->clockSeconds();
+  c.pump(false);
+  c.applyScript();
+  return c.now;
+}
+
+void sleepMs(int milliseconds) { core().backend->sleepMs(milliseconds); }
+
+void seedRandom(std::uint32_t seed) { core().rng = 0x9E3779B97F4A7C15ull ^ (std::uint64_t{seed} * 0xBF58476D1CE4E5B9ull); }
+
+void seedRandomFromTimer() {
+  const auto& seed = core().options.seed;
+  seedRandom(seed ? *seed
+                  : static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+double randomUnit() {
+  // 64-bit LCG (Knuth's MMIX constants); the top bits are well mixed.
+  std::uint64_t& s = core().rng;
+  s = s * 6364136223846793005ull + 1442695040888963407ull;
+  return static_cast<double>((s >> 49) & 0x7FFFu) / 32768.0;
+}
+
+bool isTimedemo() { return !core().options.timedemoPath.empty(); }
+std::uint64_t framesShown() { return core().frames; }
+
+void printTimedemoSummary(int state, std::string_view extra) {
+  Core& c = core();
+  const double wall =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - c.wallStart).count();
+  char line[256];
+  std::snprintf(line, sizeof line, "timedemo: frames=%llu game_seconds=%.3f wall_seconds=%.3f fps=%.1f state=%d",
+                static_cast<unsigned long long>(c.frames), c.now, wall,
+                wall > 0.0 ? static_cast<double>(c.frames) / wall : 0.0, state);
+  std::cout << line << extra << std::endl;
+}
+
+}  // namespace platform

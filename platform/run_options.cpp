@@ -1,0 +1,102 @@
+// Parsing of the options every program shares.
+#include "platform/run_options.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <string_view>
+
+namespace platform {
+
+namespace {
+
+bool parseSeconds(std::string_view text, double& out) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  const std::string copy(text);
+  out = std::strtod(copy.c_str(), &end);
+  return end == copy.c_str() + copy.size() && out >= 0.0;
+}
+
+}  // namespace
+
+ParseResult parseRunOptions(int argc, const char* const* argv) {
+  ParseResult result;
+  RunOptions& o = result.options;
+  o.programName = argc > 0 && argv[0] ? argv[0] : "program";
+  if (const auto slash = o.programName.find_last_of('/'); slash != std::string::npos) {
+    o.programName = o.programName.substr(slash + 1);
+  }
+  int i = 1;
+  // A first argument that is not an option keeps its meaning for the program.
+  if (argc > 1 && argv[1] && std::string_view(argv[1]).substr(0, 2) != "--") {
+    o.firstArgument = argv[1];
+    i = 2;
+  }
+  auto needValue = [&](std::string_view name) -> const char* {
+    if (i + 1 >= argc) {
+      result.error = std::string(name) + " needs a value";
+      return nullptr;
+    }
+    return argv[++i];
+  };
+  for (; i < argc && result.error.empty(); ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      o.showHelp = true;
+    } else if (arg == "--version") {
+      o.showVersion = true;
+    } else if (arg == "--seed") {
+      if (const char* v = needValue(arg)) {
+        std::uint32_t seed = 0;
+        const std::string_view s = v;
+        const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), seed);
+        if (ec != std::errc() || ptr != s.data() + s.size()) {
+          result.error = "--seed needs a whole number from 0 to 4294967295";
+        } else {
+          o.seed = seed;
+        }
+      }
+    } else if (arg == "--record") {
+      if (const char* v = needValue(arg)) o.recordPath = v;
+    } else if (arg == "--demo") {
+      if (const char* v = needValue(arg)) o.demoPath = v;
+    } else if (arg == "--timedemo") {
+      if (const char* v = needValue(arg)) o.timedemoPath = v;
+    } else if (arg == "--shot") {
+      if (const char* v = needValue(arg)) {
+        const std::string_view s = v;
+        const auto colon = s.find(':');
+        ShotRequest shot;
+        if (colon == std::string_view::npos || !parseSeconds(s.substr(0, colon), shot.atSeconds) ||
+            colon + 1 >= s.size()) {
+          result.error = "--shot needs SECONDS:FILE.bmp";
+        } else {
+          shot.path = std::string(s.substr(colon + 1));
+          o.shots.push_back(shot);
+        }
+      }
+    } else {
+      result.error = "unknown option '" + std::string(arg) + "'";
+    }
+  }
+  if (result.error.empty() && !o.demoPath.empty() && !o.timedemoPath.empty()) {
+    result.error = "--demo and --timedemo cannot be combined";
+  }
+  return result;
+}
+
+std::string usageText(const std::string& programName, const std::string& extraLines) {
+  std::string text = "Usage: " + programName + " [WORD] [OPTIONS]\n" + extraLines +
+                     "  --help                 show this help and exit\n"
+                     "  --version              show the version and exit\n"
+                     "  --seed N               seed the random numbers with N instead of the clock\n"
+                     "  --record FILE          play normally and write every key change to FILE\n"
+                     "  --demo FILE            replay the input script FILE in a window\n"
+                     "  --timedemo FILE        replay FILE without a window, as fast as possible,\n"
+                     "                         and print a one-line summary at the end\n"
+                     "  --shot SECONDS:FILE    save the visible picture as a BMP when the program's\n"
+                     "                         clock reaches SECONDS (repeatable)\n";
+  return text;
+}
+
+}  // namespace platform
