@@ -2,6 +2,7 @@
 // random numbers, and the input script, recorder and --shot list that work
 // the same over any backend.
 #include <array>
+#include <cstdlib>
 #include <chrono>
 #include <cstdio>
 #include <deque>
@@ -173,6 +174,8 @@ void initPlatform(std::unique_ptr<Backend> backendIn, const RunOptions& options)
 void initPlatform(const RunOptions& options) {
   std::unique_ptr<Backend> chosen;
   if (!options.timedemoPath.empty()) {
+    // Sound still runs through the same code paths, into SDL's silent driver.
+    ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     chosen = std::make_unique<HeadlessBackend>(options.timedemoTickPerRead);
   } else {
     chosen = makeSdlBackend();

@@ -1,0 +1,30 @@
+// What the shell's screen machine calls of the game.
+#pragma once
+
+#include <string>
+
+namespace shooter {
+
+// Start-up values the game owns (scroll, player frames, collision constants).
+void initGameValues();
+// Every frame in every screen, before the screen's handler.
+void advanceBackground();
+// The once-a-second tile flip, in every screen.
+void toggleBackgroundPhase();
+// Sea tiles over the whole screen.
+void drawBackground();
+
+// The instructions screen's Enter or Space.
+void startGame();
+// The handlers of the Playing and Paused screens.
+void playingFrame();
+void pausedFrame();
+// The once-a-second work while playing. Sets gameOverReady when the
+// game-over banner has expired; the shell then moves on.
+void gameSecondTick();
+extern bool gameOverReady;
+
+// " key=value" pairs of the game for the timedemo summary line.
+std::string gameSummary();
+
+}  // namespace shooter

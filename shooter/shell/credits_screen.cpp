@@ -1,0 +1,45 @@
+// Who made the game.
+#include <array>
+
+#include "platform/platform.h"
+#include "shooter/shell/screens.h"
+#include "shooter/shell/shell_state.h"
+
+namespace shooter {
+
+namespace {
+
+struct CreditLine {
+  int dy;
+  const char* text;
+};
+
+constexpr std::array<CreditLine, 8> kCredits{{
+    {-120, "PROGRAMMED IN"},
+    {-105, "                   C++20 WITH SDL2"},
+    {-70, "PROGRAMMED BY"},
+    {-55, "                   NIGHTQUILL"},
+    {-20, "USING GRAPHIC FROM"},
+    {-5, "                   SPRITE LIB GPL"},
+    {30, "USING SOUNDS FROM"},
+    {45, "                   KESTREL SOUND GENERATOR"},
+}};
+static_assert(kCredits.size() == 8);
+
+}  // namespace
+
+void creditsScreen() {
+  if (menuKeyGateOpen(false)) {
+    if (platform::keyDown(platform::key::Esc) || platform::keyDown(platform::key::Enter) ||
+        platform::keyDown(platform::key::Space)) {
+      screenState = ScreenState::MainMenu;
+    }
+    lastKeyTime = frameClock.now;
+  }
+  platform::clearWorkPage();
+  for (const auto& line : kCredits) drawText(centredX(-180), centredY(line.dy), line.text);
+  drawText(centredX(-210), screenHeight - 80, "TO SEE FULL CREDITS LOOK INTO README.TXT");
+  drawText(centredX(-180), screenHeight - 40, "PRESS ENTER TO RETURN TO MENU");
+}
+
+}  // namespace shooter

@@ -1,0 +1,33 @@
+// The plane that crosses the main menu: it flies right and left between two
+// turning points, changing its frame every frame.
+#pragma once
+
+#include <cmath>
+
+#include "shooter/shell/shell_state.h"
+
+namespace shooter {
+
+struct DemoPlane {
+  double x = 0.0;
+  double speed = 2.0;
+  int frame = 0;
+
+  // Start-up: centred, flying right.
+  void reset() {
+    x = std::round(screenWidth / 2.0 - 32.0);
+    speed = 2.0;
+    frame = 0;
+  }
+  int y() const { return static_cast<int>(std::lround(screenHeight / 2.0 + screenHeight / 4.0)); }
+  void step() {
+    x += speed;
+    if (speed > 0 && x > screenWidth - 164) speed = -speed;
+    if (speed < 0 && x < 100) speed = -speed;
+    frame = (frame + 1) % 3;
+  }
+};
+
+extern DemoPlane demoPlane;
+
+}  // namespace shooter

@@ -1,0 +1,76 @@
+// Name entry after a game whose score made the table.
+#include <array>
+#include <iostream>
+
+#include "platform/platform.h"
+#include "shooter/game/game_state.h"
+#include "shooter/shell/high_scores.h"
+#include "shooter/shell/name_entry.h"
+#include "shooter/shell/screens.h"
+#include "shooter/shell/shell_state.h"
+
+namespace shooter {
+
+std::string playerName;
+
+namespace {
+
+struct KeyChar {
+  int scancode;
+  char character;
+};
+
+// The keys that type, in the order their characters are appended when
+// several are held; Backspace's "?" means "remove the last character".
+constexpr std::array<KeyChar, 38> kKeyCharTable{{
+    {16, 'Q'}, {17, 'W'}, {18, 'E'}, {19, 'R'}, {20, 'T'}, {21, 'Y'}, {22, 'U'}, {23, 'I'}, {24, 'O'}, {25, 'P'},
+    {30, 'A'}, {31, 'S'}, {32, 'D'}, {33, 'F'}, {34, 'G'}, {35, 'H'}, {36, 'J'}, {37, 'K'}, {38, 'L'},
+    {44, 'Z'}, {45, 'X'}, {46, 'C'}, {47, 'V'}, {48, 'B'}, {49, 'N'}, {50, 'M'},
+    {2, '1'}, {3, '2'}, {4, '3'}, {5, '4'}, {6, '5'}, {7, '6'}, {8, '7'}, {9, '8'}, {10, '9'}, {11, '0'},
+    {57, ' '}, {14, '?'},
+}};
+static_assert(kKeyCharTable.size() == 38);
+
+}  // namespace
+
+void readTypedText() {
+  typedText.clear();
+  for (const auto& k : kKeyCharTable) {
+    if (!platform::keyDown(k.scancode)) continue;
+    if (k.scancode == platform::key::Backspace) {
+      typedText = "?";
+    } else {
+      typedText += k.character;
+    }
+  }
+}
+
+void applyTypedText(std::string& name, const std::string& typed) {
+  if (typed == "?") {
+    if (!name.empty()) name.pop_back();
+  } else {
+    name += typed;
+  }
+  if (name.size() > kMaxNameLength) name.resize(kMaxNameLength);
+}
+
+void nameEntryScreen() {
+  if (menuKeyGateOpen(false)) {
+    if (platform::keyDown(platform::key::Enter)) {
+      insertHighScore(highScores, playerName, static_cast<std::uint32_t>(game.score));
+      resetGame();
+      const auto saved = saveHighScores();
+      if (!saved.ok) std::cerr << "shooter: cannot save " << kHighScoresFile << ": " << saved.reason << '\n';
+      screenState = ScreenState::HighScores;
+    }
+    applyTypedText(playerName, typedText);
+    lastKeyTime = frameClock.now;
+  }
+  platform::clearWorkPage();
+  drawText(centredX(-100), centredY(-50), "YOUR SCORE: " + std::to_string(game.score));
+  drawText(centredX(-130), centredY(-20), "PLEASE ENTER YOUR NAME:");
+  drawText(centredX(-80), centredY(10), playerName);
+  drawText(centredX(-190), centredY(70), "THEN PRESS ENTER TO SEE HIGH SCORES");
+}
+
+}  // namespace shooter

@@ -1,0 +1,43 @@
+// Reading and writing settings.dat.
+#include "shooter/shell/settings.h"
+
+#include "platform/text_convert.h"
+#include "platform/text_file.h"
+
+namespace shooter {
+
+Settings settings;
+
+Settings parseSettings(std::string text) {
+  auto reader = platform::TextFileReader::fromText(std::move(text));
+  auto next = [&reader] { return static_cast<std::uint8_t>(platform::parseUnsigned(reader.readField()) & 0xFFu); };
+  Settings s;
+  s.resolution = next();
+  s.fullScreen = next();
+  s.volume = next();
+  s.desiredFps = next();
+  s.collisionType = next();
+  s.collisionRate = next();
+  return s;
+}
+
+bool loadSettings(const std::string& path) {
+  auto text = platform::readWholeFile(path);
+  if (!text) return false;
+  settings = parseSettings(std::move(*text));
+  return true;
+}
+
+std::string formatSettings(const Settings& s) {
+  platform::TextFileWriter out;
+  for (const std::uint8_t v : {s.resolution, s.fullScreen, s.volume, s.desiredFps, s.collisionType, s.collisionRate}) {
+    out.writeLine(std::to_string(v));
+  }
+  return out.text();
+}
+
+platform::SaveResult saveSettings(const std::string& path) {
+  return platform::saveFileAtomically(path, formatSettings(settings));
+}
+
+}  // namespace shooter

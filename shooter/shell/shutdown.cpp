@@ -1,0 +1,24 @@
+// The orderly end of `shooter`.
+#include "platform/platform.h"
+#include "shooter/shell/program.h"
+#include "shooter/shell/shell_state.h"
+#include "shooter/shell/sound_bank.h"
+#include "shooter/shell/sprite_sheet.h"
+
+namespace shooter {
+
+void shutDown() {
+  platform::setWorkPage(pageA);
+  platform::setVisiblePage(pageA);
+  closeAudio();
+  platform::clearWorkPage();
+  platform::locate(1, 1);
+  platform::printText("Thanks!");
+  platform::printText("Kestrel Shooter Game - thank you for playing.");
+  platform::printText("For details look into Readme.txt");
+  platform::sleepMs(1000);
+  spriteSheet = platform::Image{};
+  platform::closeScreen();
+}
+
+}  // namespace shooter

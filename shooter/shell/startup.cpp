@@ -1,0 +1,100 @@
+// Start-up of `shooter`, in its fixed order.
+#include <cmath>
+
+#include "platform/platform.h"
+#include "shooter/game/game.h"
+#include "shooter/game/game_state.h"
+#include "shooter/shell/demo_plane.h"
+#include "shooter/shell/high_scores.h"
+#include "shooter/shell/program.h"
+#include "shooter/shell/settings.h"
+#include "shooter/shell/shell_state.h"
+#include "shooter/shell/sound_bank.h"
+#include "shooter/shell/sprite_sheet.h"
+
+namespace shooter {
+
+DemoPlane demoPlane;
+
+namespace {
+
+// Prints a start-up failure, waits so it can be read, and stops the loop.
+void failStartUp(const char* message) {
+  platform::printText(message);
+  platform::sleepMs(1000);
+  running = 0;
+}
+
+// Opens the screen for a resolution setting. 400x300 has a layout row of its
+// own, so a file that asks for it gets it; values beyond the table open
+// 640x480.
+void openScreenFor(std::uint8_t resolution, std::uint8_t fullScreen) {
+  layout = &layoutFor(resolution);
+  if (!platform::openScreen(layout->width, layout->height, 2, fullScreen == 1)) {
+    platform::printText("Unable to open the screen!");
+    platform::sleepMs(1000);
+    running = 0;
+  }
+  screenWidth = layout->width;
+  screenHeight = layout->height;
+}
+
+struct Cell {
+  int row, column;
+};
+constexpr Cell kLoadingCells[3] = {{18, 16}, {12, 22}, {15, 30}};
+
+}  // namespace
+
+void startUp(const std::string& firstArgument) {
+  resetShellState();
+  running = 1;
+  platform::seedRandomFromTimer();
+
+  settings = Settings{};
+  const bool haveSettings = loadSettings();
+  if (haveSettings) {
+    openScreenFor(settings.resolution, settings.fullScreen);
+  } else {
+    failStartUp("Settings file not found!");
+  }
+  platform::setWindowTitle("Kestrel Shooter Game");
+  pageA = 0;
+  pageB = 1;
+  frameClock.secondsCounter = 0;
+  showFps = 0;
+
+  frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
+  working.desiredFps = settings.desiredFps;
+  if (firstArgument.find("fps") != std::string::npos) showFps = 1;
+
+  working.collisionType = settings.collisionType;
+  working.collisionRate = settings.collisionRate;
+  collisionInterval = settings.collisionRate / 1000.0;
+  frameClock.frameInterval = frameIntervalFor(settings.desiredFps);
+  frameClock.sleepMs = static_cast<std::uint8_t>(std::lround(frameClock.msPerFrame / 4.0));
+  initGameValues();
+  if (settings.volume > 128) settings.volume = 128;
+
+  const Cell cell = kLoadingCells[layout - kScreenLayouts.data()];
+  platform::locate(cell.row, cell.column);
+  platform::printText("Loading... Please wait.");
+
+  loadSpriteSheet();
+  demoPlane.reset();
+  loadAnimations();
+  initGlyphs();
+
+  screenState = ScreenState::Title;
+  menuCursor = 0;
+  working.resolution = settings.resolution;
+  working.fullScreen = settings.fullScreen;
+  resetGame();
+
+  highScores = HighScoreTable{};
+  if (!loadHighScores()) failStartUp("High Scores not found!");
+
+  if (!openAudio(settings.volume)) failStartUp("Unable to open audio!");
+}
+
+}  // namespace shooter
