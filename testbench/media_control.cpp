@@ -1,0 +1,223 @@
+// SDL_mixer behind the media-control command texts.
+#include "testbench/media_control.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "testbench/media_command.h"
+#include "testbench/media_command_parser.h"
+
+namespace testbench {
+
+namespace {
+
+// Which device plays a file is chosen by its extension, as the Windows layer
+// does; every device here decodes through the mixer.
+struct DeviceByExtension {
+  std::string_view extension;
+  std::string_view device;
+};
+constexpr std::array<DeviceByExtension, 3> kDevices{{
+    {".wav", "waveaudio"},
+    {".mp3", "mpegvideo"},
+    {".ogg", "mpegvideo"},
+}};
+static_assert(kDevices.size() == 3);
+
+bool hasKnownExtension(std::string_view file) {
+  const std::size_t dot = file.rfind('.');
+  if (dot == std::string_view::npos) return false;
+  const std::string_view extension = file.substr(dot);
+  return std::any_of(kDevices.begin(), kDevices.end(),
+                     [&](const DeviceByExtension& row) { return SameWord(row.extension, extension); });
+}
+
+struct ChunkDeleter {
+  void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
+};
+using SharedChunk = std::shared_ptr<Mix_Chunk>;
+
+struct Device {
+  int channel = -1;
+  SharedChunk chunk;
+};
+
+// Aliases are matched whatever their letter case: keys are kept in lower case.
+void lowerInto(std::string_view text, std::string& out) {
+  out.assign(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+}
+
+class Mixer {
+ public:
+  ~Mixer() {
+    for (auto& [name, device] : devices_) Mix_HaltChannel(device.channel);
+    devices_.clear();
+    chunks_.clear();
+    if (audioOpen_) {
+      Mix_CloseAudio();
+      Mix_Quit();
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+  }
+
+  int run(const MediaRequest& request, char* reply, std::size_t replySize) {
+    switch (request.verb) {
+      case MediaVerb::Open: return open(request.file, request.alias);
+      case MediaVerb::CloseNothing: return 0;
+      default: break;
+    }
+    lowerInto(request.alias, key_);
+    const auto found = devices_.find(key_);
+    if (found == devices_.end()) return kMediaUnknownAlias;
+    Device& device = found->second;
+    switch (request.verb) {
+      case MediaVerb::SetTimeFormat: return 0;  // lengths are always milliseconds
+      case MediaVerb::Play:
+        Mix_PlayChannel(device.channel, device.chunk.get(), 0);
+        return 0;
+      case MediaVerb::Stop:
+        Mix_HaltChannel(device.channel);
+        return 0;
+      case MediaVerb::StatusMode: {
+        const bool playing = Mix_Playing(device.channel) != 0 && Mix_Paused(device.channel) == 0;
+        return answer(playing ? "playing" : "stopped", reply, replySize);
+      }
+      case MediaVerb::StatusLength: {
+        char text[24];
+        std::snprintf(text, sizeof text, "%ld", lengthMs(*device.chunk));
+        return answer(text, reply, replySize);
+      }
+      case MediaVerb::Close:
+        Mix_HaltChannel(device.channel);
+        freeChannels_.push_back(device.channel);
+        devices_.erase(found);
+        return 0;
+      default: return kMediaUnknownCommand;
+    }
+  }
+
+  std::size_t aliasCount() const { return devices_.size(); }
+
+ private:
+  int open(std::string_view file, std::string_view alias) {
+    if (!hasKnownExtension(file)) return kMediaUnknownDevice;
+    lowerInto(alias, key_);
+    if (devices_.count(key_) != 0) return kMediaDuplicateAlias;
+    if (!openAudio()) return kMediaNoAudio;
+    SharedChunk chunk = chunkFor(std::string(file));
+    if (!chunk) return kMediaCannotOpenFile;
+    const int channel = takeChannel();
+    if (channel < 0) return kMediaNoAudio;
+    devices_.emplace(key_, Device{channel, std::move(chunk)});
+    return 0;
+  }
+
+  bool openAudio() {
+    if (audioOpen_) return true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      return false;
+    }
+    Mix_Init(MIX_INIT_MP3 | MIX_INIT_OGG);
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    Mix_QuerySpec(&frequency, &format, &channels);
+    bytesPerSecond_ = static_cast<long>(frequency) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
+    allocatedChannels_ = Mix_AllocateChannels(0);
+    // The mixer starts with channels of its own; they are ours to hand out.
+    for (int c = allocatedChannels_ - 1; c >= 0; --c) freeChannels_.push_back(c);
+    audioOpen_ = true;
+    return true;
+  }
+
+  // One decoded sound per file, shared by every alias open on it.
+  SharedChunk chunkFor(const std::string& file) {
+    if (auto it = chunks_.find(file); it != chunks_.end()) {
+      if (SharedChunk chunk = it->second.lock()) return chunk;
+    }
+    Mix_Chunk* loaded = Mix_LoadWAV(file.c_str());
+    if (loaded == nullptr) return nullptr;
+    SharedChunk chunk(loaded, ChunkDeleter{});
+    chunks_[file] = chunk;
+    return chunk;
+  }
+
+  int takeChannel() {
+    if (freeChannels_.empty()) {
+      const int grown = std::max(16, allocatedChannels_ * 2);
+      const int got = Mix_AllocateChannels(grown);
+      if (got <= allocatedChannels_) return -1;
+      for (int c = got - 1; c >= allocatedChannels_; --c) freeChannels_.push_back(c);
+      allocatedChannels_ = got;
+    }
+    const int channel = freeChannels_.back();
+    freeChannels_.pop_back();
+    return channel;
+  }
+
+  long lengthMs(const Mix_Chunk& chunk) const {
+    if (bytesPerSecond_ <= 0) return 0;
+    return static_cast<long>((static_cast<long long>(chunk.alen) * 1000 + bytesPerSecond_ / 2) / bytesPerSecond_);
+  }
+
+  static int answer(std::string_view text, char* reply, std::size_t replySize) {
+    if (reply == nullptr || replySize == 0) return 0;
+    if (text.size() + 1 > replySize) return kMediaReplyTooSmall;
+    std::memcpy(reply, text.data(), text.size());
+    reply[text.size()] = '\0';
+    return 0;
+  }
+
+  bool audioOpen_ = false;
+  long bytesPerSecond_ = 0;
+  int allocatedChannels_ = 0;
+  std::vector<int> freeChannels_;
+  std::unordered_map<std::string, Device> devices_;
+  std::unordered_map<std::string, std::weak_ptr<Mix_Chunk>> chunks_;
+  std::string key_;  // reused for alias look-ups, so queries allocate nothing
+};
+
+// Created on first use and kept until MediaShutdown, so nothing is torn down
+// behind SDL's back during static destruction.
+Mixer*& mixerSlot() {
+  static Mixer* mixer = nullptr;
+  return mixer;
+}
+
+Mixer& mixer() {
+  Mixer*& slot = mixerSlot();
+  if (slot == nullptr) slot = new Mixer;
+  return *slot;
+}
+
+}  // namespace
+
+int MediaCommand(const std::string& command, char* reply, std::size_t replySize) {
+  MediaRequest request;
+  if (const int error = ParseMediaCommand(command, request); error != 0) return error;
+  return mixer().run(request, reply, replySize);
+}
+
+void MediaShutdown() {
+  Mixer*& slot = mixerSlot();
+  delete slot;
+  slot = nullptr;
+}
+
+std::size_t MediaOpenAliasCount() { return mixerSlot() == nullptr ? 0 : mixerSlot()->aliasCount(); }
+
+}  // namespace testbench

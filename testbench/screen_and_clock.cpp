@@ -1,0 +1,18 @@
+#include "testbench/screen_and_clock.h"
+
+#include "platform/platform.h"
+
+namespace testbench {
+
+void ScreenOpen(const std::string& title) {
+  platform::openScreen(kScreenWidth, kScreenHeight, 1, false);
+  platform::setWindowTitle(std::string_view(title).substr(0, 127));
+}
+
+void WaitSeconds(const double& seconds) {
+  const double start = platform::timer();
+  while (platform::timer() - start <= seconds) {
+  }
+}
+
+}  // namespace testbench
