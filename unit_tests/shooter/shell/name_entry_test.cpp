@@ -1,0 +1,73 @@
+// Typing a name after a high score.
+#include "platform/platform.h"
+#include "shell_fixture.h"
+#include "shooter/game/game_state.h"
+#include "shooter/shell/high_scores.h"
+#include "shooter/shell/name_entry.h"
+
+namespace shooter::testing {
+
+namespace key = platform::key;
+
+class NameEntry : public ShellTest {
+ protected:
+  void enterWithScore(std::int32_t score) {
+    start();
+    reachMainMenu();
+    playerName.clear();
+    game.score = score;
+    screenState = ScreenState::NameEntry;
+  }
+};
+
+TEST_F(NameEntry, KeysHeldTogetherAppendInTableOrder) {
+  enterWithScore(5000);
+  runFor(0.2);
+  press(key::A);
+  press(key::Q);
+  runFrame();
+  release(key::A);
+  release(key::Q);
+  EXPECT_EQ(playerName, "QA");
+}
+
+TEST_F(NameEntry, NamesStopAtTwelveAndBackspaceRemovesOneAtATime) {
+  enterWithScore(5000);
+  tap(key::Backspace);
+  EXPECT_EQ(playerName, "") << "Backspace on an empty name does nothing";
+  for (int i = 0; i < 13; ++i) tap(key::M);
+  EXPECT_EQ(playerName, "MMMMMMMMMMMM");
+  press(key::Backspace);
+  runFor(0.36);
+  release(key::Backspace);
+  EXPECT_EQ(playerName.size(), 10u) << "held Backspace repeats every 0.175 s";
+}
+
+TEST_F(NameEntry, EnterStoresTheScoreSavesTheTableAndShowsIt) {
+  enterWithScore(650);
+  tap(key::K);
+  tap(key::Space);
+  tap(key::Digit1);
+  tap(key::Enter);
+  EXPECT_EQ(screenState, ScreenState::HighScores);
+  EXPECT_EQ(highScores[5].name, "K 1");
+  EXPECT_EQ(highScores[5].score, 650u);
+  EXPECT_EQ(highScores[10].score, 200u);
+  EXPECT_EQ(game.score, 0) << "the game was reset";
+  const std::string saved = readFile("high_scores.dat");
+  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 20);
+  EXPECT_EQ(parseHighScores(saved)[5].name, "K 1");
+}
+
+TEST(TypedText, ApplyCutsAndRemoves) {
+  std::string name = "ABCDEFGHIJK";
+  applyTypedText(name, "XY");
+  EXPECT_EQ(name, "ABCDEFGHIJKX");
+  applyTypedText(name, "?");
+  EXPECT_EQ(name, "ABCDEFGHIJK");
+  std::string empty;
+  applyTypedText(empty, "?");
+  EXPECT_EQ(empty, "");
+}
+
+}  // namespace shooter::testing

@@ -1,0 +1,129 @@
+// Start-up order and its failures, the title's timing, the FPS word and the
+// frame pacing.
+#include "platform/platform.h"
+#include "shell_fixture.h"
+#include "shooter/shell/high_scores.h"
+#include "shooter/shell/settings.h"
+
+namespace shooter::testing {
+
+using StartUp = ShellTest;
+
+TEST_F(StartUp, OpensTheScreenFromTheSettingsAndShowsTheLoadingLine) {
+  start();
+  EXPECT_EQ(running, 1);
+  EXPECT_EQ(screenWidth, 640);
+  EXPECT_EQ(screenHeight, 480);
+  EXPECT_EQ(headless().title(), "Kestrel Shooter Game");
+  EXPECT_EQ(headless().windowWidth(), 640);
+  EXPECT_FALSE(headless().fullScreen());
+  EXPECT_NE(startupOutput_.find("Loading... Please wait."), std::string::npos);
+  EXPECT_EQ(frameClock.msPerFrame, 20);
+  EXPECT_EQ(frameClock.sleepMs, 5);
+  EXPECT_DOUBLE_EQ(frameClock.frameInterval, 0.02);
+  EXPECT_DOUBLE_EQ(collisionInterval, 0.02);
+  EXPECT_EQ(highScores[1].name, "PILOT1");
+  EXPECT_EQ(highScores[10].score, 100u);
+}
+
+TEST_F(StartUp, SmallScreenAndFullScreenFromTheFile) {
+  writeFile("settings.dat", "1\r\n1\r\n200\r\n33\r\n0\r\n10\r\n");
+  start();
+  EXPECT_EQ(screenWidth, 512);
+  EXPECT_TRUE(headless().fullScreen());
+  EXPECT_EQ(settings.volume, 128) << "volumes above 128 are clamped";
+  EXPECT_EQ(frameClock.msPerFrame, 30);
+  EXPECT_EQ(frameClock.sleepMs, 8);
+}
+
+TEST_F(StartUp, MissingSettingsPrintsTheMessageAndEndsInOrder) {
+  std::filesystem::remove("settings.dat");
+  start();
+  EXPECT_EQ(running, 0);
+  EXPECT_NE(startupOutput_.find("Settings file not found!"), std::string::npos);
+  EXPECT_FALSE(platform::screenIsOpen());
+  EXPECT_GE(platform::timer(), 1.0) << "the message stays for 1000 ms";
+  ::testing::internal::CaptureStdout();
+  shutDown();
+  const std::string exitLines = ::testing::internal::GetCapturedStdout();
+  EXPECT_NE(exitLines.find("Thanks!"), std::string::npos);
+  EXPECT_NE(exitLines.find("For details look into Readme.txt"), std::string::npos);
+}
+
+TEST_F(StartUp, MissingHighScoresPrintsItsMessage) {
+  std::filesystem::remove("high_scores.dat");
+  start();
+  EXPECT_EQ(running, 0);
+  EXPECT_NE(startupOutput_.find("High Scores not found!"), std::string::npos);
+}
+
+TEST_F(StartUp, DamagedSettingsNeverFault) {
+  for (const char* text : {"", "garbage", "9\r\n", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n", "255,255,255,255,255,255"}) {
+    writeFile("settings.dat", text);
+    start();
+    EXPECT_GT(frameClock.frameInterval, 0.0) << text;
+    EXPECT_GT(frameClock.msPerFrame, 0) << text;
+    EXPECT_GT(screenWidth, 0) << text;
+    runFor(0.5);
+    platform::shutdownPlatform();
+  }
+}
+
+TEST_F(StartUp, TitleCannotBeSkippedAndGivesWayAfterAboutFiveSeconds) {
+  start();
+  press(platform::key::Enter);
+  press(platform::key::Esc);
+  runUntil(4.9);
+  EXPECT_EQ(screenState, ScreenState::Title);
+  EXPECT_EQ(running, 1);
+  release(platform::key::Enter);
+  release(platform::key::Esc);
+  runUntil(6.5);
+  EXPECT_EQ(screenState, ScreenState::MainMenu);
+}
+
+TEST_F(StartUp, TheFpsWordIsACaseSensitiveSubstring) {
+  start("showfps");
+  EXPECT_EQ(showFps, 1);
+  platform::shutdownPlatform();
+  start("FPS");
+  EXPECT_EQ(showFps, 0);
+}
+
+TEST_F(StartUp, PacingDrawsAboutTheDesiredRate) {
+  start();
+  runUntil(10.0);
+  EXPECT_GE(frameClock.fpsValue, 48);
+  EXPECT_LE(frameClock.fpsValue, 52);
+}
+
+TEST_F(StartUp, PacingShrinksTheIntervalOfASlowMachine) {
+  start();
+  // A slow machine: every pass costs 3 ms more than its sleep.
+  const double before = frameClock.frameInterval;
+  while (frameClock.now < 3.0) {
+    mainLoopPass();
+    headless().advanceClock(0.003);
+  }
+  EXPECT_LT(frameClock.fpsValue, 48);
+  EXPECT_LT(frameClock.frameInterval, before);
+}
+
+TEST_F(StartUp, TheCloseButtonEndsTheLoopFromAnyScreen) {
+  start();
+  runUntil(1.0);
+  headless().requestClose();
+  runFor(0.1);
+  EXPECT_EQ(running, 0);
+}
+
+TEST_F(StartUp, UnknownScreenStatePrintsErrorAndChangesNothing) {
+  start();
+  screenState = static_cast<ScreenState>(42);
+  ::testing::internal::CaptureStdout();
+  runFrame();
+  EXPECT_NE(::testing::internal::GetCapturedStdout().find("error!"), std::string::npos);
+  EXPECT_EQ(static_cast<int>(screenState), 42);
+}
+
+}  // namespace shooter::testing
