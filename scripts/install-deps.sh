@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what Kestrel needs to build and test on Debian 12 (run as root, or
+# with sudo available). Packages already present are left alone.
+set -euo pipefail
+packages=(build-essential cmake pkg-config git
+          libsdl2-dev libsdl2-mixer-dev
+          libgtest-dev libgmock-dev libbenchmark-dev
+          lame libmp3lame-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_cmd apt-get update -qq
+  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
