@@ -1,6 +1,7 @@
 // Start-up of `shooter`, in its fixed order.
 #include <cmath>
 
+#include "platform/file_save.h"
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
@@ -50,6 +51,10 @@ void startUp(const std::string& firstArgument) {
   resetShellState();
   running = 1;
   platform::seedRandomFromTimer();
+
+  // A save cut short by a crash leaves its temporary file; the real file is whole.
+  platform::removeStaleSave(kSettingsFile);
+  platform::removeStaleSave(kHighScoresFile);
 
   settings = Settings{};
   const bool haveSettings = loadSettings();

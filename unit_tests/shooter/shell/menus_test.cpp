@@ -50,7 +50,7 @@ TEST_F(Menus, EscAndTheLastItemEndTheProgram) {
   reachMainMenu();
   tap(key::Esc);
   EXPECT_EQ(running, 0);
-  platform::shutdownPlatform();
+  restart();
   start();
   reachMainMenu();
   tap(key::Up);

@@ -71,3 +71,22 @@ TEST(TypedText, ApplyCutsAndRemoves) {
 }
 
 }  // namespace shooter::testing
+
+namespace shooter::testing {
+
+TEST_F(NameEntry, AFailedSaveIsReportedAndPlayGoesOnWithTheTableInMemory) {
+  enterWithScore(5000);
+  // A folder in the temporary file's place makes the save fail even for root.
+  std::filesystem::create_directory("high_scores.dat.saving");
+  tap(platform::key::Z);
+  ::testing::internal::CaptureStderr();
+  tap(platform::key::Enter);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("high_scores.dat"), std::string::npos) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+  EXPECT_EQ(screenState, ScreenState::HighScores);
+  EXPECT_EQ(highScores[1].name, "Z");
+  EXPECT_EQ(parseHighScores(readFile("high_scores.dat"))[1].name, "PILOT1") << "the old file is untouched";
+}
+
+}  // namespace shooter::testing

@@ -48,7 +48,7 @@ TEST_F(Options, CollisionRateCyclesFromAnOddFileValue) {
   EXPECT_EQ(seen[2], 55);
   EXPECT_EQ(seen[3], 15);
   writeFile("settings.dat", "2\r\n0\r\n96\r\n50\r\n1\r\n50\r\n");
-  platform::shutdownPlatform();
+  restart();
   start();
   openOptions();
   choose(4);

@@ -14,6 +14,7 @@
 #include "platform/run_options.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/shell_state.h"
+#include "shooter/shell/sound_bank.h"
 
 namespace shooter::testing {
 
@@ -39,7 +40,7 @@ class ShellTest : public ::testing::Test {
     writeFile("high_scores.dat", defaultHighScores());
   }
   void TearDown() override {
-    platform::shutdownPlatform();
+    restart();
     std::filesystem::current_path(previous_);
     std::filesystem::remove_all(folder_);
   }
@@ -50,6 +51,13 @@ class ShellTest : public ::testing::Test {
   static std::string readFile(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  // Ends the run so that start() can begin another: every start-up opens the
+  // sound device afresh.
+  static void restart() {
+    closeAudio();
+    platform::shutdownPlatform();
   }
 
   // Start-up on a fresh headless platform.

@@ -65,7 +65,7 @@ TEST_F(StartUp, DamagedSettingsNeverFault) {
     EXPECT_GT(frameClock.msPerFrame, 0) << text;
     EXPECT_GT(screenWidth, 0) << text;
     runFor(0.5);
-    platform::shutdownPlatform();
+    restart();
   }
 }
 
@@ -85,7 +85,7 @@ TEST_F(StartUp, TitleCannotBeSkippedAndGivesWayAfterAboutFiveSeconds) {
 TEST_F(StartUp, TheFpsWordIsACaseSensitiveSubstring) {
   start("showfps");
   EXPECT_EQ(showFps, 1);
-  platform::shutdownPlatform();
+  restart();
   start("FPS");
   EXPECT_EQ(showFps, 0);
 }
@@ -124,6 +124,30 @@ TEST_F(StartUp, UnknownScreenStatePrintsErrorAndChangesNothing) {
   runFrame();
   EXPECT_NE(::testing::internal::GetCapturedStdout().find("error!"), std::string::npos);
   EXPECT_EQ(static_cast<int>(screenState), 42);
+}
+
+}  // namespace shooter::testing
+
+namespace shooter::testing {
+
+TEST_F(StartUp, AudioThatCannotOpenPrintsItsMessageAndEndsInOrder) {
+  ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  start();
+  ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+  EXPECT_EQ(running, 0);
+  EXPECT_NE(startupOutput_.find("Unable to open audio!"), std::string::npos);
+  ::testing::internal::CaptureStdout();
+  shutDown();
+  EXPECT_NE(::testing::internal::GetCapturedStdout().find("Thanks!"), std::string::npos);
+}
+
+TEST_F(StartUp, LeftoverSaveFilesAreRemovedAndTheRealOnesKept) {
+  writeFile("high_scores.dat.saving", "half a table");
+  writeFile("settings.dat.saving", "2\r\n");
+  start();
+  EXPECT_FALSE(std::filesystem::exists("high_scores.dat.saving"));
+  EXPECT_FALSE(std::filesystem::exists("settings.dat.saving"));
+  EXPECT_EQ(highScores[1].name, "PILOT1");
 }
 
 }  // namespace shooter::testing
