@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
 
+#include "platform/blit_kernels.h"
 #include "platform/builtin_font.h"
 
 namespace platform {
@@ -22,33 +24,16 @@ Image createImage(int width, int height, Colour fill) {
 
 namespace {
 
-inline Colour blendPixel(Colour dst, Colour src, unsigned weight) {
-  // weight = alpha + 1, 1..256; each colour channel moves towards the source.
-  auto mix = [weight](Colour d, Colour s, int shift) -> Colour {
-    const int dc = static_cast<int>((d >> shift) & 0xFFu);
-    const int sc = static_cast<int>((s >> shift) & 0xFFu);
-    const int out = dc + ((sc - dc) * static_cast<int>(weight)) / 256;
-    return static_cast<Colour>(out) << shift;
-  };
-  return (dst & 0xFF000000u) | mix(dst, src, 16) | mix(dst, src, 8) | mix(dst, src, 0);
-}
-
 void blitRow(Colour* out, const Colour* in, int count, DrawMode mode, unsigned weight) {
   switch (mode) {
     case DrawMode::Opaque:
-      std::copy(in, in + count, out);
+      std::memcpy(out, in, static_cast<std::size_t>(count) * sizeof(Colour));
       break;
     case DrawMode::Transparent:
-      for (int i = 0; i < count; ++i) {
-        const Colour c = in[i];
-        if (!isMagenta(c)) out[i] = c & 0x00FFFFFFu;
-      }
+      activeBlitKernels().keyRow(out, in, count);
       break;
     case DrawMode::Blend:
-      for (int i = 0; i < count; ++i) {
-        const Colour c = in[i];
-        if (!isMagenta(c)) out[i] = blendPixel(out[i], c, weight);
-      }
+      activeBlitKernels().blendRow(out, in, count, weight);
       break;
   }
 }
