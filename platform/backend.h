@@ -16,6 +16,8 @@ class InputSink {
   virtual void keyChanged(int scancode, bool down) = 0;
   virtual void keyText(std::string text) = 0;  // typed characters, Esc, extended keys
   virtual void closeRequested() = 0;
+  // The window lost the keyboard focus, or the game pad in use was pulled out.
+  virtual void focusLost() = 0;
  protected:
   ~InputSink() = default;
 };

@@ -24,6 +24,7 @@ void HeadlessBackend::pumpEvents(InputSink& sink) {
       case Pending::Kind::Up: sink.keyChanged(p.scancode, false); break;
       case Pending::Kind::Text: sink.keyText(std::move(p.text)); break;
       case Pending::Kind::Close: sink.closeRequested(); break;
+      case Pending::Kind::FocusLost: sink.focusLost(); break;
     }
   }
 }
@@ -41,6 +42,7 @@ void HeadlessBackend::sleepMs(int milliseconds) {
 void HeadlessBackend::pressKey(int scancode) { pending_.push_back({Pending::Kind::Down, scancode, {}}); }
 void HeadlessBackend::releaseKey(int scancode) { pending_.push_back({Pending::Kind::Up, scancode, {}}); }
 void HeadlessBackend::typeText(std::string text) { pending_.push_back({Pending::Kind::Text, 0, std::move(text)}); }
+void HeadlessBackend::loseFocus() { pending_.push_back({Pending::Kind::FocusLost, 0, {}}); }
 void HeadlessBackend::requestClose() { pending_.push_back({Pending::Kind::Close, 0, {}}); }
 
 }  // namespace platform

@@ -29,6 +29,7 @@ class HeadlessBackend final : public Backend {
   void releaseKey(int scancode);
   void typeText(std::string text);
   void requestClose();
+  void loseFocus();
   void advanceClock(double seconds) { now_ += seconds; }
 
   const std::string& title() const { return title_; }
@@ -41,7 +42,7 @@ class HeadlessBackend final : public Backend {
 
  private:
   struct Pending {
-    enum class Kind { Down, Up, Text, Close } kind;
+    enum class Kind { Down, Up, Text, Close, FocusLost } kind;
     int scancode;
     std::string text;
   };

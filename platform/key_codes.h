@@ -43,6 +43,8 @@ inline constexpr int Left = 75;
 inline constexpr int Right = 77;
 inline constexpr int KpPlus = 78;
 inline constexpr int Down = 80;
+inline constexpr int F11 = 87;
+inline constexpr int F12 = 88;
 
 // Key state is kept for scancodes 0..kCount-1.
 inline constexpr int kCount = 128;

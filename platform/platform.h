@@ -73,6 +73,14 @@ bool keyDown(int scancode);
 std::string pendingKeyText();
 // Blocks until a key is pressed (or the window is closed).
 void waitForKey();
+// True once after the window lost its focus or a game pad was pulled out;
+// `shooter` pauses a running game on it.
+bool takePauseRequest();
+
+// F12 saves the visible page as a timestamped PNG in this folder (default:
+// the working folder). Returns the path written by the last F12, "" if none.
+void setScreenshotFolder(const std::string& folder);
+std::string lastScreenshotPath();
 
 // ---- Clock and random numbers --------------------------------------------
 

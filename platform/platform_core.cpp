@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <deque>
 #include <iostream>
@@ -15,6 +16,7 @@
 #include "platform/headless_backend.h"
 #include "platform/input_script.h"
 #include "platform/platform.h"
+#include "platform/png_writer.h"
 #include "platform/run_options.h"
 #include "platform/sdl_backend.h"
 #include "platform/text_file.h"
@@ -55,8 +57,13 @@ struct Core final : InputSink {
   std::chrono::steady_clock::time_point wallStart = std::chrono::steady_clock::now();
   std::uint64_t rng = 0x853C49E6748FEA9Bull;
 
+  bool pauseRequested = false;
+  std::string screenshotFolder = ".";
+  std::string lastScreenshot;
+
   // ---- InputSink: events from the backend (the user's own keyboard).
   void keyChanged(int scancode, bool down) override {
+    if (scancode == key::F12 && down) takeScreenshot();
     if (script || scancode <= 0 || scancode >= key::kCount) return;
     setKey(scancode, down);
     if (!options.recordPath.empty()) {
@@ -72,6 +79,25 @@ struct Core final : InputSink {
     queueText("\xFFk");
     ++keyPresses;
     if (!options.recordPath.empty()) recorded.push_back({now, InputEvent::Kind::Close, 0});
+  }
+
+  void focusLost() override { pauseRequested = true; }
+
+  void takeScreenshot() {
+    if (!screenOpen) return;
+    char stamp[32];
+    const std::time_t t = std::time(nullptr);
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&t));
+    std::string path = screenshotFolder + "/" + options.programName + "-" + stamp + ".png";
+    for (int n = 2; fileExists(path); ++n) {
+      path = screenshotFolder + "/" + options.programName + "-" + stamp + "-" + std::to_string(n) + ".png";
+    }
+    if (savePng(pages[static_cast<std::size_t>(visibleIndex)], path)) {
+      lastScreenshot = path;
+      std::cout << "Screenshot saved: " << path << std::endl;
+    } else {
+      std::cerr << options.programName << ": cannot write " << path << '\n';
+    }
   }
 
   void setKey(int scancode, bool down) {
@@ -178,7 +204,7 @@ void initPlatform(const RunOptions& options) {
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     chosen = std::make_unique<HeadlessBackend>(options.timedemoTickPerRead);
   } else {
-    chosen = makeSdlBackend();
+    chosen = makeSdlBackend(options);
   }
   initPlatform(std::move(chosen), options);
 }
@@ -204,6 +230,9 @@ Backend& backend() { return *core().backend; }
 bool openScreen(int width, int height, int pageCount, bool fullScreen) {
   Core& c = core();
   if (width <= 0 || height <= 0 || pageCount <= 0) return false;
+  // --windowed and --fullscreen override the program's own choice for one run.
+  if (c.options.windowMode == RunOptions::WindowMode::Windowed) fullScreen = false;
+  if (c.options.windowMode == RunOptions::WindowMode::FullScreen) fullScreen = true;
   if (!c.backend->openWindow(width, height, fullScreen, c.title)) return false;
   c.pages.assign(static_cast<std::size_t>(pageCount), createImage(width, height, kBlack));
   c.workIndex = 0;
@@ -324,6 +353,17 @@ void waitForKey() {
   }
   c.pendingText.clear();
 }
+
+bool takePauseRequest() {
+  Core& c = core();
+  c.pump(false);
+  const bool requested = c.pauseRequested;
+  c.pauseRequested = false;
+  return requested;
+}
+
+void setScreenshotFolder(const std::string& folder) { core().screenshotFolder = folder; }
+std::string lastScreenshotPath() { return core().lastScreenshot; }
 
 double timer() {
   Core& c = core();

@@ -56,6 +56,23 @@ ParseResult parseRunOptions(int argc, const char* const* argv) {
           o.seed = seed;
         }
       }
+    } else if (arg == "--scale") {
+      if (const char* v = needValue(arg)) {
+        const std::string_view s = v;
+        int scale = 0;
+        const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), scale);
+        if (ec != std::errc() || ptr != s.data() + s.size() || scale < 1 || scale > 16) {
+          result.error = "--scale needs a whole number from 1 to 16";
+        } else {
+          o.scale = scale;
+        }
+      }
+    } else if (arg == "--windowed") {
+      o.windowMode = RunOptions::WindowMode::Windowed;
+    } else if (arg == "--fullscreen") {
+      o.windowMode = RunOptions::WindowMode::FullScreen;
+    } else if (arg == "--no-sound") {
+      o.noSound = true;
     } else if (arg == "--record") {
       if (const char* v = needValue(arg)) o.recordPath = v;
     } else if (arg == "--demo") {
@@ -89,6 +106,10 @@ std::string usageText(const std::string& programName, const std::string& extraLi
   std::string text = "Usage: " + programName + " [WORD] [OPTIONS]\n" + extraLines +
                      "  --help                 show this help and exit\n"
                      "  --version              show the version and exit\n"
+                     "  --scale N              show the picture N times larger (default: fit the desktop)\n"
+                     "  --windowed             run in a window this time\n"
+                     "  --fullscreen           run full screen this time (F11 or Alt+Enter toggles)\n"
+                     "  --no-sound             do not open a sound device\n"
                      "  --seed N               seed the random numbers with N instead of the clock\n"
                      "  --record FILE          play normally and write every key change to FILE\n"
                      "  --demo FILE            replay the input script FILE in a window\n"

@@ -26,6 +26,9 @@ struct RunOptions {
   // Virtual-clock step added on every timer reading in timedemo runs; 0 means
   // the clock moves only when the program sleeps. Programs that busy-wait set it.
   double timedemoTickPerRead = 0.0;
+  int scale = 0;                         // --scale N: window scale factor, 0 = fit the desktop
+  enum class WindowMode { AsConfigured, Windowed, FullScreen } windowMode = WindowMode::AsConfigured;
+  bool noSound = false;                  // --no-sound: never open an audio device
   bool showHelp = false;
   bool showVersion = false;
 };

@@ -1,7 +1,8 @@
 // The SDL2 backend. Pages are 0xAARRGGBB words; they reach the window through
-// one streaming texture in XRGB8888 (the alpha byte is ignored), scaled by
-// the renderer with nearest-neighbour sampling and letterboxed to keep the
-// picture's aspect.
+// one streaming texture in XRGB8888 (the alpha byte is ignored, no format
+// conversion), scaled by whole factors with nearest-neighbour sampling and
+// letterboxed with black borders. F11 and Alt+Enter toggle full screen; game
+// pads act as the keys they stand for.
 #include "platform/sdl_backend.h"
 
 #include <SDL.h>
@@ -9,9 +10,13 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "platform/key_codes.h"
+#include "platform/run_options.h"
+#include "platform/scaling.h"
+#include "platform/sdl_game_pads.h"
 
 namespace platform {
 
@@ -23,7 +28,7 @@ struct ScancodeRow {
 };
 
 // SDL scancodes of the keys a PC keyboard reports in set 1.
-constexpr std::array<ScancodeRow, 84> kScancodes{{
+constexpr std::array<ScancodeRow, 85> kScancodes{{
     {SDL_SCANCODE_ESCAPE, 1},     {SDL_SCANCODE_1, 2},          {SDL_SCANCODE_2, 3},
     {SDL_SCANCODE_3, 4},          {SDL_SCANCODE_4, 5},          {SDL_SCANCODE_5, 6},
     {SDL_SCANCODE_6, 7},          {SDL_SCANCODE_7, 8},          {SDL_SCANCODE_8, 9},
@@ -52,37 +57,42 @@ constexpr std::array<ScancodeRow, 84> kScancodes{{
     {SDL_SCANCODE_END, 79},       {SDL_SCANCODE_DOWN, 80},      {SDL_SCANCODE_PAGEDOWN, 81},
     {SDL_SCANCODE_INSERT, 82},    {SDL_SCANCODE_DELETE, 83},    {SDL_SCANCODE_RCTRL, 29},
     {SDL_SCANCODE_KP_ENTER, 28},  {SDL_SCANCODE_RALT, 56},      {SDL_SCANCODE_F11, 87},
+    {SDL_SCANCODE_F12, 88},
 }};
 
 class SdlBackend final : public Backend {
  public:
-  SdlBackend() {
+  explicit SdlBackend(const RunOptions& options) : scaleOverride_(options.scale) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
       std::fprintf(stderr, "Cannot start SDL video: %s\n", SDL_GetError());
       std::exit(1);
     }
+    pads_ = std::make_unique<GamePads>();
     start_ = SDL_GetPerformanceCounter();
     frequency_ = static_cast<double>(SDL_GetPerformanceFrequency());
   }
   ~SdlBackend() override {
     closeWindow();
+    pads_.reset();
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     SDL_Quit();
   }
 
   bool openWindow(int width, int height, bool fullScreen, std::string_view title) override {
+    const int scale = windowScale(width, height);
     const Uint32 fullFlag = fullScreen ? static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP) : 0u;
     if (!window_) {
       window_ = SDL_CreateWindow(std::string(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                 width, height, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | fullFlag);
+                                 width * scale, height * scale,
+                                 SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | fullFlag);
       if (!window_) return fail("window");
-      renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+      renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
       if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
       if (!renderer_) return fail("renderer");
     } else {
       SDL_SetWindowFullscreen(window_, fullFlag);
       if (!fullScreen) {
-        SDL_SetWindowSize(window_, width, height);
+        SDL_SetWindowSize(window_, width * scale, height * scale);
         SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
       }
     }
@@ -91,7 +101,6 @@ class SdlBackend final : public Backend {
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (!texture_) return fail("texture");
     SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
-    SDL_RenderSetLogicalSize(renderer_, width, height);
     width_ = width;
     height_ = height;
     SDL_StartTextInput();
@@ -113,26 +122,55 @@ class SdlBackend final : public Backend {
 
   void present(const Image& page) override {
     if (!texture_ || page.width != width_ || page.height != height_) return;
-    SDL_UpdateTexture(texture_, nullptr, page.pixels.data(), page.width * 4);
+    // One copy: the page's words go straight into the texture's own format.
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) == 0) {
+      auto* out = static_cast<unsigned char*>(pixels);
+      const std::size_t rowBytes = static_cast<std::size_t>(page.width) * 4;
+      if (pitch == static_cast<int>(rowBytes)) {
+        std::memcpy(out, page.pixels.data(), rowBytes * static_cast<std::size_t>(page.height));
+      } else {
+        for (int y = 0; y < page.height; ++y) std::memcpy(out + static_cast<std::ptrdiff_t>(y) * pitch, page.row(y), rowBytes);
+      }
+      SDL_UnlockTexture(texture_);
+    }
+    int outW = 0;
+    int outH = 0;
+    SDL_GetRendererOutputSize(renderer_, &outW, &outH);
+    const PixelRect r = letterbox(outW, outH, width_, height_);
+    const SDL_Rect target{r.x, r.y, r.w, r.h};
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
     SDL_RenderPresent(renderer_);
   }
 
   void pumpEvents(InputSink& sink) override {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+      if (pads_->handle(event, sink, keys_)) continue;
       switch (event.type) {
         case SDL_QUIT:
           sink.closeRequested();
           break;
+        case SDL_WINDOWEVENT:
+          if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) sink.focusLost();
+          break;
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
-          const int code = set1FromSdlScancode(event.key.keysym.scancode);
-          if (code == 0) break;
           const bool down = event.type == SDL_KEYDOWN;
-          if (!event.key.repeat) sink.keyChanged(code, down);
+          const bool alt = (event.key.keysym.mod & KMOD_ALT) != 0;
+          const SDL_Scancode sc = event.key.keysym.scancode;
+          // F11 and Alt+Enter switch between window and full screen; they
+          // are not passed on, so Alt+Enter never chooses a menu item.
+          if (sc == SDL_SCANCODE_F11 || (alt && (sc == SDL_SCANCODE_RETURN || sc == SDL_SCANCODE_KP_ENTER))) {
+            if (down && !event.key.repeat) toggleFullScreen();
+            break;
+          }
+          const int code = set1FromSdlScancode(sc);
+          if (code == 0) break;
+          if (!event.key.repeat) keys_.set(KeyCombiner::Keyboard, code, down, sink);
           if (down) deliverKeyText(sink, code);
           break;
         }
@@ -165,11 +203,27 @@ class SdlBackend final : public Backend {
     if (code >= 59) sink.keyText(std::string{'\xFF', static_cast<char>(code)});
   }
 
+  int windowScale(int width, int height) const {
+    if (scaleOverride_ > 0) return scaleOverride_;
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+    return defaultWindowScale(usable.w, usable.h, width, height);
+  }
+
+  void toggleFullScreen() {
+    if (!window_) return;
+    const bool isFull = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    SDL_SetWindowFullscreen(window_, isFull ? 0u : static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP));
+  }
+
   bool fail(const char* what) {
     std::fprintf(stderr, "Cannot create the SDL %s: %s\n", what, SDL_GetError());
     return false;
   }
 
+  int scaleOverride_ = 0;
+  std::unique_ptr<GamePads> pads_;
+  KeyCombiner keys_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
@@ -188,6 +242,6 @@ int set1FromSdlScancode(int sdlScancode) {
   return 0;
 }
 
-std::unique_ptr<Backend> makeSdlBackend() { return std::make_unique<SdlBackend>(); }
+std::unique_ptr<Backend> makeSdlBackend(const RunOptions& options) { return std::make_unique<SdlBackend>(options); }
 
 }  // namespace platform

@@ -8,8 +8,11 @@
 
 namespace platform {
 
-// Creates the SDL2 backend (SDL's video subsystem is started here).
-std::unique_ptr<Backend> makeSdlBackend();
+struct RunOptions;
+
+// Creates the SDL2 backend (SDL's video and game-controller subsystems start
+// here). The options give the window scale.
+std::unique_ptr<Backend> makeSdlBackend(const RunOptions& options);
 
 // Maps an SDL scancode to a set-1 scancode; 0 for keys the programs never use.
 int set1FromSdlScancode(int sdlScancode);

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   platform::initPlatform(parsed.options);
-  shooter::startUp(parsed.options.firstArgument);
+  shooter::startUp(parsed.options.firstArgument, !parsed.options.noSound);
   shooter::runMainLoop();
   shooter::shutDown();
   if (platform::isTimedemo()) {

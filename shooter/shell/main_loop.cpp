@@ -90,6 +90,8 @@ void onceASecond() {
 void drawFrame() {
   if (platform::pendingKeyText() == "\xFFk") running = 0;
   readKeyFlags();
+  // Losing the window's focus (or the pad in use) pauses a running game.
+  if (platform::takePauseRequest() && screenState == ScreenState::Playing) screenState = ScreenState::Paused;
   advanceBackground();
   runScreen();
   frameClock.lastFrameTime = frameClock.now;

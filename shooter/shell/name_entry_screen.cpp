@@ -1,5 +1,6 @@
 // Name entry after a game whose score made the table.
 #include <array>
+#include <string_view>
 #include <iostream>
 
 #include "platform/platform.h"
@@ -54,8 +55,33 @@ void applyTypedText(std::string& name, const std::string& typed) {
   if (name.size() > kMaxNameLength) name.resize(kMaxNameLength);
 }
 
+namespace {
+
+// The characters a pad steps through with Up and Down, in reading order.
+constexpr std::string_view kPadLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ";
+
+void stepLastLetter(std::string& name, int step) {
+  if (name.empty()) name = "A";
+  const auto at = kPadLetters.find(name.back());
+  const auto n = static_cast<int>(kPadLetters.size());
+  const int index = at == std::string_view::npos ? 0 : (static_cast<int>(at) + step + n) % n;
+  name.back() = kPadLetters[static_cast<std::size_t>(index)];
+}
+
+// A player with only a game pad spells the name with the arrows: Up and Down
+// change the last letter, Right adds a letter, Left removes one.
+void padNameKeys(std::string& name) {
+  if (platform::keyDown(platform::key::Up)) stepLastLetter(name, -1);
+  if (platform::keyDown(platform::key::Down)) stepLastLetter(name, 1);
+  if (platform::keyDown(platform::key::Right) && name.size() < kMaxNameLength) name += name.empty() ? 'A' : name.back();
+  if (platform::keyDown(platform::key::Left) && !name.empty()) name.pop_back();
+}
+
+}  // namespace
+
 void nameEntryScreen() {
-  if (menuKeyGateOpen(false)) {
+  if (menuKeyGateOpen(true)) {
+    if (arrowKeyDown) padNameKeys(playerName);
     if (platform::keyDown(platform::key::Enter)) {
       insertHighScore(highScores, playerName, static_cast<std::uint32_t>(game.score));
       resetGame();

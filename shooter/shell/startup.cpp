@@ -47,7 +47,7 @@ constexpr Cell kLoadingCells[3] = {{18, 16}, {12, 22}, {15, 30}};
 
 }  // namespace
 
-void startUp(const std::string& firstArgument) {
+void startUp(const std::string& firstArgument, bool openSound) {
   resetShellState();
   running = 1;
   platform::seedRandomFromTimer();
@@ -99,7 +99,7 @@ void startUp(const std::string& firstArgument) {
   highScores = HighScoreTable{};
   if (!loadHighScores()) failStartUp("High Scores not found!");
 
-  if (!openAudio(settings.volume)) failStartUp("Unable to open audio!");
+  if (openSound && !openAudio(settings.volume)) failStartUp("Unable to open audio!");
 }
 
 }  // namespace shooter

@@ -90,3 +90,34 @@ TEST_F(NameEntry, AFailedSaveIsReportedAndPlayGoesOnWithTheTableInMemory) {
 }
 
 }  // namespace shooter::testing
+
+namespace shooter::testing {
+
+TEST_F(NameEntry, APadSpellsANameWithTheArrows) {
+  enterWithScore(5000);
+  tap(key::Down);  // an empty name starts at A, then steps on
+  EXPECT_EQ(playerName, "B");
+  tap(key::Up);
+  tap(key::Up);
+  EXPECT_EQ(playerName, " ") << "Up from A wraps to the last character";
+  tap(key::Right);
+  tap(key::Down);
+  EXPECT_EQ(playerName, " A");
+  tap(key::Left);
+  EXPECT_EQ(playerName, " ");
+}
+
+TEST_F(NameEntry, FocusLossPausesOnlyARunningGame) {
+  enterWithScore(0);
+  headless().loseFocus();
+  runFrame();
+  EXPECT_EQ(screenState, ScreenState::NameEntry);
+  screenState = ScreenState::Playing;
+  runFrame();
+  EXPECT_EQ(screenState, ScreenState::Playing) << "the request was used up on the other screen";
+  headless().loseFocus();
+  runFrame();
+  EXPECT_EQ(screenState, ScreenState::Paused);
+}
+
+}  // namespace shooter::testing
