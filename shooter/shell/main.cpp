@@ -1,10 +1,12 @@
 // `shooter`: a vertically scrolling air-combat game.
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 
 #include "platform/platform.h"
 #include "platform/run_options.h"
 #include "shooter/game/game.h"
+#include "shooter/shell/file_locations.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/shell_state.h"
 
@@ -12,8 +14,11 @@ int main(int argc, char** argv) {
   const auto parsed = platform::parseRunOptions(argc, argv);
   const std::string extra =
       "  A first WORD containing \"fps\" (for example: showfps) shows the frame rate.\n"
-      "  Files: settings.dat, high_scores.dat, plik.bmp, anim_data.dat and the .wav\n"
-      "  samples are read from (and scores saved to) the current folder.\n";
+      "  Files: run from a folder holding plik.bmp (such as the build's run folder),\n"
+      "  the game reads its pictures and sounds there and keeps settings.dat and\n"
+      "  high_scores.dat in the working folder. Installed, it reads the installed\n"
+      "  data folder and keeps each user's files and F12 screenshots in\n"
+      "  $XDG_DATA_HOME/kestrel (default ~/.local/share/kestrel).\n";
   if (!parsed.error.empty()) {
     std::cerr << parsed.options.programName << ": " << parsed.error << '\n'
               << platform::usageText(parsed.options.programName, extra);
@@ -27,7 +32,19 @@ int main(int argc, char** argv) {
     std::cout << "shooter (Kestrel) " << KESTREL_VERSION << '\n';
     return 0;
   }
+  const auto where = shooter::findFileLocations("/proc/self/exe", KESTREL_DATA_RELATIVE);
+  if (where.installed) {
+    std::string reason;
+    if (!shooter::prepareUserFolder(where, reason)) {
+      std::cerr << "shooter: cannot prepare " << reason << '\n';
+      return 1;
+    }
+    std::error_code error;
+    std::filesystem::current_path(where.userFolder, error);
+    shooter::setAssetFolder(where.assetFolder);
+  }
   platform::initPlatform(parsed.options);
+  platform::setScreenshotFolder(where.userFolder);
   shooter::startUp(parsed.options.firstArgument, !parsed.options.noSound);
   shooter::runMainLoop();
   shooter::shutDown();

@@ -1,5 +1,6 @@
 // The sound bank on SDL_mixer.
 #include "shooter/shell/sound_bank.h"
+#include "shooter/shell/file_locations.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -29,7 +30,7 @@ bool openAudio(std::uint8_t volume) {
   bank.fill(nullptr);
   for (std::size_t i = 0; i < kSampleFiles.size(); ++i) {
     if (!opened) break;  // no device: nothing can be decoded for it
-    if (SDL_RWops* source = SDL_RWFromFile(kSampleFiles[i], "rb")) bank[i] = Mix_LoadWAV_RW(source, 1);
+    if (SDL_RWops* source = SDL_RWFromFile(assetPath(kSampleFiles[i]).c_str(), "rb")) bank[i] = Mix_LoadWAV_RW(source, 1);
   }
   setVolume(volume);
   return opened;

@@ -6,6 +6,7 @@
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
 #include "shooter/shell/demo_plane.h"
+#include "shooter/shell/file_locations.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
@@ -85,9 +86,9 @@ void startUp(const std::string& firstArgument, bool openSound) {
   platform::locate(cell.row, cell.column);
   platform::printText("Loading... Please wait.");
 
-  loadSpriteSheet();
+  loadSpriteSheet(assetPath("plik.bmp"));
   demoPlane.reset();
-  loadAnimations();
+  loadAnimations(assetPath("anim_data.dat"));
   initGlyphs();
 
   screenState = ScreenState::Title;

@@ -1,0 +1,67 @@
+// Finding the asset and user folders.
+#include "shooter/shell/file_locations.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace shooter {
+
+namespace {
+
+std::string assetFolderValue = ".";
+
+std::string userDataFolder() {
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/') return std::string(xdg) + "/kestrel";
+  if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.local/share/kestrel";
+  return ".";
+}
+
+}  // namespace
+
+FileLocations findFileLocations(const std::string& executablePath, const std::string& installDataRelative) {
+  FileLocations where{".", ".", false};
+  std::error_code error;
+  const fs::path exe = fs::weakly_canonical(executablePath, error);
+  if (error || executablePath.empty()) return where;
+  const fs::path exeFolder = exe.parent_path();
+  // A folder with the sprite sheet beside the program, or the working folder
+  // itself holding it, is a run folder: keep everything where it is.
+  if (fs::exists(exeFolder / "plik.bmp") || fs::exists("plik.bmp")) return where;
+  const fs::path data = exeFolder / installDataRelative;
+  if (!fs::exists(data / "plik.bmp")) return where;
+  where.assetFolder = fs::weakly_canonical(data, error).string();
+  where.userFolder = userDataFolder();
+  where.installed = true;
+  return where;
+}
+
+bool prepareUserFolder(const FileLocations& where, std::string& reason) {
+  if (!where.installed) return true;
+  std::error_code error;
+  fs::create_directories(where.userFolder, error);
+  if (error) {
+    reason = where.userFolder + ": " + error.message();
+    return false;
+  }
+  for (const char* name : {"settings.dat", "high_scores.dat"}) {
+    const fs::path target = fs::path(where.userFolder) / name;
+    if (fs::exists(target)) continue;
+    fs::copy_file(fs::path(where.assetFolder) / name, target, error);
+    if (error) {
+      reason = target.string() + ": " + error.message();
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string assetPath(const std::string& name) {
+  return assetFolderValue == "." ? name : assetFolderValue + "/" + name;
+}
+
+void setAssetFolder(const std::string& folder) { assetFolderValue = folder; }
+
+}  // namespace shooter

@@ -1,0 +1,78 @@
+// Where an installed and a portable `shooter` keep their files.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "shooter/shell/file_locations.h"
+
+namespace fs = std::filesystem;
+
+namespace shooter {
+
+class FileLocationsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::path(::testing::TempDir()) / "locations";
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "prefix/bin");
+    fs::create_directories(root_ / "prefix/share/kestrel");
+    fs::create_directories(root_ / "elsewhere");
+    for (const char* f : {"plik.bmp", "settings.dat", "high_scores.dat"}) {
+      std::ofstream(root_ / "prefix/share/kestrel" / f) << "default " << f;
+    }
+    std::ofstream(root_ / "prefix/bin/shooter") << "";
+    previous_ = fs::current_path();
+    fs::current_path(root_ / "elsewhere");
+    ::setenv("XDG_DATA_HOME", (root_ / "xdg").c_str(), 1);
+  }
+  void TearDown() override {
+    fs::current_path(previous_);
+    ::unsetenv("XDG_DATA_HOME");
+    fs::remove_all(root_);
+  }
+  fs::path root_;
+  fs::path previous_;
+};
+
+TEST_F(FileLocationsTest, AnInstalledProgramUsesTheDataFolderAndAPerUserFolder) {
+  const auto where = findFileLocations((root_ / "prefix/bin/shooter").string(), "../share/kestrel");
+  ASSERT_TRUE(where.installed);
+  EXPECT_EQ(fs::path(where.assetFolder), fs::canonical(root_ / "prefix/share/kestrel"));
+  EXPECT_EQ(fs::path(where.userFolder), root_ / "xdg/kestrel");
+  std::string reason;
+  ASSERT_TRUE(prepareUserFolder(where, reason)) << reason;
+  std::ifstream in(root_ / "xdg/kestrel/high_scores.dat");
+  std::string first;
+  std::getline(in, first);
+  EXPECT_EQ(first, "default high_scores.dat");
+  // The player's own files are never overwritten by a later start.
+  std::ofstream(root_ / "xdg/kestrel/settings.dat") << "mine";
+  ASSERT_TRUE(prepareUserFolder(where, reason));
+  std::ifstream mine(root_ / "xdg/kestrel/settings.dat");
+  std::getline(mine, first);
+  EXPECT_EQ(first, "mine");
+}
+
+TEST_F(FileLocationsTest, ARunFolderKeepsEverythingInTheWorkingFolder) {
+  std::ofstream(root_ / "prefix/bin/plik.bmp") << "";
+  const auto beside = findFileLocations((root_ / "prefix/bin/shooter").string(), "../share/kestrel");
+  EXPECT_FALSE(beside.installed);
+  EXPECT_EQ(beside.userFolder, ".");
+  fs::remove(root_ / "prefix/bin/plik.bmp");
+  std::ofstream(root_ / "elsewhere/plik.bmp") << "";
+  EXPECT_FALSE(findFileLocations((root_ / "prefix/bin/shooter").string(), "../share/kestrel").installed);
+  EXPECT_FALSE(findFileLocations("", "../share/kestrel").installed);
+}
+
+TEST_F(FileLocationsTest, AnUnwritableUserFolderIsReported) {
+  auto where = findFileLocations((root_ / "prefix/bin/shooter").string(), "../share/kestrel");
+  std::ofstream(root_ / "blocker") << "";
+  where.userFolder = (root_ / "blocker/kestrel").string();  // a file where a folder must go
+  std::string reason;
+  EXPECT_FALSE(prepareUserFolder(where, reason));
+  EXPECT_NE(reason.find("blocker"), std::string::npos);
+}
+
+}  // namespace shooter
