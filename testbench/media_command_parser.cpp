@@ -10,8 +10,8 @@ namespace testbench {
 
 namespace {
 
-// The longest command has six words; one more slot tells "too many" apart.
-constexpr std::size_t kMaxWords = 7;
+// The longest command has five words; one more slot tells "too many" apart.
+constexpr std::size_t kMaxWords = 6;
 
 struct Words {
   std::array<std::string_view, kMaxWords> word{};
@@ -83,9 +83,9 @@ int ParseMediaCommand(std::string_view command, MediaRequest& request) {
 
   if (SameWord(verb, "open")) {
     // open FILE [shareable] alias NAME
-    const bool shareable = n == 6 && SameWord(word[2], "shareable");
+    const bool shareable = n == 5 && SameWord(word[2], "shareable");
     const std::size_t aliasAt = shareable ? 3 : 2;
-    if ((n != 5 && !shareable) || !SameWord(word[aliasAt], "alias")) return kMediaBadSyntax;
+    if (n != aliasAt + 2 || !SameWord(word[aliasAt], "alias")) return kMediaBadSyntax;
     if (word[1].empty()) return kMediaBadSyntax;
     request = {MediaVerb::Open, word[aliasAt + 1], word[1]};
     return 0;

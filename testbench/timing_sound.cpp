@@ -19,11 +19,15 @@ std::array<std::string, kSoundSlots>& slotFiles() {
   return files;
 }
 
-std::string matchName(const std::string& file) {
+std::string trimmed(const std::string& file) {
   const std::size_t first = file.find_first_not_of(' ');
   if (first == std::string::npos) return "";
   const std::size_t last = file.find_last_not_of(' ');
-  std::string name = file.substr(first, last - first + 1);
+  return file.substr(first, last - first + 1);
+}
+
+std::string matchName(const std::string& file) {
+  std::string name = trimmed(file);
   for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return name;
 }
@@ -57,9 +61,10 @@ int SoundPlay(const std::string& file) {
     if (slot < 0) slot = kSoundSlots - 1;
     const std::string alias = SoundAlias(slot);
     SendMediaCommand("close " + alias);
-    // The name goes to the layer as the caller wrote it, so it still opens on
-    // a file system that tells letter case apart.
-    if (SendMediaCommand("open " + std::string("\"") + file + "\"" + " alias " + alias) != 0) {
+    // Files are matched upper-cased, but the layer gets the trimmed name in
+    // the caller's letter case, so it still opens on a file system that tells
+    // letter case apart.
+    if (SendMediaCommand("open " + std::string("\"") + trimmed(file) + "\"" + " alias " + alias) != 0) {
       slotFiles()[static_cast<std::size_t>(slot)].clear();
       return 1;
     }

@@ -18,7 +18,8 @@ extern std::string CurrentSong;
 void SoundInit();
 // "SPMCIPS" + the slot number in four zero-padded digits.
 std::string SoundAlias(std::int32_t slot);
-// Plays the file from its start on its own channel, opening one in the first
+// Plays the file from its start on its own channel (the layer is sent the
+// trimmed name in the caller's letter case), opening one in the first
 // free slot (slot 4095 when none is free) if needed. Returns 1 when that open
 // fails (nothing is played), else 0.
 int SoundPlay(const std::string& file);

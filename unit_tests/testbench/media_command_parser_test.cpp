@@ -8,7 +8,8 @@ using namespace testbench;
 
 namespace {
 
-MediaRequest parsed(const std::string& text) {
+// Views into the text stay valid: every caller passes a string literal.
+MediaRequest parsed(std::string_view text) {
   MediaRequest request;
   EXPECT_EQ(ParseMediaCommand(text, request), 0) << text;
   return request;

@@ -29,6 +29,7 @@ class RecordingMedia {
   std::map<std::string, std::string> mode;  // alias -> mode reply
   std::map<std::string, std::string> length;
   std::set<std::string> failingFiles;  // opens naming these answer an error
+  std::set<std::string> opened;        // aliases whose open succeeded
 
   void end(const std::string& alias) { mode[alias] = "stopped"; }
   std::vector<std::string> take() {
@@ -55,8 +56,9 @@ class RecordingMedia {
       for (const std::string& f : failingFiles) {
         if (command.find("\"" + f + "\"") != std::string::npos) return 275;
       }
+      opened.insert(command.substr(command.rfind(' ') + 1));
     } else if (verb == "play") {
-      mode[alias] = "playing";
+      if (opened.count(alias) != 0) mode[alias] = "playing";
     } else if (verb == "stop") {
       mode[alias] = "stopped";
     } else if (verb == "status") {
