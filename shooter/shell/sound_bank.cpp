@@ -6,6 +6,9 @@
 #include <SDL_mixer.h>
 
 #include <array>
+#include <string>
+
+#include "platform/sound_file_check.h"
 
 namespace shooter {
 
@@ -30,7 +33,10 @@ bool openAudio(std::uint8_t volume) {
   bank.fill(nullptr);
   for (std::size_t i = 0; i < kSampleFiles.size(); ++i) {
     if (!opened) break;  // no device: nothing can be decoded for it
-    if (SDL_RWops* source = SDL_RWFromFile(assetPath(kSampleFiles[i]).c_str(), "rb")) bank[i] = Mix_LoadWAV_RW(source, 1);
+    const std::string path = assetPath(kSampleFiles[i]);
+    // A damaged file is left out before SDL sees its header.
+    if (!platform::soundFileLooksSound(path)) continue;
+    if (SDL_RWops* source = SDL_RWFromFile(path.c_str(), "rb")) bank[i] = Mix_LoadWAV_RW(source, 1);
   }
   setVolume(volume);
   return opened;
