@@ -3,12 +3,14 @@
 
 #include <cmath>
 
+#include "shooter/game/game.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/shell/shell_state.h"
 
 namespace shooter {
 
 GameState game;
+GameTimers timers;
 UnitPool surfaceUnits;
 UnitPool aircraft;
 ShotPool shots;
@@ -27,6 +29,8 @@ void resetGame() {
   game = GameState{};
   game.playerY = playerY;
   game.playerX = static_cast<std::int32_t>(std::lround(screenWidth / 2.0));
+  timers = GameTimers{};
+  gameOverReady = false;
   surfaceUnits.cursor = aircraft.cursor = shots.cursor = explosions.cursor = pickups.cursor = 1;
   for (int i = 1; i <= 100; ++i) {
     surfaceUnits[i].active = 0;

@@ -34,6 +34,18 @@ struct GameState {
 
 extern GameState game;
 
+// Times (timer seconds) of the game's own rate-limited work.
+struct GameTimers {
+  double lastTenthTick = 0.0;      // the 0.1 s tick: animations, spawner, blinking
+  double lastShotSound = 0.0;      // the shot sample plays at most every 0.33 s
+  double lastCollisionPass = 0.0;  // the collision pass runs once per collision interval
+};
+extern GameTimers timers;
+
+// The player's craft: 64 pixels wide; its collision box is 64 by 46.
+inline constexpr int kPlayerWidth = 64;
+inline constexpr int kPlayerBoxHeight = 46;
+
 // Set once at start-up: a collision between the player and a unit costs the
 // player this much shield and the unit this many hit points.
 extern std::int32_t playerCollisionDamage;  // 40

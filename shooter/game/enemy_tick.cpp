@@ -1,0 +1,113 @@
+// Slow animation, enemy fire and the boss cycle.
+#include "shooter/game/enemy_tick.h"
+
+#include <algorithm>
+
+#include "shooter/game/enemy_kinds.h"
+#include "shooter/game/entity_creators.h"
+#include "shooter/game/game_entity.h"
+#include "shooter/game/game_state.h"
+#include "shooter/game/spawner.h"
+#include "shooter/game/sprite_info.h"
+#include "shooter/shell/shell_state.h"
+
+namespace shooter {
+
+namespace {
+
+constexpr std::uint8_t kGunTurret = 56;
+constexpr std::uint8_t kOpeningTurret = 57;
+constexpr std::uint8_t kStraightShotDamage = 10;
+
+void placeBoss(const GameEntity& arrival) {
+  const std::uint8_t slot =
+      placeUnit(aircraft, kBossCode, arrival.x - 7.0f, arrival.y - 5.0f, 0.0f, 0.0f, kBossCode);
+  game.bossSlot = slot;
+  game.bossActive = 1;
+}
+
+void fire(const GameEntity& u) {
+  const EnemyKind& kind = enemyKind(u.spriteCode);
+  const float x1 = u.x + kind.fire1X;
+  const float y1 = u.y + kind.fire1Y;
+  switch (kind.fire) {
+    case FirePattern::None: break;
+    case FirePattern::StraightUp:
+      fireShot(x1, y1, 0.0f, -2.0f * kScrollSpeed, kEnemySide, kEnemyShotCode, kStraightShotDamage);
+      break;
+    case FirePattern::StraightDown:
+      fireShot(x1, y1, 0.0f, 2.0f * kScrollSpeed, kEnemySide, kEnemyShotCode, kStraightShotDamage);
+      break;
+    case FirePattern::Aimed: fireAimedShot(x1, y1, u.x, u.y); break;
+    case FirePattern::AimedPair:
+      fireAimedShot(x1, y1, u.x, u.y);
+      fireAimedShot(u.x + kind.fire2X, u.y + kind.fire2Y, u.x, u.y);
+      break;
+  }
+}
+
+// Counts a unit's timer on; fires (only kinds of the right pool) when due. A
+// timer at or past the interval fires, so a timer left high by a shorter
+// interval does not wait for the byte to wrap.
+void countAndFire(GameEntity& u, KindPool pool) {
+  if (u.active != 1) return;
+  u.fireTimer = static_cast<std::uint8_t>(u.fireTimer + 1);
+  if (u.fireTimer < game.enemyFireInterval) return;
+  u.fireTimer = 0;
+  if (enemyKind(u.spriteCode).pool == pool) fire(u);
+}
+
+}  // namespace
+
+void slowAnimationStep() {
+  for (int i = 1; i <= UnitPool::kLast; ++i) {
+    GameEntity& u = surfaceUnits[i];
+    if (u.active != 1) continue;
+    if (u.frame == frameCountOf(u.spriteCode)) {
+      if (u.spriteCode == kOpeningTurret) {
+        u.spriteCode = kGunTurret;
+        u.frame = 1;
+        continue;
+      }
+      if (u.spriteCode == kBossArrivalCode) {
+        u.active = 0;
+        placeBoss(u);
+        continue;
+      }
+    }
+    u.frame = nextFrame(u.frame, u.spriteCode);
+  }
+}
+
+void enemyFireStep() {
+  for (int i = 1; i <= UnitPool::kLast; ++i) {
+    countAndFire(surfaceUnits[i], KindPool::Surface);
+    countAndFire(aircraft[i], KindPool::Aircraft);
+  }
+}
+
+void bossCycleStep() {
+  const GameEntity& boss = aircraft[game.bossSlot];
+  game.bossActive = (game.bossSlot != 0 && boss.active == 1 && boss.spriteCode == kBossCode) ? 1 : 0;
+  if (game.bossTime <= kBossTimeLimit) return;
+  if (game.bossActive == 0) {
+    const float x = spawnColumnX(64, layout->columns64);
+    placeUnit(surfaceUnits, kBossArrivalCode, x, 32.0f, 0.0f, 0.0f, kBossArrivalCode);
+  } else {
+    GameEntity& b = aircraft[game.bossSlot];
+    b.hitPoints = static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{b.hitPoints} * 2, kBossHitPointCap));
+  }
+  // Each cycle the waves come sooner, down to 0.7 s, 1 s and 3 s; at the
+  // fastest first wave the enemies also fire every 2 s.
+  if (game.wave1Threshold > 10) {
+    game.wave1Threshold = static_cast<std::uint8_t>(game.wave1Threshold - 10);
+  } else {
+    game.wave1Threshold = 7;
+    game.enemyFireInterval = 2;
+  }
+  game.wave2Threshold = game.wave2Threshold > 10 ? static_cast<std::uint8_t>(game.wave2Threshold - 10) : 10;
+  game.wave3Threshold = game.wave3Threshold > 30 ? static_cast<std::uint8_t>(game.wave3Threshold - 10) : 30;
+  game.bossTime = 1;
+}
+
+}  // namespace shooter

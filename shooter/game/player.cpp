@@ -1,0 +1,89 @@
+// The player's craft.
+#include "shooter/game/player.h"
+
+#include "platform/platform.h"
+#include "shooter/game/entity_creators.h"
+#include "shooter/game/game_entity.h"
+#include "shooter/game/game_state.h"
+#include "shooter/game/volley_table.h"
+#include "shooter/shell/shell_state.h"
+#include "shooter/shell/sound_bank.h"
+
+namespace shooter {
+
+namespace {
+
+constexpr int kStep = 3;
+constexpr int kBottomMargin = 50;
+constexpr std::int32_t kFullShield = 100;
+constexpr std::uint8_t kBlinkTicks = 20;  // about 2 s of blinking
+constexpr std::int32_t kOffScreenX = -10000;
+
+}  // namespace
+
+void movePlayer() {
+  using namespace platform::key;
+  if (platform::keyDown(Down) && game.playerY < screenHeight - kBottomMargin) game.playerY += kStep;
+  if (platform::keyDown(Up) && game.playerY > 0) game.playerY -= kStep;
+  if (platform::keyDown(Left) && game.playerX > 0) game.playerX -= kStep;
+  if (platform::keyDown(Right) && game.playerX < screenWidth - kPlayerWidth) game.playerX += kStep;
+}
+
+void keypadPlusBoost() {
+  if (platform::keyDown(platform::key::KpPlus)) game.bossTime += 2;
+}
+
+void actionKeys() {
+  using namespace platform::key;
+  if (actionKeyDown == 0 || !(frameClock.now - lastKeyTime > kFireGate)) return;
+  // Esc and a fire key together both act: the volley leaves as the game pauses.
+  if (platform::keyDown(Esc)) screenState = ScreenState::Paused;
+  if (platform::keyDown(Ctrl) || platform::keyDown(Space)) fireVolley();
+  lastKeyTime = frameClock.now;
+}
+
+void fireVolley() {
+  const auto px = static_cast<float>(game.playerX);
+  const auto py = static_cast<float>(game.playerY);
+  for (const VolleyShot& s : kVolleyShots) {
+    if (game.shootPower < s.minPower || game.shootPower > s.maxPower) continue;
+    fireShot(px + s.x, py + s.y, s.dx, s.dy, kPlayerSide, s.spriteCode, s.damage);
+  }
+}
+
+void loseShield(std::int32_t damage) {
+  game.hp -= damage;
+  if (game.hp > 0) return;
+  game.hp = kFullShield;
+  const std::int32_t livesBefore = game.lives;
+  game.lives -= 1;
+  game.shootPower = 1;
+  game.blinkCounter = kBlinkTicks;
+  if (livesBefore != 1) return;
+  haltAllSounds();
+  GameEntity& banner = pickups[findFreeSlot(pickups)];
+  banner.spriteCode = kGameOverBanner;
+  banner.x = static_cast<float>(screenWidth / 2.0 - 50.0);
+  banner.y = static_cast<float>(screenHeight / 2.0 - 20.0);
+  banner.dx = 0.0f;
+  banner.dy = 0.0f;
+  banner.active = 1;
+  banner.frame = 1;
+  banner.lifeTimer = 2;
+  game.playerX = kOffScreenX;
+}
+
+void blinkTick() {
+  if (game.blinkCounter > 1) {
+    --game.blinkCounter;
+    game.playerVisible = game.blinkCounter & 1;
+  }
+}
+
+void drawPlayer() {
+  if (game.playerVisible != 1) return;
+  drawSprite(game.playerX, game.playerY, playerFrames[static_cast<std::size_t>(playerPhase % 3)], true);
+  playerPhase = (playerPhase + 1) % 3;
+}
+
+}  // namespace shooter
