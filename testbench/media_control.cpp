@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
@@ -51,13 +52,23 @@ struct Device {
   SharedChunk chunk;
 };
 
-// Aliases are matched whatever their letter case: keys are kept in lower case.
-void lowerInto(std::string_view text, std::string& out) {
-  out.assign(text);
-  for (char& c : out) {
+// Aliases are matched whatever their letter case: keys are kept in lower
+// case. Returns the text itself when it has no capitals (the numbered
+// aliases), else its lower-case copy in `buffer`.
+std::string_view lowered(std::string_view text, std::string& buffer) {
+  if (std::none_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) return text;
+  buffer.assign(text);
+  for (char& c : buffer) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
+  return buffer;
 }
+
+// Lets the alias table be searched with a view, without building a key.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
 
 class Mixer {
  public:
@@ -78,8 +89,7 @@ class Mixer {
       case MediaVerb::CloseNothing: return 0;
       default: break;
     }
-    lowerInto(request.alias, key_);
-    const auto found = devices_.find(key_);
+    const auto found = devices_.find(lowered(request.alias, key_));
     if (found == devices_.end()) return kMediaUnknownAlias;
     Device& device = found->second;
     switch (request.verb) {
@@ -113,14 +123,14 @@ class Mixer {
  private:
   int open(std::string_view file, std::string_view alias) {
     if (!hasKnownExtension(file)) return kMediaUnknownDevice;
-    lowerInto(alias, key_);
-    if (devices_.count(key_) != 0) return kMediaDuplicateAlias;
+    const std::string key(lowered(alias, key_));
+    if (devices_.find(std::string_view(key)) != devices_.end()) return kMediaDuplicateAlias;
     if (!openAudio()) return kMediaNoAudio;
     SharedChunk chunk = chunkFor(std::string(file));
     if (!chunk) return kMediaCannotOpenFile;
     const int channel = takeChannel();
     if (channel < 0) return kMediaNoAudio;
-    devices_.emplace(key_, Device{channel, std::move(chunk)});
+    devices_.emplace(key, Device{channel, std::move(chunk)});
     return 0;
   }
 
@@ -186,9 +196,9 @@ class Mixer {
   long bytesPerSecond_ = 0;
   int allocatedChannels_ = 0;
   std::vector<int> freeChannels_;
-  std::unordered_map<std::string, Device> devices_;
+  std::unordered_map<std::string, Device, TextHash, std::equal_to<>> devices_;
   std::unordered_map<std::string, std::weak_ptr<Mix_Chunk>> chunks_;
-  std::string key_;  // reused for alias look-ups, so queries allocate nothing
+  std::string key_;  // reused for capitalised alias look-ups
 };
 
 // Created on first use and kept until MediaShutdown, so nothing is torn down

@@ -1,8 +1,8 @@
 // The channel table and the routines that drive it.
 #include "testbench/sound_channels.h"
 
+#include <algorithm>
 #include <array>
-#include <cctype>
 
 #include "platform/text_convert.h"
 #include "testbench/media_command.h"
@@ -29,24 +29,50 @@ std::int32_t channelCount = 0;
 constexpr std::size_t kReplyBytes = 257;
 constexpr std::size_t kReplyOffered = 256;
 
-std::string statusQuery(const std::string& alias, const char* item) {
+// The reply buffer of every status query, all zero before each query: after
+// a query only the bytes the reply wrote are cleared again, which keeps the
+// whole buffer zero-filled without clearing all 257 bytes every time.
+std::array<char, kReplyBytes>& replyBuffer() {
+  static std::array<char, kReplyBytes> reply{};
+  return reply;
+}
+
+void clearReply(std::array<char, kReplyBytes>& reply) {
+  // The last byte is never offered, so a zero is always found.
+  std::size_t used = 0;
+  while (reply[used] != '\0') ++used;
+  std::fill(reply.begin(), reply.begin() + static_cast<std::ptrdiff_t>(used), '\0');
+}
+
+// Sends "status " + alias + item with the zero-filled reply buffer, whose
+// reply stays in the buffer until the next query clears it.
+const char* statusQuery(const std::string& alias, const char* item) {
   // Reused between calls: a walk over thousands of channels builds no heap text.
   static std::string command;
   command.assign("status ");
   command += alias;
   command += item;
-  std::array<char, kReplyBytes> reply{};
+  auto& reply = replyBuffer();
+  clearReply(reply);
   SendMediaCommand(command, reply.data(), kReplyOffered);
-  return std::string(reply.data());
+  return reply.data();
 }
 
-// The playing test of one alias: "YES" when the first 7 characters of the
-// upper-cased mode reply are PLAYING.
-std::string playingTest(const std::string& alias) {
-  std::string mode = statusQuery(alias, " Mode ");
-  for (char& c : mode) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return mode.compare(0, 7, "PLAYING") == 0 ? "YES" : "NO";
+// The playing test of one alias: true when the first 7 characters of the
+// mode reply, upper-cased, are PLAYING. Read straight from the buffer, since
+// walks run it once per channel ever opened.
+bool playingTest(const std::string& alias) {
+  const char* reply = statusQuery(alias, " Mode ");
+  static constexpr char kPlaying[] = "PLAYING";
+  for (std::size_t i = 0; i < 7; ++i) {
+    char c = reply[i];  // a zero byte ends the reply and fails the match
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != kPlaying[i]) return false;
+  }
+  return true;
 }
+
+std::string yesNo(bool yes) { return yes ? "YES" : "NO"; }
 
 void send(const std::string& command) { SendMediaCommand(command); }
 
@@ -74,9 +100,9 @@ std::string SoundChannelFor(const std::string& file) {
   auto& table = channels();
   for (std::int32_t i = 1; i <= channelCount; ++i) {
     const Channel& channel = table[static_cast<std::size_t>(i)];
-    const bool sameFile = channel.file == file;
     // The status query goes out for every channel walked, whatever its file.
-    if (playingTest(channel.alias) == "NO" && sameFile) return channel.alias;
+    const bool idle = !playingTest(channel.alias);
+    if (idle && channel.file == file) return channel.alias;
   }
   const std::int32_t before = channelCount;
   SoundOpen(file);
@@ -103,7 +129,7 @@ void SoundServiceLoops() {
   for (std::int32_t i = 1; i <= count; ++i) {
     const Channel& channel = table[static_cast<std::size_t>(i)];
     // Both halves are evaluated: every channel gets its status query.
-    const bool stopped = playingTest(channel.alias) == "NO";
+    const bool stopped = !playingTest(channel.alias);
     if (channel.loop == "1" && stopped) SoundPlay(std::string(channel.file));
   }
 }
@@ -112,7 +138,7 @@ std::string SoundIsPlayingFile(const std::string& file) {
   auto& table = channels();
   for (std::int32_t i = 1; i <= channelCount; ++i) {
     const Channel& channel = table[static_cast<std::size_t>(i)];
-    if (channel.file == file) return playingTest(channel.alias);
+    if (channel.file == file) return yesNo(playingTest(channel.alias));
   }
   return "NO";
 }
@@ -121,7 +147,7 @@ std::string SoundIsPlayingChannel(const std::string& alias) {
   auto& table = channels();
   for (std::int32_t i = 1; i <= channelCount; ++i) {
     const Channel& channel = table[static_cast<std::size_t>(i)];
-    if (channel.alias == alias) return playingTest(channel.alias);
+    if (channel.alias == alias) return yesNo(playingTest(channel.alias));
   }
   return "NO";
 }
@@ -140,7 +166,7 @@ void SoundStopOnePlaying(const std::string& file) {
   auto& table = channels();
   for (std::int32_t i = 1; i <= channelCount; ++i) {
     Channel& channel = table[static_cast<std::size_t>(i)];
-    const bool playing = playingTest(channel.alias) == "YES";
+    const bool playing = playingTest(channel.alias);
     if (channel.file == file && playing) {
       channel.loop.clear();
       send("stop " + channel.alias);
@@ -153,7 +179,8 @@ double SoundLength(const std::string& file) {
   auto& table = channels();
   for (std::int32_t i = 1; i <= channelCount; ++i) {
     const Channel& channel = table[static_cast<std::size_t>(i)];
-    if (channel.file == file) return platform::textToNumber(statusQuery(channel.alias, " length ")) / 1000.0;
+    if (channel.file != file) continue;
+    return platform::textToNumber(statusQuery(channel.alias, " length ")) / 1000.0;
   }
   return 0.0;
 }
