@@ -113,15 +113,6 @@ TEST_F(ColourTools, DarkenAndLightenStepByFourWithinRange) {
   EXPECT_EQ(platform::getPixel(light, 0, 0), 0x000668FFu);  // 6,104,255
 }
 
-TEST_F(ColourTools, ReplaceImageColourMatchesTheWholeValue) {
-  Image image = threeColours();
-  ReplaceImageColour(kRed, kBlue, 3, 2, image);
-  EXPECT_EQ(platform::getPixel(image, 0, 0), kBlue);
-  EXPECT_EQ(platform::getPixel(image, 2, 1), kBlue);
-  ReplaceImageColour(0x00FF0000u, kGrey, 3, 2, image);
-  EXPECT_EQ(platform::getPixel(image, 2, 0), kBlue) << "another alpha is another colour";
-}
-
 TEST_F(ColourTools, PaletteSheetPlacesThe29thAnd30thSwatchesThenWraps) {
   std::string lines;
   for (int k = 1; k <= 31; ++k) lines += std::to_string(k) + ",0,0,\r\n";

@@ -99,12 +99,3 @@ TEST_F(Missiles, AMissileIsFreedOnlyOnceItsBottomEdgeIsAboveTheScreen) {
   EXPECT_EQ(m.state, "");
 }
 
-TEST_F(Missiles, OtherStatesAreLeftAloneAndNotDrawn) {
-  Missile& m = missiles[1];
-  m.inUse = "N";
-  m.state = "S";
-  m.y = 100;
-  UpdateMissiles(missiles, target);
-  EXPECT_EQ(m.y, 100);
-  EXPECT_EQ(platform::getPixel(target, 0, 100), 0u);
-}

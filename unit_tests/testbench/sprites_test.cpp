@@ -124,16 +124,6 @@ TEST_F(SpriteFiles, MissingOrShortFilesGiveZeroSizeAndAOnePixelImage) {
   EXPECT_EQ(broken.image->width, 1);
 }
 
-TEST_F(SpriteFiles, ListFreeEmptiesEveryRecordAndReturnsTheUpperBound) {
-  auto sprites = MakeTable<Sprite>(3);
-  SpriteLoad(sprites[2], tempPath("no_such.bmp"));
-  sprites[2].width = 5;
-  EXPECT_EQ(SpriteListFree(sprites), 3);
-  EXPECT_EQ(sprites[2].width, 0);
-  EXPECT_TRUE(sprites[2].fileName.empty());
-  EXPECT_FALSE(sprites[2].image);
-}
-
 TEST(ColourText, GivesDecimalComponentsEachFollowedByAComma) {
   EXPECT_EQ(ColourText(0xFF00FFu), "255,0,255,");
   EXPECT_EQ(ColourText(0xFFFFFFFFu), "255,255,255,");
@@ -163,13 +153,6 @@ class ScreenAndClock : public testbench_test::HeadlessTest {
  protected:
   ScreenAndClock() : HeadlessTest(0.001) {}
 };
-
-TEST_F(ScreenAndClock, ScreenOpenGivesThe640By480WindowWithItsTitle) {
-  ScreenOpen(std::string(200, 'T'));
-  EXPECT_EQ(platform::screenWidth(), 640);
-  EXPECT_EQ(platform::screenHeight(), 480);
-  EXPECT_EQ(headless().title().size(), 127u);
-}
 
 TEST_F(ScreenAndClock, WaitSecondsEndsOnlyOnceMoreThanTheTimeHasPassed) {
   const double start = platform::timer();

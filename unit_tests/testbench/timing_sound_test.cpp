@@ -18,12 +18,6 @@ class TimingSound : public testing::Test {
 
 }  // namespace
 
-TEST_F(TimingSound, AliasesAreFourDigitSlotNumbers) {
-  EXPECT_EQ(timing::SoundAlias(7), "SPMCIPS0007");
-  EXPECT_EQ(timing::SoundAlias(0), "SPMCIPS0000");
-  EXPECT_EQ(timing::SoundAlias(4095), "SPMCIPS4095");
-}
-
 TEST_F(TimingSound, FirstPlayClosesOpensSetsAndPlaysInSlotZero) {
   EXPECT_EQ(timing::SoundPlay(" Gong.mp3 "), 0);
   EXPECT_EQ(media.commands, (Commands{"close SPMCIPS0000", "open \"Gong.mp3\" alias SPMCIPS0000",
@@ -68,10 +62,4 @@ TEST_F(TimingSound, CloseAllClosesEverySlotZeroTo4095) {
   ASSERT_EQ(media.commands.size(), 4096u);
   EXPECT_EQ(media.commands.front(), "close SPMCIPS0000");
   EXPECT_EQ(media.commands.back(), "close SPMCIPS4095");
-}
-
-TEST_F(TimingSound, InitResetsTheSongText) {
-  timing::CurrentSong = "tune.mp3";
-  timing::SoundInit();
-  EXPECT_EQ(timing::CurrentSong, "NO SONG");
 }
