@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <memory>
 #include <string>
@@ -29,7 +30,10 @@ class HeadlessTest : public testing::Test {
   static platform::HeadlessBackend& headless() {
     return static_cast<platform::HeadlessBackend&>(platform::backend());
   }
-  static std::string tempPath(const std::string& name) { return testing::TempDir() + "testbench_" + name; }
+  // Named per process: test cases run as parallel processes.
+  static std::string tempPath(const std::string& name) {
+    return testing::TempDir() + "testbench_" + std::to_string(::getpid()) + "_" + name;
+  }
 
  private:
   double tickPerRead_;

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <unistd.h>
 
 #include <array>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 
 #include "sound_files.h"
@@ -24,10 +26,16 @@ class MediaControl : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (std::getenv("SDL_AUDIODRIVER") == nullptr) setenv("SDL_AUDIODRIVER", "dummy", 1);
-    wav = testing::TempDir() + "testbench_tone.wav";
-    mp3 = testing::TempDir() + "testbench_tone.mp3";
+    // Named per process: test cases run as parallel processes.
+    const std::string stem = testing::TempDir() + "testbench_tone_" + std::to_string(::getpid());
+    wav = stem + ".wav";
+    mp3 = stem + ".mp3";
     ASSERT_TRUE(WriteToneWav(wav, 250));
     ASSERT_TRUE(WriteToneMp3(mp3, 500));
+  }
+  static void TearDownTestSuite() {
+    std::remove(wav.c_str());
+    std::remove(mp3.c_str());
   }
   void TearDown() override { MediaShutdown(); }
 
