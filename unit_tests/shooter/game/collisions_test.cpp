@@ -1,0 +1,216 @@
+// The collision pass in both modes, damage, kills and the pixel test.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "game_fixture.h"
+#include "shooter/game/collisions.h"
+#include "shooter/game/pixel_test.h"
+
+namespace shooter::testing {
+
+class Collisions : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    clearPools();
+    game.playerX = 200;
+    game.playerY = 300;
+    setRow(47, 40, 40, 30, 1, 0, 0);    // bomber, at sheet (0, 0)
+    setRow(58, 40, 40, 60, 1, 0, 0);    // surface gun
+    setRow(59, 8, 8, 0, 1, 100, 0);     // player shot, at sheet (100, 0)
+    setRow(68, 8, 8, 0, 1, 100, 0);     // enemy shot
+    setRow(50, 64, 64, 0, 1, 0, 0);     // scenery
+    setRow(3, 32, 32, 5, 1, 0, 0);      // light plane
+    setRow(45, 40, 40, 20, 1, 0, 0);    // gunship
+    timers.lastCollisionPass = -1.0;
+  }
+  static void pass() {
+    timers.lastCollisionPass = -1.0;
+    collisionPass();
+  }
+  static GameEntity& playerShot(int slot, float x, float y) {
+    GameEntity& s = put(shots, slot, 59, x, y);
+    s.side = kPlayerSide;
+    s.damage = 10;
+    return s;
+  }
+};
+
+TEST_F(Collisions, AnEnemyShotCostsTenShieldAndARammedUnitFortyAndFifty) {
+  GameEntity& s = put(shots, 5, 68, 210.0f, 310.0f);
+  s.side = kEnemySide;
+  s.damage = 99;
+  pass();
+  EXPECT_EQ(game.hp, 90) << "always 10, whatever the shot's damage";
+  EXPECT_EQ(s.active, 0);
+  EXPECT_EQ(countCode(explosions, 70), 1);
+
+  GameEntity& bomber = put(aircraft, 3, 47, 220.0f, 310.0f);
+  bomber.hitPoints = 200;
+  GameEntity& gun = put(surfaceUnits, 4, 58, 180.0f, 290.0f);
+  gun.hitPoints = 200;
+  pass();
+  EXPECT_EQ(game.hp, 10);
+  EXPECT_EQ(bomber.hitPoints, 150);
+  EXPECT_EQ(gun.hitPoints, 150);
+  EXPECT_EQ(countCode(explosions, 70), 5) << "contact and damage blasts for each unit";
+}
+
+TEST_F(Collisions, SceneryAndHighAircraftCodesNeverCollide) {
+  put(surfaceUnits, 1, 50, 200.0f, 300.0f);
+  put(surfaceUnits, 2, 52, 200.0f, 300.0f);
+  put(aircraft, 1, 52, 200.0f, 300.0f).width = 64;
+  aircraft[1].height = 64;
+  playerShot(1, 210.0f, 310.0f);
+  pass();
+  EXPECT_EQ(game.hp, 100);
+  EXPECT_EQ(surfaceUnits.liveCount(), 2);
+  EXPECT_EQ(aircraft.liveCount(), 1);
+  EXPECT_EQ(shots[1].active, 1);
+}
+
+TEST_F(Collisions, BoxesAloneHitWherePixelsMiss) {
+  solid(301, 112, 332, 161);  // the craft is solid in its left half only
+  solid(0, 0, 39, 39);        // the bomber everywhere
+  for (const bool perPixel : {false, true}) {
+    SCOPED_TRACE(perPixel);
+    perPixelMode(perPixel);
+    game.hp = 100;
+    clearPools();
+    put(aircraft, 1, 47, 240.0f, 300.0f).hitPoints = 500;  // overlaps the right half
+    pass();
+    EXPECT_EQ(game.hp, perPixel ? 100 : 60);
+  }
+}
+
+TEST_F(Collisions, PerPixelContactPlacesTheBlast) {
+  solid(301, 112, 332, 161);
+  solid(0, 0, 39, 39);
+  perPixelMode(true);
+  put(aircraft, 1, 47, 220.0f, 305.0f).hitPoints = 500;
+  pass();
+  EXPECT_EQ(game.hp, 60);
+  const GameEntity& blast = explosions[1];
+  EXPECT_FLOAT_EQ(blast.x, 220.0f - 16.0f) << "first solid pair, row by row";
+  EXPECT_FLOAT_EQ(blast.y, 305.0f - 16.0f);
+}
+
+TEST_F(Collisions, PlayerShotsInBothModes) {
+  solid(0, 20, 39, 39);     // the bomber's lower half
+  solid(100, 0, 107, 7);    // the shot
+  for (const bool perPixel : {false, true}) {
+    SCOPED_TRACE(perPixel);
+    perPixelMode(perPixel);
+    clearPools();
+    GameEntity& bomber = put(aircraft, 1, 47, 400.0f, 100.0f);
+    bomber.hitPoints = 100;
+    playerShot(1, 410.0f, 105.0f);  // over the empty upper half
+    pass();
+    EXPECT_EQ(bomber.hitPoints, perPixel ? 100 : 90);
+    playerShot(2, 410.3f, 115.0f);  // reaches into the solid half
+    pass();
+    EXPECT_EQ(bomber.hitPoints, perPixel ? 90 : 80);
+    const GameEntity& blast = explosions[explosions.cursor - 1];
+    // PER PIXEL: contact (410, 120) less half the shot; SIMPLE: the shot's own place.
+    EXPECT_FLOAT_EQ(blast.x, perPixel ? 406.0f : 410.0f);
+    EXPECT_FLOAT_EQ(blast.y, perPixel ? 116.0f : 115.0f);
+  }
+}
+
+TEST_F(Collisions, OneShotHitsEveryUnitItOverlaps) {
+  GameEntity& a = put(aircraft, 1, 47, 400.0f, 100.0f);
+  GameEntity& b = put(aircraft, 2, 47, 405.0f, 100.0f);
+  a.hitPoints = b.hitPoints = 100;
+  playerShot(1, 410.0f, 110.0f);
+  pass();
+  EXPECT_EQ(a.hitPoints, 90);
+  EXPECT_EQ(b.hitPoints, 90);
+  EXPECT_EQ(shots[1].active, 0);
+}
+
+TEST_F(Collisions, AKillScoresItsValueWithABlastBySizeAndABonusForLargeKinds) {
+  struct Case {
+    bool surface;
+    std::uint8_t code;
+    std::uint8_t blast;
+    bool bonus;
+  };
+  for (const Case c : {Case{false, 3, 70, false}, Case{false, 45, 71, false}, Case{false, 47, 71, true},
+                       Case{true, 58, 71, true}}) {
+    SCOPED_TRACE(static_cast<int>(c.code));
+    clearPools();
+    game.score = 1000;
+    GameEntity& u = c.surface ? put(surfaceUnits, 1, c.code, 400.0f, 100.0f) : put(aircraft, 1, c.code, 400.0f, 100.0f);
+    u.hitPoints = 10;
+    playerShot(1, 405.0f, 105.0f);
+    pass();
+    EXPECT_EQ(u.active, 0);
+    EXPECT_EQ(game.score, 1000 + animTable[c.code].value);
+    ASSERT_EQ(countCode(explosions, c.blast), 1);
+    // Large blasts are centred on the unit, small ones sit at its corner.
+    EXPECT_FLOAT_EQ(explosions[1].x, c.blast == 71 ? 400.0f + (static_cast<float>(u.width) - 64.0f) / 2 : 400.0f);
+    EXPECT_EQ(pickups.liveCount(), c.bonus ? 1 : 0);
+    if (c.bonus) {
+      EXPECT_FLOAT_EQ(pickups[1].x, 400.0f + (static_cast<float>(u.width) - 32.0f) / 2);
+      EXPECT_EQ(pickups[1].spriteCode, 80) << "full shield, power 1: a power up";
+    }
+  }
+}
+
+TEST_F(Collisions, AVolleyInRealFramesKillsABomberAndItsBonusFollowsTheShield) {
+  startGameFromInstructions();
+  holdWaves();
+  clearPools();
+  game.hp = 50;
+  GameEntity& bomber = put(aircraft, 1, 47, static_cast<float>(game.playerX + 5), static_cast<float>(game.playerY - 150));
+  bomber.hitPoints = 10;
+  runFor(0.4);
+  press(key::Space);
+  runFrame();
+  release(key::Space);
+  runFrames(50);
+  EXPECT_EQ(bomber.active, 0);
+  EXPECT_EQ(game.score, 30);
+  EXPECT_EQ(countCode(pickups, 82), 1) << "shield below 70: repair";
+  EXPECT_EQ(plays(Sample::BigExplosion), 1u);
+}
+
+TEST_F(Collisions, ThePassWaitsForTheCollisionInterval) {
+  collisionInterval = 0.5;
+  timers.lastCollisionPass = frameClock.now - 0.2;
+  GameEntity& s = put(shots, 5, 68, 210.0f, 310.0f);
+  s.side = kEnemySide;
+  collisionPass();
+  EXPECT_EQ(game.hp, 100);
+  timers.lastCollisionPass = frameClock.now - 0.5;
+  collisionPass();
+  EXPECT_EQ(game.hp, 90);
+}
+
+TEST_F(Collisions, ThePixelTestNeverReadsOffTheSheet) {
+  // A sprite hanging over the sheet's right and bottom edges: the part off
+  // the sheet counts as empty.
+  setRow(200, 64, 100, 0, 1, 1000, 700);
+  solid(1023, 767, 1023, 767);
+  const auto corner = pixelContact(200, 0, 0, 200, 0, 0);
+  ASSERT_TRUE(corner);
+  EXPECT_EQ(corner->x, 23);
+  EXPECT_EQ(corner->y, 67);
+  // One starting left of and above the sheet.
+  setRow(201, 40, 40, 0, 1, -30, -10);
+  solid(0, 0, 0, 0);
+  const auto origin = pixelContact(201, 0, 0, 201, 0, 0);
+  ASSERT_TRUE(origin);
+  EXPECT_EQ(origin->x, 30);
+  EXPECT_EQ(origin->y, 10);
+  // Wild sizes from a damaged file.
+  AnimRow& wild = animTable[202];
+  wild.frames[1] = {std::numeric_limits<std::int32_t>::min(), 0, std::numeric_limits<std::int32_t>::max(), 0};
+  wild.width = std::numeric_limits<std::int32_t>::max();
+  wild.height = std::numeric_limits<std::int32_t>::max();
+  EXPECT_FALSE(pixelContact(202, 0, 0, 202, 5, 5));
+  EXPECT_FALSE(pixelContact(202, 0, 0, 200, 5, 5));
+}
+
+}  // namespace shooter::testing

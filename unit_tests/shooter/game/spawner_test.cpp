@@ -1,0 +1,263 @@
+// Waves, enemy kinds, enemy fire, slow animation and the boss cycle.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "game_fixture.h"
+#include "shooter/game/enemy_tick.h"
+#include "shooter/game/entity_creators.h"
+#include "shooter/game/spawner.h"
+
+namespace shooter::testing {
+
+class Spawner : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    clearPools();
+    game.playerX = 320;
+    game.playerY = 360;
+  }
+  // The 0.1 s ticks at which `counter` was reset by a spawn, over `ticks` ticks.
+  static std::vector<int> spawnTicks(const std::uint8_t& counter, int ticks) {
+    std::vector<int> at;
+    for (int t = 1; t <= ticks; ++t) {
+      spawnTick();
+      if (counter == 0) at.push_back(t);
+      clearPools();
+    }
+    return at;
+  }
+};
+
+TEST_F(Spawner, WavesStartAtFiveTenAndTwentySecondsWithSceneryEveryFour) {
+  resetGame();
+  const auto scenery = spawnTicks(game.sceneryCounter, 200);
+  EXPECT_EQ(scenery, (std::vector<int>{40, 80, 120, 160, 200}));
+  resetGame();
+  EXPECT_EQ(spawnTicks(game.wave1Counter, 200), (std::vector<int>{50, 100, 150, 200}));
+  resetGame();
+  EXPECT_EQ(spawnTicks(game.wave2Counter, 200), (std::vector<int>{100, 200}));
+  resetGame();
+  EXPECT_EQ(spawnTicks(game.wave3Counter, 200), (std::vector<int>{200}));
+}
+
+TEST_F(Spawner, BossCyclesShortenTheWavesDownToTheirFloors) {
+  for (int cycle = 0; cycle < 30; ++cycle) {
+    game.bossTime = 127;
+    bossCycleStep();
+    EXPECT_EQ(game.bossTime, 1);
+    if (cycle == 3) {
+      EXPECT_EQ(game.enemyFireInterval, 3) << "the first wave is at 10, not yet at its floor";
+    }
+  }
+  EXPECT_EQ(game.wave1Threshold, 7);
+  EXPECT_EQ(game.wave2Threshold, 10);
+  EXPECT_EQ(game.wave3Threshold, 30);
+  EXPECT_EQ(game.enemyFireInterval, 2);
+  game.wave1Counter = 0;
+  EXPECT_EQ(spawnTicks(game.wave1Counter, 21), (std::vector<int>{7, 14, 21})) << "0.7 s";
+}
+
+TEST_F(Spawner, EveryKindArrivesWhereAndAsItShould) {
+  setRow(44, 20, 21, 11);
+  setRow(45, 30, 31, 12);
+  setRow(46, 30, 31, 13);
+  setRow(47, 40, 41, 14);
+  setRow(50, 64, 64, 99);
+  setRow(57, 50, 51, 15);
+  setRow(58, 50, 51, 16);
+  const float s = kScrollSpeed;
+  std::set<int> seen;
+  for (int t = 0; t < 20000; ++t) {
+    spawnTick();
+    for (int i = 1; i <= 100; ++i) {
+      const GameEntity& a = aircraft[i];
+      if (a.active == 1) {
+        const int code = a.spriteCode;
+        seen.insert(code);
+        SCOPED_TRACE(code);
+        const int x = static_cast<int>(a.x);
+        if (code <= 44) {
+          EXPECT_EQ((x - 32) % 32, 0);
+          EXPECT_EQ(a.hitPoints, 11);
+          EXPECT_EQ(a.width, 20);
+        }
+        if (code <= 5) {
+          EXPECT_FLOAT_EQ(a.y, -64.0f);
+          EXPECT_FLOAT_EQ(a.dy, 2 * s);
+          EXPECT_FLOAT_EQ(a.dx, 0.0f);
+        } else if (code <= 43) {
+          const int e = 320 - x;
+          EXPECT_EQ(code, e > 64 ? 42 : (e < -64 ? 43 : 41));
+          EXPECT_FLOAT_EQ(a.dx, static_cast<float>(e) / 480.0f * 2.0f);
+          EXPECT_FLOAT_EQ(a.dy, 2 * s);
+        } else if (code == 44) {
+          EXPECT_FLOAT_EQ(a.y, 543.0f);
+          EXPECT_FLOAT_EQ(a.dy, -2 * s);
+        } else if (code == 45 || code == 46) {
+          EXPECT_EQ((x - 32) % 64, 0);
+          EXPECT_FLOAT_EQ(a.y, code == 45 ? 543.0f : -64.0f);
+          EXPECT_FLOAT_EQ(a.dy, code == 45 ? -0.5f * s : 0.5f * s);
+          EXPECT_EQ(a.hitPoints, code == 45 ? 12 : 13);
+        } else {
+          ASSERT_EQ(code, 47);
+          EXPECT_EQ((x - 32) % 128, 0);
+          EXPECT_LT(x, 32 + 128 * 4);
+          EXPECT_FLOAT_EQ(a.dy, 0.5f * s);
+          EXPECT_EQ(a.hitPoints, 14);
+        }
+      }
+      const GameEntity& u = surfaceUnits[i];
+      if (u.active == 1) {
+        const int code = u.spriteCode;
+        seen.insert(code);
+        SCOPED_TRACE(code);
+        EXPECT_EQ((static_cast<int>(u.x) - 32) % 64, 0);
+        EXPECT_LT(u.x, 32.0f + 64 * 9);
+        EXPECT_FLOAT_EQ(u.dy, s);
+        if (code <= 52) {
+          EXPECT_FLOAT_EQ(u.y, -64.0f);
+          EXPECT_EQ(u.hitPoints, 0) << "scenery";
+          EXPECT_EQ(u.width, 64);
+        } else {
+          EXPECT_FLOAT_EQ(u.y, code == 57 ? -98.0f : -180.0f);
+          EXPECT_EQ(u.hitPoints, code == 57 ? 15 : 16);
+        }
+      }
+    }
+    clearPools();
+  }
+  EXPECT_EQ(seen, (std::set<int>{1, 2, 3, 4, 5, 41, 42, 43, 44, 45, 46, 47, 50, 51, 52, 57, 58}));
+}
+
+TEST_F(Spawner, ASurfaceSpawnGivesUpWhenEveryColumnIsBlocked) {
+  setRow(50, 64, 64, 0);
+  for (int c = 0; c < 9; ++c) {
+    GameEntity& u = put(surfaceUnits, c + 1, 50, static_cast<float>(32 + 64 * c), -10.0f);
+    u.height = 300;
+  }
+  EXPECT_FALSE(surfaceSpawnPosition(50));
+  game.sceneryCounter = 40;
+  spawnTick();
+  EXPECT_EQ(surfaceUnits.liveCount(), 9) << "the island is skipped";
+}
+
+TEST_F(Spawner, ASurfaceSpawnDrawsAgainOverABlockedColumn) {
+  GameEntity& u = put(surfaceUnits, 1, 50, 32.0f + 64 * 4, -10.0f);
+  u.width = 64;
+  u.height = 300;
+  std::set<int> columns;
+  for (int i = 0; i < 60; ++i) {
+    const auto at = surfaceSpawnPosition(57);
+    ASSERT_TRUE(at);
+    EXPECT_FLOAT_EQ(at->y, -98.0f);
+    columns.insert(static_cast<int>(at->x));
+  }
+  EXPECT_EQ(columns.count(32 + 64 * 4), 0u);
+  EXPECT_GE(columns.size(), 6u);
+}
+
+TEST_F(Spawner, EnemiesFireByKindOnTheirInterval) {
+  setRow(49, 80, 60, 500);
+  struct Case {
+    bool surface;
+    std::uint8_t code;
+    int shots;
+    float x, y, dy;  // of the first shot; dy only for straight shots
+  };
+  const Case cases[] = {
+      {false, 45, 1, 120, 300, -2 * kScrollSpeed}, {false, 46, 1, 124, 332, 2 * kScrollSpeed},
+      {false, 47, 1, 132, 324, 0},                 {false, 49, 2, 130, 340, 0},
+      {true, 56, 1, 108, 332, 0},                  {true, 58, 1, 108, 332, 0},
+      {true, 57, 0, 0, 0, 0},                      {false, 44, 0, 0, 0, 0},
+      {true, 87, 0, 0, 0, 0},                      {false, 200, 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.code));
+    clearPools();
+    GameEntity& u = c.surface ? put(surfaceUnits, 1, c.code, 100.0f, 300.0f) : put(aircraft, 1, c.code, 100.0f, 300.0f);
+    u.fireTimer = 0;
+    enemyFireStep();
+    enemyFireStep();
+    EXPECT_EQ(shots.liveCount(), 0);
+    enemyFireStep();
+    ASSERT_EQ(shots.liveCount(), c.shots);
+    if (c.shots == 0) continue;
+    EXPECT_FLOAT_EQ(shots[1].x, c.x);
+    EXPECT_FLOAT_EQ(shots[1].y, c.y);
+    EXPECT_EQ(shots[1].side, kEnemySide);
+    EXPECT_EQ(shots[1].spriteCode, 68);
+    EXPECT_EQ(shots[1].damage, 10);
+    if (c.dy != 0) {
+      EXPECT_FLOAT_EQ(shots[1].dy, c.dy);
+    }
+    if (c.shots == 2) {
+      EXPECT_FLOAT_EQ(shots[2].x, 150.0f);
+    }
+  }
+  game.enemyFireInterval = 2;
+  clearPools();
+  put(aircraft, 1, 45, 100.0f, 300.0f);
+  enemyFireStep();
+  enemyFireStep();
+  EXPECT_EQ(shots.liveCount(), 1) << "every 2 s after the first wave reaches its floor";
+}
+
+TEST_F(Spawner, AimedShotsFlyTowardsThePlayerAtTwoPixelsOnTheLongerAxis) {
+  game.playerX = 200;
+  game.playerY = 150;
+  fireAimedShot(0, 0, 100, 100);  // ex -100, ey -50
+  EXPECT_FLOAT_EQ(shots[1].dx, 2.0f);
+  EXPECT_FLOAT_EQ(shots[1].dy, 1.0f);
+  fireAimedShot(0, 0, 225, 250);  // ex 25, ey 100
+  EXPECT_FLOAT_EQ(shots[2].dx, -0.5f);
+  EXPECT_FLOAT_EQ(shots[2].dy, -2.0f);
+  fireAimedShot(0, 0, 200, 150);  // on the player: no division by zero
+  EXPECT_FLOAT_EQ(shots[3].dx, 2.0f);
+  EXPECT_FLOAT_EQ(shots[3].dy, 2.0f);
+}
+
+TEST_F(Spawner, SlowAnimationTurnsOpeningTurretsIntoGuns) {
+  setRow(57, 40, 40, 20, 3);
+  setRow(58, 40, 40, 20, 2);
+  GameEntity& opening = put(surfaceUnits, 1, 57, 100.0f, 100.0f);
+  GameEntity& gun = put(surfaceUnits, 2, 58, 200.0f, 100.0f);
+  std::vector<int> gunFrames;
+  for (int i = 0; i < 3; ++i) {
+    slowAnimationStep();
+    gunFrames.push_back(gun.frame);
+  }
+  EXPECT_EQ(opening.spriteCode, 56);
+  EXPECT_EQ(opening.frame, 1);
+  EXPECT_EQ(opening.hitPoints, 20) << "keeps the stats of 57";
+  EXPECT_EQ(gunFrames, (std::vector<int>{2, 1, 2}));
+}
+
+TEST_F(Spawner, APresentBossDoublesUpToTenThousandAndALostOneComesBack) {
+  setRow(87, 64, 64, 100, 1);
+  setRow(49, 80, 60, 3000);
+  put(surfaceUnits, 1, 87, 96.0f, 32.0f);
+  slowAnimationStep();
+  ASSERT_EQ(game.bossActive, 1);
+  GameEntity& boss = aircraft[game.bossSlot];
+  std::vector<int> hp;
+  for (int i = 0; i < 3; ++i) {
+    game.bossTime = 127;
+    bossCycleStep();
+    hp.push_back(boss.hitPoints);
+  }
+  EXPECT_EQ(hp, (std::vector<int>{6000, 10000, 10000}));
+  EXPECT_EQ(countCode(surfaceUnits, 87), 0);
+  boss.active = 0;
+  game.bossTime = 127;
+  bossCycleStep();
+  EXPECT_EQ(game.bossActive, 0);
+  ASSERT_EQ(countCode(surfaceUnits, 87), 1);
+  game.bossTime = 100;
+  bossCycleStep();
+  EXPECT_EQ(game.bossTime, 100) << "no cycle below 127";
+}
+
+}  // namespace shooter::testing
