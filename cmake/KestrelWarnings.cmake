@@ -8,3 +8,7 @@ if(KESTREL_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(kestrel_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(KESTREL_BUILD_FUZZERS)
+  # Every library is instrumented for coverage; the fuzz targets add the driver.
+  target_compile_options(kestrel_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()

@@ -101,12 +101,15 @@ bool decodeBmp(Image& dst, const std::uint8_t* data, std::size_t size) {
 
   MaskChannel red(0x00FF0000u), green(0x0000FF00u), blue(0x000000FFu), alphaMask(0xFF000000u);
   if (bitfields) {
-    if (dibSize < 52 && pixelOffset < 14 + 40 + 12) return false;
+    // The masks follow a 40-byte header, or sit inside a longer one; either
+    // way they must lie inside the file.
+    const bool withAlpha = dibSize >= 56;
+    if (size < 14 + 40 + (withAlpha ? 16u : 12u)) return false;
     const std::uint8_t* masks = data + 14 + 40;
     red = MaskChannel(le32(masks));
     green = MaskChannel(le32(masks + 4));
     blue = MaskChannel(le32(masks + 8));
-    alphaMask = MaskChannel(dibSize >= 56 ? le32(masks + 12) : 0u);
+    alphaMask = MaskChannel(withAlpha ? le32(masks + 12) : 0u);
   }
 
   const int w = static_cast<int>(std::min<std::int64_t>(width, dst.width));

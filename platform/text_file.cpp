@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -16,9 +17,18 @@ bool fileExists(const std::string& path) {
 }
 
 std::optional<std::string> readWholeFile(const std::string& path) {
+  // Only regular files of sane size: a name such as /dev/zero must not make
+  // a program read forever.
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (error || !std::filesystem::is_regular_file(status)) return std::nullopt;
+  const auto size = std::filesystem::file_size(path, error);
+  if (error || size > kMaxFileBytes) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(size));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
   if (in.bad()) return std::nullopt;
   return bytes;
 }

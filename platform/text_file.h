@@ -52,7 +52,11 @@ class TextFileWriter {
 // is missing or too short.
 std::int32_t readInt32At(const std::string& path, std::uint64_t offset);
 
-// Reads a whole file as bytes; nullopt when it cannot be opened.
+// Files larger than this are refused by readWholeFile.
+inline constexpr std::uint64_t kMaxFileBytes = 64ull * 1024 * 1024;
+
+// Reads a whole regular file as bytes; nullopt when it cannot be opened, is
+// not a regular file, or is larger than kMaxFileBytes.
 std::optional<std::string> readWholeFile(const std::string& path);
 
 }  // namespace platform

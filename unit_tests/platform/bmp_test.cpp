@@ -141,3 +141,12 @@ TEST(Bmp, SaveThenLoadGivesTheSamePixels) {
   EXPECT_FALSE(saveBmp(img, "/nonexistent/dir/x.bmp"));
   std::remove(path.c_str());
 }
+
+TEST(Bmp, BitfieldsHeaderCutBeforeItsMasksIsRefused) {
+  Bytes b = bmpFile(1, 1, 32, {}, {1, 2, 3, 4});
+  b[30] = 3;           // BI_BITFIELDS: the masks should follow the header
+  put32(b, 14, 168);   // a long header the file does not hold
+  b.resize(58);
+  Image img = createImage(1, 1, 0);
+  EXPECT_FALSE(decode(img, b));
+}

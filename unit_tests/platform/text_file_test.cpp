@@ -86,3 +86,14 @@ TEST(Conversions, SignedAndDecimalTexts) {
   EXPECT_DOUBLE_EQ(textToNumber("x1"), 0.0);
   EXPECT_DOUBLE_EQ(textToNumber(""), 0.0);
 }
+
+TEST(WholeFiles, DevicesAndFoldersAreNotRead) {
+  EXPECT_FALSE(readWholeFile("/dev/zero"));
+  EXPECT_FALSE(readWholeFile("/tmp"));
+  EXPECT_FALSE(TextFileReader("/dev/urandom").isOpen());
+  const std::string path = testing::TempDir() + "empty.txt";
+  std::ofstream(path).close();
+  ASSERT_TRUE(readWholeFile(path));
+  EXPECT_EQ(readWholeFile(path)->size(), 0u);
+  std::remove(path.c_str());
+}

@@ -1,0 +1,21 @@
+// Animation description files: any text loads into a frame table without a
+// fault. Picture names in the text are looked up as files, like the program does.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "testbench/animation.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::string path = "/tmp/kestrel-fuzz-animation-" + std::to_string(::getpid()) + ".txt";
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return 0;
+  std::fwrite(data, 1, size, f);
+  std::fclose(f);
+  std::vector<testbench::AnimationFrame> frames;
+  testbench::LoadAnimation(path, frames);
+  return 0;
+}
