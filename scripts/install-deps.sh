@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config git
           libsdl2-dev libsdl2-mixer-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          lame libmp3lame-dev)
+          lame libmp3lame-dev
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

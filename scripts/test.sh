@@ -12,3 +12,5 @@ for preset in dev asan; do
   echo "== $preset tests"
   ctest --preset "$preset" -j"$jobs"
 done
+echo "== fuzz targets"
+bash scripts/fuzz.sh
