@@ -38,7 +38,8 @@ class TextFileReader {
   bool open_ = false;
 };
 
-// Writes lines ended by CR LF. Nothing reaches the disk until close().
+// Collects lines ended by CR LF; the caller writes text() out in one go
+// (through saveFileAtomically for files that must never be half written).
 class TextFileWriter {
  public:
   void writeLine(std::string_view line);
