@@ -23,7 +23,7 @@ class Frames : public GameTest {
 TEST_F(Frames, EachPoolLeavesTheScreenByItsOwnMargins) {
   GameEntity& plane = put(aircraft, 1, 3, 100.0f, 480.0f + 63.5f);
   plane.dy = 1.0f;
-  GameEntity& lowPlane = put(aircraft, 2, 3, 100.0f, 480.0f + 62.0f);
+  GameEntity& lowPlane = put(aircraft, 2, 3, 100.0f, 480.0f + 62.5f);
   lowPlane.dy = 1.0f;
   GameEntity& island = put(surfaceUnits, 1, 50, 100.0f, -191.0f);
   island.dy = -2.0f;
@@ -36,7 +36,7 @@ TEST_F(Frames, EachPoolLeavesTheScreenByItsOwnMargins) {
   EXPECT_EQ(island.active, 0) << "above -192";
   EXPECT_EQ(shot.active, 0) << "above -20";
   EXPECT_EQ(item.active, 1) << "items are never culled";
-  EXPECT_FLOAT_EQ(lowPlane.y, 543.0f);
+  EXPECT_FLOAT_EQ(lowPlane.y, 543.5f) << "inside H + 64";
 }
 
 TEST_F(Frames, TheHudDrawsOneBossBarColumnPerUnitOfBossTime) {
