@@ -46,20 +46,6 @@ TEST_F(Bonuses, TheDropIsWhatThePlayerLacksMost) {
   EXPECT_EQ(kinds, (std::set<int>{kBonusDestroyAll, kBonusResetBoss}));
 }
 
-TEST_F(Bonuses, ADroppedItemDriftsWithTheSeaFromAFreshState) {
-  GameEntity& stale = pickups[1];
-  stale.dx = 5.0f;
-  stale.lifeTimer = 9;
-  stale.frame = 4;
-  dropBonus(100.0f, 50.0f);
-  EXPECT_EQ(stale.active, 1);
-  EXPECT_FLOAT_EQ(stale.x, 100.0f);
-  EXPECT_FLOAT_EQ(stale.dx, 0.0f);
-  EXPECT_FLOAT_EQ(stale.dy, kScrollSpeed);
-  EXPECT_EQ(stale.lifeTimer, 0);
-  EXPECT_EQ(stale.frame, 1);
-}
-
 TEST_F(Bonuses, EachItemTakesEffectWithThePickupSound) {
   game.lives = 2;
   collect(kBonusExtraLife);

@@ -106,29 +106,6 @@ TEST_F(Player, EscAndSpaceTogetherFireAndPause) {
   EXPECT_EQ(shots.liveCount(), 1);
 }
 
-TEST_F(Player, TheCraftStaysOnScreenButForTheLastStep) {
-  startGameFromInstructions();
-  holdWaves();
-  press(key::Right);
-  runFrames(120);
-  EXPECT_GE(game.playerX, 576);
-  EXPECT_LT(game.playerX, 579);
-  release(key::Right);
-  press(key::Left);
-  press(key::Up);
-  runFrames(250);
-  EXPECT_GT(game.playerX, -3);
-  EXPECT_LE(game.playerX, 0);
-  EXPECT_GT(game.playerY, -3);
-  EXPECT_LE(game.playerY, 0);
-  release(key::Left);
-  release(key::Up);
-  press(key::Down);
-  runFrames(200);
-  EXPECT_GE(game.playerY, 430);
-  EXPECT_LT(game.playerY, 433);
-}
-
 TEST_F(Player, KeypadPlusBringsTheArrivalUnitAndThenTheBoss) {
   setRow(87, 64, 64, 100, 2);
   setRow(49, 80, 60, 500);
@@ -188,16 +165,6 @@ TEST_F(LostLives, TheSecondEmptyShieldEndsTheGameAndTheBannerHandsOver) {
   runFor(2.1);
   EXPECT_EQ(screenState, ScreenState::HighScores) << "a score of 0 does not qualify";
   EXPECT_EQ(game.lives, 2) << "the game was reset";
-}
-
-TEST_F(LostLives, AQualifyingScoreGoesToNameEntry) {
-  startGameFromInstructions();
-  holdWaves();
-  game.lives = 1;
-  game.score = 5000;
-  emptyTheShield();
-  runFor(5.1);
-  EXPECT_EQ(screenState, ScreenState::NameEntry);
 }
 
 class PauseScreen : public GameTest {
