@@ -1,0 +1,166 @@
+// Bonus items, 32x32 medallions (the extra life's is 32x31) with a gold rim
+// whose glint runs round once every four frames: extra life (79, green, a
+// little Kestrel), shoot power up (80, red, "P"), destroy all (81, orange, a
+// bomb with a burning fuse), repair shield (82, blue, a shield with a
+// cross), reset boss time (83, violet, an hourglass).
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <string_view>
+
+#include "aircraft.h"
+#include "art.h"
+#include "core/draw.h"
+#include "core/grid.h"
+#include "font.h"
+
+namespace assets {
+namespace {
+
+using Icon = std::array<std::string_view, 12>;
+
+constexpr Icon kBomb{
+    "........Y...",
+    ".......yo...",
+    "......dd....",
+    ".....kkk....",
+    "...kkkkkk...",
+    "..kk3kkkkk..",
+    "..k34kkkkk..",
+    "..k3kkkkkk..",
+    "..kkkkkkkk..",
+    "..kkkkkkkk..",
+    "...kkkkkk...",
+    "....kkkk....",
+};
+static_assert(gridIsValid(kBomb, 12));
+
+constexpr Icon kShield{
+    ".kkkkkkkkkk.",
+    ".kiiiiiiiik.",
+    ".kiccwwccBk.",
+    ".kiccwwccBk.",
+    ".kiwwwwwwBk.",
+    ".kiwwwwwwBk.",
+    ".kiccwwccBk.",
+    "..kicwwcBk..",
+    "...kicBBk...",
+    "....kiBk....",
+    ".....kk.....",
+    "............",
+};
+static_assert(gridIsValid(kShield, 12));
+
+constexpr Icon kHourglass{
+    "kkkkkkkkkkkk",
+    "kSSSSSSSSSSk",
+    ".kiwwwwwwik.",
+    ".ki.yyyy.ik.",
+    "..ki.yy.ik..",
+    "...kiyyik...",
+    "...ki..ik...",
+    "..ki..y.ik..",
+    ".ki..yy..ik.",
+    ".kiyyyyyyik.",
+    "kSSSSSSSSSSk",
+    "kkkkkkkkkkkk",
+};
+static_assert(gridIsValid(kHourglass, 12));
+
+struct Medallion {
+  int code;
+  std::array<char, 3> disc;  // dark, mid, light
+};
+
+constexpr Medallion kMedallions[] = {
+    {79, {'g', 'G', 'h'}},
+    {80, {'r', 'R', 'e'}},
+    {81, {'o', 'O', 'y'}},
+    {82, {'b', 'B', 'c'}},
+    {83, {'p', 'P', 'q'}},
+};
+
+void paintMedallion(View& v, const Medallion& m, int frame) {
+  const double cx = v.width() / 2.0;
+  const double cy = v.height() / 2.0;
+  const double r = std::min(cx, cy) - 1.0;
+  const double glintAngle = -std::numbers::pi * 0.75 + (frame - 1) * std::numbers::pi / 2.0;
+  for (int y = 0; y < v.height(); ++y) {
+    for (int x = 0; x < v.width(); ++x) {
+      const double dx = x + 0.5 - cx;
+      const double dy = y + 0.5 - cy;
+      const double d = std::hypot(dx, dy);
+      if (d > r) continue;
+      const double lit = std::clamp(0.5 - (dx + dy) / (r * 2.4), 0.0, 1.0);
+      Colour c;
+      if (d > r - 2.5) {
+        // Gold rim, with the glint where it faces the current angle.
+        const double facing = std::cos(std::atan2(dy, dx) - glintAngle);
+        if (facing > 0.93) {
+          c = paletteColour('w');
+        } else if (facing > 0.75) {
+          c = paletteColour('Y');
+        } else {
+          c = dither(x, y, paletteColour('o'), paletteColour('y'), lit);
+        }
+      } else if (d > r - 3.5) {
+        c = paletteColour(m.disc[0]);
+      } else {
+        const Colour ramp[] = {paletteColour(m.disc[0]), paletteColour(m.disc[1]), paletteColour(m.disc[2])};
+        c = rampColour(x, y, ramp, lit + 0.2);
+      }
+      v.set(x, y, c);
+    }
+  }
+  outlineShape(v, paletteColour('k'));
+}
+
+const FontStyle kWhiteFont{
+    {paletteColour('w'), paletteColour('w'), paletteColour('w'), paletteColour('w'), paletteColour('5'),
+     paletteColour('5'), paletteColour('5'), paletteColour('4'), paletteColour('4'), paletteColour('4'),
+     paletteColour('4')},
+    paletteColour('k')};
+
+}  // namespace
+
+void paintBonus(int code, int frame, View& v) {
+  for (const Medallion& m : kMedallions) {
+    if (m.code == code) paintMedallion(v, m, frame);
+  }
+  const int ix = v.width() / 2 - 6;
+  const int iy = v.height() / 2 - 6;
+  switch (code) {
+    case 79: {
+      RenderOptions o;
+      o.frame = frame % 3 + 1;
+      o.scale = 0.32;
+      o.offset = {5.6, 7.5};
+      renderAircraft(v, *kKestrelDesign, o);
+      break;
+    }
+    case 80:
+      if (const Glyph* g = findGlyph('P')) {
+        View inner = v.sub(11, 10, rectWidth(g->rect), kGlyphHeight);
+        paintGlyph(*g, inner, kWhiteFont);
+      }
+      break;
+    case 81: {
+      std::array<std::string_view, 12> bomb = kBomb;
+      // The fuse's spark flickers.
+      if (frame % 2 == 0) bomb[0] = ".......Y.Y..";
+      paintGrid(v, ix, iy, bomb);
+      break;
+    }
+    case 82:
+      paintGrid(v, ix, iy + 1, kShield);
+      break;
+    case 83:
+      paintGrid(v, ix, iy, kHourglass);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace assets

@@ -1,0 +1,56 @@
+// kestrel_assetgen: writes the game's sprite sheet, animation table and
+// sound samples into the folder given as its argument. Checks the sheet and
+// the table first and fails (exit code 1) with a list of problems, so a
+// broken picture layout stops the build.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "audio/samples.h"
+#include "audio/wav_writer.h"
+#include "core/bmp_writer.h"
+#include "sheet/catalog.h"
+#include "sheet/required_codes.h"
+
+namespace {
+
+int fail(const std::vector<std::string>& problems) {
+  std::fprintf(stderr, "kestrel_assetgen: the sprite sheet is not consistent:\n");
+  for (const std::string& p : problems) std::fprintf(stderr, "  - %s\n", p.c_str());
+  return 1;
+}
+
+bool save(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  if (assets::writeFile(path, bytes)) return true;
+  std::fprintf(stderr, "kestrel_assetgen: cannot write %s\n", path.c_str());
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: kestrel_assetgen OUTPUT_FOLDER\n");
+    return 2;
+  }
+  const std::string dir = std::string(argv[1]) + "/";
+
+  const std::vector<assets::Picture> pictures = assets::buildCatalog();
+  const std::vector<assets::PlacedPicture> placed = assets::placements(pictures);
+  const std::vector<assets::AnimRecord> records = assets::buildAnimRecords();
+  std::vector<std::string> problems = assets::checkLayout(placed, assets::kSheetWidth, assets::kSheetHeight);
+  const std::vector<std::string> recordProblems = assets::checkRecords(records, assets::kRequiredCodes, placed);
+  problems.insert(problems.end(), recordProblems.begin(), recordProblems.end());
+  if (!problems.empty()) return fail(problems);
+
+  const assets::Canvas sheet = assets::paintSheet(pictures, problems);
+  if (!problems.empty()) return fail(problems);
+
+  const std::string animText = assets::formatAnimData(records);
+  bool ok = save(dir + "plik.bmp", assets::encodeBmp24(sheet));
+  ok = save(dir + "anim_data.dat", std::vector<std::uint8_t>(animText.begin(), animText.end())) && ok;
+  for (const assets::NamedSample& s : assets::gameSamples()) {
+    ok = save(dir + s.fileName, assets::encodeWav(s.sound)) && ok;
+  }
+  return ok ? 0 : 1;
+}
