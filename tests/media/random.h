@@ -1,0 +1,34 @@
+// Deterministic random numbers and value noise for the generator: the same
+// seed gives the same pictures and sounds on every build.
+#pragma once
+
+#include <cstdint>
+
+namespace media {
+
+// SplitMix64: small, fast and fully specified.
+class Random {
+ public:
+  explicit Random(std::uint64_t seed) : state_(seed) {}
+  std::uint64_t next();
+  // Uniform in [0, 1).
+  double unit();
+  // Uniform in [low, high).
+  double between(double low, double high) { return low + (high - low) * unit(); }
+  // Uniform integer in [0, count).
+  int below(int count);
+
+ private:
+  std::uint64_t state_;
+};
+
+// A hash of lattice coordinates to [0, 1).
+double latticeValue(std::int64_t x, std::int64_t y, std::uint64_t seed);
+
+// Smooth value noise in [0, 1) that repeats every periodX by periodY
+// pixels; `cell` must divide both periods.
+double periodicNoise(double x, double y, int cell, int periodX, int periodY, std::uint64_t seed);
+// Octaves of periodicNoise from `cell` down, each half the size and weight.
+double periodicFractal(double x, double y, int cell, int octaves, int periodX, int periodY, std::uint64_t seed);
+
+}  // namespace media
