@@ -1,4 +1,4 @@
-// The start banner (88, 100x20: "GET READY!") and the game-over banner (89,
+// The start banner (88, 100x20: "READY!") and the game-over banner (89,
 // 100x40: "GAME" over "OVER"), plates with a bevelled frame that the game
 // drops at the centre of the screen. Frame 2 lights the frame up, so the
 // banner flashes as it cycles.
@@ -40,7 +40,17 @@ void paintBanner(int code, int frame, View& v) {
   const bool lit = frame == 2;
   if (code == 88) {
     paintPlate(v, 'o', 'Y', lit);
-    centredText(v, 4, "GET READY!", kGoldFont);
+    centredText(v, 4, "READY!", kGoldFont);
+    // Chevrons pointing in at the word from both ends.
+    for (int k = 0; k < 3; ++k) {
+      for (int d = 0; d < 4; ++d) {
+        const Colour c = paletteColour((k + frame) % 3 == 0 ? 'Y' : 'O');
+        v.set(8 + k * 4 + d / 2, 6 + d, c);
+        v.set(8 + k * 4 + d / 2, 13 - d, c);
+        v.set(v.width() - 9 - k * 4 - d / 2, 6 + d, c);
+        v.set(v.width() - 9 - k * 4 - d / 2, 13 - d, c);
+      }
+    }
   } else if (code == 89) {
     paintPlate(v, 'r', 'e', lit);
     centredText(v, 5, "GAME", lit ? kGoldFont : kAlertFont);

@@ -20,21 +20,6 @@ namespace {
 
 using Icon = std::array<std::string_view, 12>;
 
-constexpr Icon kBomb{
-    "........Y...",
-    ".......yo...",
-    "......dd....",
-    ".....kkk....",
-    "...kkkkkk...",
-    "..kk3kkkkk..",
-    "..k34kkkkk..",
-    "..k3kkkkkk..",
-    "..kkkkkkkk..",
-    "..kkkkkkkk..",
-    "...kkkkkk...",
-    "....kkkk....",
-};
-static_assert(gridIsValid(kBomb, 12));
 
 constexpr Icon kShield{
     ".kkkkkkkkkk.",
@@ -122,6 +107,22 @@ const FontStyle kWhiteFont{
      paletteColour('4')},
     paletteColour('k')};
 
+// A round black bomb with a shine, a fuse and a spark that flickers.
+void paintBomb(View& v, int frame) {
+  View b = v.sub(7, 6, 18, 20);
+  fillEllipse(b, 8.5, 11.5, 7.0, 7.0, paletteColour('1'));
+  fillEllipse(b, 7.5, 10.5, 5.5, 5.5, paletteColour('2'));
+  fillEllipse(b, 6.0, 9.0, 2.2, 2.2, paletteColour('4'));
+  b.set(5, 8, paletteColour('w'));
+  fillBox(b, 7, 3, 4, 2, paletteColour('3'));
+  drawLine(b, 10, 2, 13, 0, paletteColour('S'));
+  const int sx = 14;
+  b.set(sx, 0, paletteColour('w'));
+  b.set(sx + (frame % 2 == 0 ? 1 : -1), 1, paletteColour('Y'));
+  b.set(sx + 1, frame % 2 == 0 ? 0 : 2, paletteColour('y'));
+  outlineShape(b, paletteColour('k'));
+}
+
 }  // namespace
 
 void paintBonus(int code, int frame, View& v) {
@@ -134,8 +135,8 @@ void paintBonus(int code, int frame, View& v) {
     case 79: {
       RenderOptions o;
       o.frame = frame % 3 + 1;
-      o.scale = 0.32;
-      o.offset = {5.6, 7.5};
+      o.scale = 0.38;
+      o.offset = {3.6, 6.0};
       renderAircraft(v, *kKestrelDesign, o);
       break;
     }
@@ -145,13 +146,9 @@ void paintBonus(int code, int frame, View& v) {
         paintGlyph(*g, inner, kWhiteFont);
       }
       break;
-    case 81: {
-      std::array<std::string_view, 12> bomb = kBomb;
-      // The fuse's spark flickers.
-      if (frame % 2 == 0) bomb[0] = ".......Y.Y..";
-      paintGrid(v, ix, iy, bomb);
+    case 81:
+      paintBomb(v, frame);
       break;
-    }
     case 82:
       paintGrid(v, ix, iy + 1, kShield);
       break;
