@@ -18,40 +18,53 @@
 namespace assets {
 namespace {
 
-using Icon = std::array<std::string_view, 12>;
 
+// 16x18 emblems, larger than the small icons so they read on the item.
+using Emblem = std::array<std::string_view, 18>;
 
-constexpr Icon kShield{
-    ".kkkkkkkkkk.",
-    ".kiiiiiiiik.",
-    ".kiccwwccBk.",
-    ".kiccwwccBk.",
-    ".kiwwwwwwBk.",
-    ".kiwwwwwwBk.",
-    ".kiccwwccBk.",
-    "..kicwwcBk..",
-    "...kicBBk...",
-    "....kiBk....",
-    ".....kk.....",
-    "............",
+constexpr Emblem kShield{
+    "kkkkkkkkkkkkkkkk",
+    "kiiiiiiiiiiiiiCk",
+    "kiCCCCCCCCCCCCBk",
+    "kiCCCCCwwCCCCCBk",
+    "kiCCCCCwwCCCCCBk",
+    "kiCCCCCwwCCCCCBk",
+    "kiCwwwwwwwwwwCBk",
+    "kiCwwwwwwwwwwCBk",
+    "kiCCCCCwwCCCCCBk",
+    "kiCCCCCwwCCCCCBk",
+    ".kiCCCCwwCCCCBk.",
+    ".kiCCCCwwCCCCBk.",
+    "..kiCCCCCCCCBk..",
+    "...kiCCCCCCBk...",
+    "....kiCCCCBk....",
+    ".....kiCCBk.....",
+    "......kBBk......",
+    ".......kk.......",
 };
-static_assert(gridIsValid(kShield, 12));
+static_assert(gridIsValid(kShield, 16));
 
-constexpr Icon kHourglass{
-    "kkkkkkkkkkkk",
-    "kSSSSSSSSSSk",
-    ".kiwwwwwwik.",
-    ".ki.yyyy.ik.",
-    "..ki.yy.ik..",
-    "...kiyyik...",
-    "...ki..ik...",
-    "..ki..y.ik..",
-    ".ki..yy..ik.",
-    ".kiyyyyyyik.",
-    "kSSSSSSSSSSk",
-    "kkkkkkkkkkkk",
+constexpr Emblem kHourglass{
+    "kkkkkkkkkkkkkkkk",
+    "kSSSSSSSSSSSSSDk",
+    "kkkkkkkkkkkkkkkk",
+    ".kiwwwwwwwwww5k.",
+    ".kiyyyyyyyyyy5k.",
+    "..kiYyyyyyyy5k..",
+    "...kiYyyyyy5k...",
+    "....kiYyyy5k....",
+    ".....kiyy5k.....",
+    ".....ki.y5k.....",
+    "....ki..y.5k....",
+    "...ki...y..5k...",
+    "..ki...yyy..5k..",
+    ".kiw..yyyyy.w5k.",
+    ".kiwyyyyyyyyy5k.",
+    "kkkkkkkkkkkkkkkk",
+    "kSSSSSSSSSSSSSDk",
+    "kkkkkkkkkkkkkkkk",
 };
-static_assert(gridIsValid(kHourglass, 12));
+static_assert(gridIsValid(kHourglass, 16));
 
 struct Medallion {
   int code;
@@ -59,7 +72,7 @@ struct Medallion {
 };
 
 constexpr Medallion kMedallions[] = {
-    {79, {'g', 'G', 'h'}},
+    {79, {'G', 'h', 'H'}},
     {80, {'r', 'R', 'e'}},
     {81, {'o', 'O', 'y'}},
     {82, {'b', 'B', 'c'}},
@@ -129,8 +142,8 @@ void paintBonus(int code, int frame, View& v) {
   for (const Medallion& m : kMedallions) {
     if (m.code == code) paintMedallion(v, m, frame);
   }
-  const int ix = v.width() / 2 - 6;
-  const int iy = v.height() / 2 - 6;
+  const int ix = v.width() / 2 - 8;
+  const int iy = v.height() / 2 - 9;
   switch (code) {
     case 79: {
       RenderOptions o;

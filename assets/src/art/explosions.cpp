@@ -35,9 +35,25 @@ void paintBlast(View& v, int frame, int frames, std::uint64_t seed, int blobCoun
   for (int i = 0; i < blobCount * 2; ++i) sparks.push_back({rng.range(0, 6.2832), rng.range(0.25, 0.48)});
 
   const double t = (frame - 1) / static_cast<double>(frames - 1);  // 0..1
+  // Smooth value noise (random values on a coarse lattice, blended), so the
+  // smoke breaks into clumps rather than single pixels.
+  const int cell = v.width() > 40 ? 5 : 3;
+  const int lattice = v.width() / cell + 2;
   Rng grainRng(seed ^ 0xA5A5u);
-  std::vector<double> grain(static_cast<std::size_t>(v.width() * v.height()));
-  for (double& g : grain) g = grainRng.uniform();
+  std::vector<double> knots(static_cast<std::size_t>(lattice * lattice));
+  for (double& k : knots) k = grainRng.uniform();
+  auto knot = [&](int i, int j) { return knots[static_cast<std::size_t>(j * lattice + i)]; };
+  auto smoothNoise = [&](int x, int y) {
+    const double fx = (x + 0.5) / cell;
+    const double fy = (y + 0.5) / cell;
+    const int i = static_cast<int>(fx);
+    const int j = static_cast<int>(fy);
+    const double ax = fx - i;
+    const double ay = fy - j;
+    const double top = knot(i, j) * (1 - ax) + knot(i + 1, j) * ax;
+    const double bottom = knot(i, j + 1) * (1 - ax) + knot(i + 1, j + 1) * ax;
+    return top * (1 - ay) + bottom * ay;
+  };
 
   for (int y = 0; y < v.height(); ++y) {
     for (int x = 0; x < v.width(); ++x) {
@@ -52,11 +68,10 @@ void paintBlast(View& v, int frame, int frames, std::uint64_t seed, int blobCoun
         heat = std::max(heat, (1.0 - d) * (1.15 - local));
       }
       if (cover <= 0.0) continue;
-      const double g = grain[static_cast<std::size_t>(y * v.width() + x)];
-      // Late frames: the smoke thins out into holes.
-      if (t > 0.55 && g < (t - 0.55) * 1.6 * (1.0 - cover)) continue;
-      if (t > 0.55 && g < (t - 0.55) * 0.9) continue;
-      const double h = heat + (g - 0.5) * 0.18;
+      const double g = smoothNoise(x, y);
+      // Late frames: the smoke thins out into drifting clumps.
+      if (t > 0.45 && g < (t - 0.45) * 0.85 + (1.0 - cover) * 0.3 * t) continue;
+      const double h = heat * (1.0 - 0.3 * t) + (g - 0.5) * 0.3;
       char key;
       if (h > 0.8) {
         key = 'w';
@@ -69,11 +84,11 @@ void paintBlast(View& v, int frame, int frames, std::uint64_t seed, int blobCoun
       } else if (h > 0.2) {
         key = 'e';
       } else if (h > 0.1) {
-        key = 'R';
+        key = t > 0.6 ? '2' : 'R';
       } else if (h > 0.03) {
-        key = t > 0.5 ? '3' : 'r';
+        key = t > 0.4 ? '3' : 'r';
       } else {
-        key = t > 0.7 ? '4' : '2';
+        key = t > 0.6 ? '4' : '2';
       }
       v.set(x, y, paletteColour(key));
     }

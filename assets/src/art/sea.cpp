@@ -18,11 +18,14 @@ struct Wave {
   double phaseStep;  // added for tile 1
 };
 
+// Mostly long swells running across the screen, broken up by shorter
+// cross waves.
 constexpr Wave kWaves[] = {
-    {1, 2, 1.0, 0.00, 0.25},
-    {2, -1, 0.6, 0.30, -0.35},
-    {3, 1, 0.35, 0.10, 0.50},
+    {0, 1, 1.0, 0.00, 0.30},
+    {1, 2, 0.7, 0.30, -0.25},
+    {2, -1, 0.45, 0.10, 0.45},
     {-1, 3, 0.3, 0.70, 0.20},
+    {3, 1, 0.2, 0.40, -0.40},
 };
 
 double height(int x, int y, int phase) {
@@ -43,10 +46,10 @@ void paintSeaTile(int phase, View& v) {
   for (int y = 0; y < v.height(); ++y) {
     for (int x = 0; x < v.width(); ++x) {
       const double h = height(x, y, phase);
-      Colour c = rampColour(x, y, ramp, std::clamp((h - 0.15) / 0.75, 0.0, 1.0));
-      // Wave crests catch the sky: a lighter blue, and white foam at the top.
-      if (h > 0.84) c = paletteColour('M');
-      if (h > 0.93) c = paletteColour('f');
+      Colour c = rampColour(x, y, ramp, std::clamp((h - 0.2) / 0.7, 0.0, 1.0));
+      // Wave crests catch the sky: a lighter blue, and a rare fleck of foam.
+      if (h > 0.88) c = paletteColour('M');
+      if (h > 0.965) c = paletteColour('f');
       v.set(x, y, c);
     }
   }
