@@ -1,7 +1,8 @@
 // kestrel_art_preview: composes mock screens from the generated sheet, the
 // way the game draws them (sprites with magenta skipped, the sprite font,
 // the HUD), so the art can be judged in place: a busy battle and the main
-// menu, written as 640x480 BMPs into the folder given.
+// menu, written as 640x480 BMPs into the folder given, and a labelled
+// contact sheet of the whole sheet.
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "art/font.h"
 #include "core/bmp_writer.h"
 #include "sheet/catalog.h"
+#include "sheet/sprite_layout.h"
 
 namespace {
 
@@ -124,6 +126,55 @@ void instructions(Screen& s) {
   s.blit(262, 20, kHighScoreTitle, false);
 }
 
+// The whole sheet at twice its size on a dark checkerboard (for magenta),
+// each picture framed, each sprite strip labelled with its code and each
+// shell picture with its name.
+Canvas contactSheet(const Canvas& sheet, const std::vector<Picture>& pictures) {
+  constexpr int kScale = 2;
+  Canvas out(sheet.width() * kScale, sheet.height() * kScale);
+  for (int y = 0; y < out.height(); ++y) {
+    for (int x = 0; x < out.width(); ++x) {
+      const Colour c = sheet.at(x / kScale, y / kScale);
+      out.set(x, y, c != kTransparent ? c : (((x / 8) + (y / 8)) % 2 == 0 ? 0x202028 : 0x2c2c36));
+    }
+  }
+  View v(out);
+  for (const Picture& p : pictures) {
+    const SheetRect r = p.place.rect;
+    if (p.place.sharesEdge) continue;
+    for (int x = r.x1 * kScale; x <= r.x2 * kScale + 1; ++x) {
+      out.set(x, r.y1 * kScale, 0x40c8c8);
+      out.set(x, r.y2 * kScale + 1, 0x40c8c8);
+    }
+    for (int y = r.y1 * kScale; y <= r.y2 * kScale + 1; ++y) {
+      out.set(r.x1 * kScale, y, 0x40c8c8);
+      out.set(r.x2 * kScale + 1, y, 0x40c8c8);
+    }
+  }
+  auto label = [&](int x, int y, const std::string& text) {
+    std::string upper;
+    for (char ch : text) upper += static_cast<char>(ch >= 'a' && ch <= 'z' ? ch - 32 : ch);
+    const int w = fontTextWidth(upper);
+    for (int yy = y; yy < y + kGlyphHeight + 1; ++yy) {
+      for (int xx = x; xx < x + w + 2; ++xx) out.set(xx, yy, 0x000000);
+    }
+    drawFontText(v, x + 1, y + 1, upper);
+  };
+  for (const SpriteStrip& st : kSpriteStrips) {
+    if (st.firstFrame == 1) label(st.x * kScale + 2, st.y * kScale + 2, std::to_string(st.code));
+  }
+  for (const Picture& p : pictures) {
+    const std::string& n = p.place.name;
+    if (p.place.sharesEdge || n.rfind("code ", 0) == 0 || n.rfind("blank", 0) == 0) continue;
+    std::string shortName = n;
+    for (char& ch : shortName) {
+      if (ch == '-') ch = ' ';
+    }
+    label(p.place.rect.x1 * kScale + 2, p.place.rect.y2 * kScale - kGlyphHeight, shortName);
+  }
+  return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -144,6 +195,7 @@ int main(int argc, char** argv) {
   instructions(c);
   const bool ok = writeFile(dir + "preview_battle.bmp", encodeBmp24(a.page)) &&
                   writeFile(dir + "preview_menu.bmp", encodeBmp24(b.page)) &&
-                  writeFile(dir + "preview_instructions.bmp", encodeBmp24(c.page));
+                  writeFile(dir + "preview_instructions.bmp", encodeBmp24(c.page)) &&
+                  writeFile(dir + "contact_sheet.bmp", encodeBmp24(contactSheet(sheet, pictures)));
   return ok ? 0 : 1;
 }
