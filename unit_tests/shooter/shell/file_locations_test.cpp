@@ -14,7 +14,10 @@ namespace shooter {
 class FileLocationsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::path(::testing::TempDir()) / "locations";
+    // CTest runs the cases of this file at the same time, so each one
+    // works in a folder of its own.
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    root_ = fs::path(::testing::TempDir()) / (std::string("locations_") + info->name());
     fs::remove_all(root_);
     fs::create_directories(root_ / "prefix/bin");
     fs::create_directories(root_ / "prefix/share/kestrel");
