@@ -148,7 +148,9 @@ bool loadBmp(Image& dst, const std::string& path) {
   return decodeBmp(dst, reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
 }
 
-bool saveBmp(const Image& src, const std::string& path) {
+namespace {
+
+bool writeBmp(const Image& src, const std::string& path, Colour alphaMask) {
   const std::uint32_t imageBytes = static_cast<std::uint32_t>(src.pixels.size() * 4);
   std::uint8_t header[54] = {};
   auto put32 = [&header](int at, std::uint32_t v) {
@@ -173,11 +175,17 @@ bool saveBmp(const Image& src, const std::string& path) {
   for (int y = src.height - 1; ok && y >= 0; --y) {
     const Colour* in = src.row(y);
     for (int x = 0; x < src.width; ++x) {
-      for (int i = 0; i < 4; ++i) row[static_cast<std::size_t>(x * 4 + i)] = static_cast<std::uint8_t>(in[x] >> (8 * i));
+      for (int i = 0; i < 4; ++i) row[static_cast<std::size_t>(x * 4 + i)] = static_cast<std::uint8_t>((in[x] | alphaMask) >> (8 * i));
     }
     ok = std::fwrite(row.data(), 1, row.size(), file) == row.size();
   }
   return std::fclose(file) == 0 && ok;
 }
+
+}  // namespace
+
+bool saveBmp(const Image& src, const std::string& path) { return writeBmp(src, path, 0); }
+
+bool saveScreenBmp(const Image& src, const std::string& path) { return writeBmp(src, path, 0xFF000000u); }
 
 }  // namespace platform

@@ -76,7 +76,13 @@ void drawPixelText(Image& dst, int x, int y, std::string_view text, Colour colou
 bool loadBmp(Image& dst, const std::string& path);
 // Decodes BMP bytes held in memory; same rules as loadBmp.
 bool decodeBmp(Image& dst, const std::uint8_t* data, std::size_t size);
-// Writes a 32-bit bottom-up BMP. Returns false when the file cannot be written.
+// Writes a 32-bit bottom-up BMP, every pixel's four bytes as they are (so
+// loadBmp gives back the same image). Returns false when the file cannot be
+// written.
 bool saveBmp(const Image& src, const std::string& path);
+// Writes the picture the way a screen shows it: the fourth byte, which
+// drawing leaves as a mark and a screen ignores, is written as 0xFF, so that
+// viewers do not take it for transparency.
+bool saveScreenBmp(const Image& src, const std::string& path);
 
 }  // namespace platform

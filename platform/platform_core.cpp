@@ -150,7 +150,7 @@ struct Core final : InputSink {
     for (std::size_t i = 0; i < options.shots.size(); ++i) {
       if (!shotTaken[i] && now >= options.shots[i].atSeconds) {
         shotTaken[i] = true;
-        if (!saveBmp(page, options.shots[i].path)) {
+        if (!saveScreenBmp(page, options.shots[i].path)) {
           std::cerr << options.programName << ": cannot write " << options.shots[i].path << '\n';
         }
       }

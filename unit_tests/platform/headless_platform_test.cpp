@@ -117,12 +117,16 @@ TEST(HeadlessPlatform, ShotsAreSavedWhenTheClockFirstReachesTheirTime) {
   setVisiblePage(0);
   EXPECT_FALSE(std::ifstream(path).good());
   fillBox(workPage(), 0, 0, 7, 7, 0xFF123456u);
+  // A sprite pixel keeps drawing's mark in its fourth byte; the shot shows
+  // it as the screen does, opaque.
+  setPixel(workPage(), 2, 2, 0x00ABCDEFu);
   sleepMs(500);
   timer();
   setVisiblePage(0);
   Image saved = createImage(8, 8, 0);
   ASSERT_TRUE(loadBmp(saved, path));
   EXPECT_EQ(getPixel(saved, 3, 3), 0xFF123456u);
+  EXPECT_EQ(getPixel(saved, 2, 2), 0xFFABCDEFu);
   shutdownPlatform();
   std::remove(path.c_str());
 }
