@@ -36,7 +36,9 @@
 #define KESTREL_ASAN 1
 #endif
 #ifdef KESTREL_ASAN
-#include <sanitizer/allocator_interface.h>
+// Part of the sanitizer runtime of both GCC and clang; GCC ships no header
+// that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace fs = std::filesystem;
@@ -60,10 +62,14 @@ class Player {
   explicit Player(std::uint32_t seed) : rng_(seed) {}
 
   // Called every frame; changes the held keys now and then.
+  // Keys are let go as soon as the screen changes, as a person would: an Esc
+  // that left the high scores must not stay down on the main menu, where it
+  // ends the program.
   void act(platform::HeadlessBackend& pad) {
-    if (frameClock.now < nextDecision_) return;
+    if (frameClock.now < nextDecision_ && screenState == decidedFor_) return;
     for (const int k : held_) pad.releaseKey(k);
     held_.clear();
+    decidedFor_ = screenState;
     nextDecision_ = frameClock.now + pick(0.05, 0.6);
     switch (screenState) {
       case ScreenState::MainMenu: menu(); break;
@@ -126,6 +132,7 @@ class Player {
 
   std::mt19937 rng_;
   double nextDecision_ = 0.0;
+  ScreenState decidedFor_ = ScreenState::Title;
   std::vector<int> held_;
 };
 
