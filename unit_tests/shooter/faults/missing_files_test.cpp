@@ -1,5 +1,6 @@
 // The real program started without its files, or with no sound device.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "key_script.h"
 #include "scratch_folder.h"
@@ -52,6 +53,32 @@ TEST(MissingFiles, EachStartFileAloneIsReportedAndStopsTheGame) {
     EXPECT_EQ(says(run, kNoSettings), missing == std::string(kSettingsFile)) << run.out;
     EXPECT_EQ(says(run, kNoScores), missing == std::string(kScoresFile)) << run.out;
     EXPECT_FALSE(std::filesystem::exists(folder.path() / missing));
+  }
+}
+
+// Names that exist but are not readable files count as missing. A FIFO or a
+// device read like a file would block the start or never end.
+TEST(MissingFiles, StartFilesThatAreNotFilesCountAsMissing) {
+  struct Case {
+    const char* name;
+    const char* file;
+    const char* message;
+    void (*make)(const std::filesystem::path&);
+  };
+  const Case cases[] = {
+      {"a folder", kSettingsFile, kNoSettings, [](const auto& p) { std::filesystem::create_directory(p); }},
+      {"a FIFO", kScoresFile, kNoScores, [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
+      {"/dev/zero", kSettingsFile, kNoSettings, [](const auto& p) { std::filesystem::create_symlink("/dev/zero", p); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " is " + c.name);
+    ScratchFolder folder("not-a-file");
+    folder.addEverything();
+    std::filesystem::remove(folder.path() / c.file);
+    c.make(folder.path() / c.file);
+    const auto run = runShooter({folder.path(), tourOfTheScreens().text()}, 30);
+    expectOrderlyEndBeforeTheLoop(run);
+    EXPECT_TRUE(says(run, c.message)) << run.out;
   }
 }
 
