@@ -1,7 +1,7 @@
 // The row kernels behind drawImage: opaque copy, magenta-keyed copy and
 // constant-opacity blend. Each comes in a baseline build for any x86-64 and,
-// where the compiler supports it, SSE4.2 and AVX2 builds; the fastest one the
-// CPU has is picked once at start.
+// where the compiler supports it, SSE4.2, AVX2 and AVX-512 builds of the same
+// source; the fastest one the CPU has is picked once at start.
 #pragma once
 
 #include <cstdint>

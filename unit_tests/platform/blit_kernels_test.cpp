@@ -73,3 +73,28 @@ TEST(BlitKernels, ClippedBlitsMatchAPerPixelReference) {
     ASSERT_EQ(dst.pixels, expected.pixels) << "trial " << trial;
   }
 }
+
+// The blend kernels compute the mix without a signed division; this walks
+// every (destination, source) pair of channel values at every weight, so the
+// rewrite is checked everywhere, not just on a random sample.
+TEST(BlitKernels, BlendMatchesTheReferenceForEveryChannelPairAndWeight) {
+  constexpr int kPairs = 256 * 256;
+  std::vector<Colour> src(kPairs);
+  std::vector<Colour> dst(kPairs);
+  for (int i = 0; i < kPairs; ++i) {
+    const auto a = static_cast<Colour>(i & 0xFF);
+    const auto b = static_cast<Colour>(i >> 8);
+    // Each channel sees every pair, in a different arrangement per channel.
+    dst[static_cast<std::size_t>(i)] = 0x5A000000u | a << 16 | b << 8 | (255u - a);
+    src[static_cast<std::size_t>(i)] = 0xC3000000u | b << 16 | a << 8 | b;
+  }
+  for (const BlitKernels& k : availableBlitKernels()) {
+    for (unsigned weight = 1; weight <= 256; ++weight) {
+      auto expected = dst;
+      auto got = dst;
+      referenceBlendRow(expected.data(), src.data(), kPairs, weight);
+      k.blendRow(got.data(), src.data(), kPairs, weight);
+      ASSERT_EQ(got, expected) << k.name << " weight " << weight;
+    }
+  }
+}
