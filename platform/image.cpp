@@ -3,6 +3,7 @@
 #include "platform/image.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -42,22 +43,27 @@ void blitRow(Colour* out, const Colour* in, int count, DrawMode mode, unsigned w
 
 void drawImage(Image& dst, int x, int y, const Image& src, int sx1, int sy1, int sx2, int sy2,
                DrawMode mode, int alpha) {
-  if (sx1 > sx2) std::swap(sx1, sx2);
-  if (sy1 > sy2) std::swap(sy1, sy2);
+  // Clipping works in 64 bits: rectangles from a damaged data file may lie
+  // anywhere in the 32-bit range, and moving the target by them must not
+  // overflow. What is left after clipping lies inside both images.
+  std::int64_t tx = x, ty = y, x1 = sx1, y1 = sy1, x2 = sx2, y2 = sy2;
+  if (x1 > x2) std::swap(x1, x2);
+  if (y1 > y2) std::swap(y1, y2);
   // Clip the source rectangle to the source image, moving the target with it.
-  if (sx1 < 0) { x -= sx1; sx1 = 0; }
-  if (sy1 < 0) { y -= sy1; sy1 = 0; }
-  sx2 = std::min(sx2, src.width - 1);
-  sy2 = std::min(sy2, src.height - 1);
+  if (x1 < 0) { tx -= x1; x1 = 0; }
+  if (y1 < 0) { ty -= y1; y1 = 0; }
+  x2 = std::min<std::int64_t>(x2, src.width - 1);
+  y2 = std::min<std::int64_t>(y2, src.height - 1);
   // Then to the destination.
-  if (x < 0) { sx1 -= x; x = 0; }
-  if (y < 0) { sy1 -= y; y = 0; }
-  const int w = std::min(sx2 - sx1 + 1, dst.width - x);
-  const int h = std::min(sy2 - sy1 + 1, dst.height - y);
+  if (tx < 0) { x1 -= tx; tx = 0; }
+  if (ty < 0) { y1 -= ty; ty = 0; }
+  const std::int64_t w = std::min<std::int64_t>(x2 - x1 + 1, dst.width - tx);
+  const std::int64_t h = std::min<std::int64_t>(y2 - y1 + 1, dst.height - ty);
   if (w <= 0 || h <= 0) return;
   const unsigned weight = static_cast<unsigned>(std::clamp(alpha, 0, 255) + 1);
-  for (int row = 0; row < h; ++row) {
-    blitRow(dst.row(y + row) + x, src.row(sy1 + row) + sx1, w, mode, weight);
+  for (std::int64_t row = 0; row < h; ++row) {
+    blitRow(dst.row(static_cast<int>(ty + row)) + tx, src.row(static_cast<int>(y1 + row)) + x1, static_cast<int>(w),
+            mode, weight);
   }
 }
 

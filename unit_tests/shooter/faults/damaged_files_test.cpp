@@ -5,7 +5,9 @@
 // to the file, and ends in order when the script closes it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -69,7 +71,13 @@ std::string hugeAnimations(const std::string& good) {
     std::istringstream parts(line);
     for (std::string field; std::getline(parts, field, ',');) fields.push_back(field);
     if (fields.size() < 2) continue;
-    for (std::size_t i = 2; i < fields.size(); ++i) fields[i] = (i % 2 == 0) ? "-2147483648" : "2147483647";
+    // x1, y1 at the bottom of the range and x2, y2 at the top; the value and
+    // the pair after the frames at the top as well.
+    const std::size_t frameFields = 4 * static_cast<std::size_t>(std::max(0, std::atoi(fields[1].c_str())));
+    for (std::size_t i = 2; i < fields.size(); ++i) {
+      const bool low = i < 2 + frameFields && (i - 2) % 4 < 2;
+      fields[i] = low ? "-2147483648" : "2147483647";
+    }
     for (std::size_t i = 0; i < fields.size(); ++i) text += (i ? "," : "") + fields[i];
     text += "\n";
   }
