@@ -1,18 +1,10 @@
 #include "tests/media/bmp_out.h"
 
+#include "platform/little_endian.h"
+
 namespace media {
 
 namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v & 0xFFu));
-  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFFu));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  put16(out, v & 0xFFFFu);
-  put16(out, v >> 16);
-}
 
 constexpr std::uint32_t kHeaderBytes = 14 + 40;
 
@@ -27,20 +19,20 @@ std::vector<std::uint8_t> encodeBmp24(const platform::Image& image) {
   out.reserve(kHeaderBytes + pixelBytes);
   out.push_back('B');
   out.push_back('M');
-  put32(out, kHeaderBytes + pixelBytes);
-  put32(out, 0);
-  put32(out, kHeaderBytes);
-  put32(out, 40);  // BITMAPINFOHEADER
-  put32(out, width);
-  put32(out, height);
-  put16(out, 1);   // planes
-  put16(out, 24);  // bits per pixel
-  put32(out, 0);   // no compression
-  put32(out, pixelBytes);
-  put32(out, 2835);  // 72 dpi
-  put32(out, 2835);
-  put32(out, 0);
-  put32(out, 0);
+  platform::appendLe32(out, kHeaderBytes + pixelBytes);
+  platform::appendLe32(out, 0);
+  platform::appendLe32(out, kHeaderBytes);
+  platform::appendLe32(out, 40);  // BITMAPINFOHEADER
+  platform::appendLe32(out, width);
+  platform::appendLe32(out, height);
+  platform::appendLe16(out, 1);   // planes
+  platform::appendLe16(out, 24);  // bits per pixel
+  platform::appendLe32(out, 0);   // no compression
+  platform::appendLe32(out, pixelBytes);
+  platform::appendLe32(out, 2835);  // 72 dpi
+  platform::appendLe32(out, 2835);
+  platform::appendLe32(out, 0);
+  platform::appendLe32(out, 0);
   for (int y = image.height - 1; y >= 0; --y) {
     const platform::Colour* row = image.row(y);
     for (int x = 0; x < image.width; ++x) {

@@ -5,19 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/little_endian.h"
+
 namespace media {
 
 namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v & 0xFFu));
-  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFFu));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  put16(out, v & 0xFFFFu);
-  put16(out, v >> 16);
-}
 
 void putText(std::vector<std::uint8_t>& out, const char* text) {
   for (const char* c = text; *c != '\0'; ++c) out.push_back(static_cast<std::uint8_t>(*c));
@@ -76,18 +68,18 @@ std::vector<std::uint8_t> encodeWav(const Samples& mono) {
   std::vector<std::uint8_t> out;
   out.reserve(44 + dataBytes);
   putText(out, "RIFF");
-  put32(out, 36 + dataBytes);
+  platform::appendLe32(out, 36 + dataBytes);
   putText(out, "WAVEfmt ");
-  put32(out, 16);
-  put16(out, 1);  // PCM
-  put16(out, 1);  // mono
-  put32(out, kSampleRate);
-  put32(out, kSampleRate * 2);
-  put16(out, 2);
-  put16(out, 16);
+  platform::appendLe32(out, 16);
+  platform::appendLe16(out, 1);  // PCM
+  platform::appendLe16(out, 1);  // mono
+  platform::appendLe32(out, kSampleRate);
+  platform::appendLe32(out, kSampleRate * 2);
+  platform::appendLe16(out, 2);
+  platform::appendLe16(out, 16);
   putText(out, "data");
-  put32(out, dataBytes);
-  for (const short s : pcm) put16(out, static_cast<std::uint16_t>(s));
+  platform::appendLe32(out, dataBytes);
+  for (const short s : pcm) platform::appendLe16(out, static_cast<std::uint16_t>(s));
   return out;
 }
 

@@ -5,17 +5,11 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/little_endian.h"
+
 namespace assets {
 namespace {
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v & 0xFFu));
-  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFFu));
-}
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  put16(out, v & 0xFFFFu);
-  put16(out, v >> 16);
-}
 void putTag(std::vector<std::uint8_t>& out, std::string_view tag) { out.insert(out.end(), tag.begin(), tag.end()); }
 
 std::uint32_t get32(std::span<const std::uint8_t> b, std::size_t at) {
@@ -38,21 +32,21 @@ std::vector<std::uint8_t> encodeWav(const Sound& sound) {
   std::vector<std::uint8_t> out;
   out.reserve(44u + dataBytes);
   putTag(out, "RIFF");
-  put32(out, 36u + dataBytes);
+  platform::appendLe32(out, 36u + dataBytes);
   putTag(out, "WAVE");
   putTag(out, "fmt ");
-  put32(out, 16);
-  put16(out, 1);  // PCM
-  put16(out, 1);  // mono
-  put32(out, rate);
-  put32(out, rate * 2u);
-  put16(out, 2);
-  put16(out, 16);
+  platform::appendLe32(out, 16);
+  platform::appendLe16(out, 1);  // PCM
+  platform::appendLe16(out, 1);  // mono
+  platform::appendLe32(out, rate);
+  platform::appendLe32(out, rate * 2u);
+  platform::appendLe16(out, 2);
+  platform::appendLe16(out, 16);
   putTag(out, "data");
-  put32(out, dataBytes);
+  platform::appendLe32(out, dataBytes);
   for (float s : sound.samples) {
     const long v = std::lround(std::clamp(static_cast<double>(s), -1.0, 1.0) * 32767.0);
-    put16(out, static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(v))));
+    platform::appendLe16(out, static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(v))));
   }
   return out;
 }

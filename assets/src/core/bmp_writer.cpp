@@ -2,20 +2,9 @@
 
 #include <fstream>
 
+#include "platform/little_endian.h"
+
 namespace assets {
-namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v & 0xFFu));
-  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFFu));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  put16(out, v & 0xFFFFu);
-  put16(out, v >> 16);
-}
-
-}  // namespace
 
 std::vector<std::uint8_t> encodeBmp24(const Canvas& canvas) {
   const auto w = static_cast<std::uint32_t>(canvas.width());
@@ -28,21 +17,21 @@ std::vector<std::uint8_t> encodeBmp24(const Canvas& canvas) {
   // File header.
   out.push_back('B');
   out.push_back('M');
-  put32(out, kHeaderBytes + dataBytes);
-  put32(out, 0);
-  put32(out, kHeaderBytes);
+  platform::appendLe32(out, kHeaderBytes + dataBytes);
+  platform::appendLe32(out, 0);
+  platform::appendLe32(out, kHeaderBytes);
   // BITMAPINFOHEADER: positive height means rows are stored bottom-up.
-  put32(out, 40);
-  put32(out, w);
-  put32(out, h);
-  put16(out, 1);
-  put16(out, 24);
-  put32(out, 0);
-  put32(out, dataBytes);
-  put32(out, 2835);  // 72 dpi
-  put32(out, 2835);
-  put32(out, 0);
-  put32(out, 0);
+  platform::appendLe32(out, 40);
+  platform::appendLe32(out, w);
+  platform::appendLe32(out, h);
+  platform::appendLe16(out, 1);
+  platform::appendLe16(out, 24);
+  platform::appendLe32(out, 0);
+  platform::appendLe32(out, dataBytes);
+  platform::appendLe32(out, 2835);  // 72 dpi
+  platform::appendLe32(out, 2835);
+  platform::appendLe32(out, 0);
+  platform::appendLe32(out, 0);
   for (int y = canvas.height() - 1; y >= 0; --y) {
     for (int x = 0; x < canvas.width(); ++x) {
       const Colour c = canvas.at(x, y);
