@@ -22,10 +22,10 @@ class KeyScript {
 };
 
 // Every screen that reads a data file: the high-score table, the options
-// (changed, then left with Esc so nothing is saved), and about 14 seconds of
-// play with moves, fire and a pause. Ends in the game at 28 s.
+// (changed, then left with Esc so nothing is saved), and about 10 seconds of
+// play with moves, fire and a pause. Ends in the game at 22 s.
 KeyScript tourOfTheScreens();
-inline constexpr double kTourEnd = 28.0;
+inline constexpr double kTourEnd = 22.0;
 
 // Options changed and ACCEPTed (one save of settings.dat, collision rate 10
 // becomes 20), then games played with fire held and Enter tapped every second,

@@ -17,7 +17,7 @@ constexpr const char* kNoAudio = "Unable to open audio!";
 bool says(const ShooterResult& run, const char* text) { return run.out.find(text) != std::string::npos; }
 
 // An orderly end: exit code 0 and the exit lines. The main loop never ran:
-// it would have read the clock, and the script's keys run to 28 s.
+// it would have read the clock, and the script's keys run to 22 s.
 void expectOrderlyEndBeforeTheLoop(const ShooterResult& run) {
   EXPECT_TRUE(run.exitedCleanly()) << run.describe();
   EXPECT_TRUE(says(run, "Thanks!")) << run.describe();
