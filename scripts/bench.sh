@@ -17,8 +17,9 @@ min_time="${KESTREL_BENCH_MIN_TIME:-0.2}"
 timedemo_runs="${KESTREL_BENCH_TIMEDEMO_RUNS:-3}"
 
 if [ "${KESTREL_BENCH_NO_BUILD:-0}" != 1 ]; then
-  cmake --preset release >/dev/null
-  cmake --build --preset release -j2
+  # Build output goes to stderr: standard output is the table alone.
+  cmake --preset release >&2
+  cmake --build --preset release -j2 >&2
 fi
 
 run="$root/build/release/run"
