@@ -4,7 +4,6 @@
 // standard error that names the file and the reason.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <fcntl.h>
 #include <unistd.h>

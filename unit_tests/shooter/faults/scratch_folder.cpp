@@ -2,7 +2,6 @@
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdlib>
