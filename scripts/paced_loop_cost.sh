@@ -17,7 +17,8 @@
 # user's files are never read or written.
 #
 #   scripts/paced_loop_cost.sh
-#   KESTREL_PACED_SECONDS=60 SDL_RENDER_DRIVER=software scripts/paced_loop_cost.sh
+#   KESTREL_PACED_SECONDS=60 scripts/paced_loop_cost.sh
+#   SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 scripts/paced_loop_cost.sh  # no OpenGL
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
