@@ -45,40 +45,53 @@ KESTREL_KERNEL_BODY void blendBody(Colour* __restrict out, const Colour* __restr
   }
 }
 
-void keyBaseline(Colour* out, const Colour* in, int count) { keyBody(out, in, count); }
-void blendBaseline(Colour* out, const Colour* in, int count, unsigned weight) { blendBody(out, in, count, weight); }
+KESTREL_KERNEL_BODY void keyRectBody(Colour* out, std::ptrdiff_t outStride, const Colour* in, std::ptrdiff_t inStride,
+                                     int width, int height) {
+  for (int row = 0; row < height; ++row, out += outStride, in += inStride) keyBody(out, in, width);
+}
+
+KESTREL_KERNEL_BODY void blendRectBody(Colour* out, std::ptrdiff_t outStride, const Colour* in,
+                                       std::ptrdiff_t inStride, int width, int height, unsigned weight) {
+  for (int row = 0; row < height; ++row, out += outStride, in += inStride) blendBody(out, in, width, weight);
+}
+
+// One set of four entry points per instruction set, all from the same bodies.
+#define KESTREL_KERNEL_SET(ATTR, SUFFIX)                                                                       \
+  ATTR void key##SUFFIX(Colour* out, const Colour* in, int count) { keyBody(out, in, count); }               \
+  ATTR void blend##SUFFIX(Colour* out, const Colour* in, int count, unsigned weight) {                       \
+    blendBody(out, in, count, weight);                                                                        \
+  }                                                                                                           \
+  ATTR void keyRect##SUFFIX(Colour* out, std::ptrdiff_t os, const Colour* in, std::ptrdiff_t is, int w, int h) { \
+    keyRectBody(out, os, in, is, w, h);                                                                       \
+  }                                                                                                           \
+  ATTR void blendRect##SUFFIX(Colour* out, std::ptrdiff_t os, const Colour* in, std::ptrdiff_t is, int w, int h, \
+                              unsigned weight) {                                                              \
+    blendRectBody(out, os, in, is, w, h, weight);                                                             \
+  }
+
+KESTREL_KERNEL_SET(, Baseline)
 
 #if defined(__x86_64__) && defined(__GNUC__)
 #define KESTREL_HAVE_X86_VARIANTS 1
-__attribute__((target("sse4.2"))) void keySse4(Colour* out, const Colour* in, int count) { keyBody(out, in, count); }
-__attribute__((target("sse4.2"))) void blendSse4(Colour* out, const Colour* in, int count, unsigned weight) {
-  blendBody(out, in, count, weight);
-}
-__attribute__((target("avx2"))) void keyAvx2(Colour* out, const Colour* in, int count) { keyBody(out, in, count); }
-__attribute__((target("avx2"))) void blendAvx2(Colour* out, const Colour* in, int count, unsigned weight) {
-  blendBody(out, in, count, weight);
-}
+KESTREL_KERNEL_SET(__attribute__((target("sse4.2"))), Sse4)
+KESTREL_KERNEL_SET(__attribute__((target("avx2"))), Avx2)
 // AVX-512 at the compiler's preferred 256-bit width: the gain is in the
 // mask registers (selects and loop tails without blends), not in wider vectors.
-#define KESTREL_AVX512 __attribute__((target("avx512f,avx512bw,avx512vl")))
-KESTREL_AVX512 void keyAvx512(Colour* out, const Colour* in, int count) { keyBody(out, in, count); }
-KESTREL_AVX512 void blendAvx512(Colour* out, const Colour* in, int count, unsigned weight) {
-  blendBody(out, in, count, weight);
-}
+KESTREL_KERNEL_SET(__attribute__((target("avx512f,avx512bw,avx512vl"))), Avx512)
 #endif
 
 struct Variants {
   std::array<BlitKernels, 4> list{};
   std::size_t count = 0;
   Variants() {
-    list[count++] = {"baseline", keyBaseline, blendBaseline};
+    list[count++] = {"baseline", keyBaseline, blendBaseline, keyRectBaseline, blendRectBaseline};
 #ifdef KESTREL_HAVE_X86_VARIANTS
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("sse4.2")) list[count++] = {"sse4.2", keySse4, blendSse4};
-    if (__builtin_cpu_supports("avx2")) list[count++] = {"avx2", keyAvx2, blendAvx2};
+    if (__builtin_cpu_supports("sse4.2")) list[count++] = {"sse4.2", keySse4, blendSse4, keyRectSse4, blendRectSse4};
+    if (__builtin_cpu_supports("avx2")) list[count++] = {"avx2", keyAvx2, blendAvx2, keyRectAvx2, blendRectAvx2};
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512vl")) {
-      list[count++] = {"avx512", keyAvx512, blendAvx512};
+      list[count++] = {"avx512", keyAvx512, blendAvx512, keyRectAvx512, blendRectAvx512};
     }
 #endif
   }

@@ -4,6 +4,7 @@
 // source; the fastest one the CPU has is picked once at start.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -17,6 +18,13 @@ struct BlitKernels {
   void (*keyRow)(Colour* out, const Colour* in, int count);
   // Skips magenta; weight = opacity + 1 (1..256).
   void (*blendRow)(Colour* out, const Colour* in, int count, unsigned weight);
+  // The same over a rectangle of `width` x `height` pixels, rows `outStride`
+  // and `inStride` pixels apart. drawImage calls these once per blit, so a
+  // small sprite pays for one indirect call rather than one per row.
+  void (*keyRect)(Colour* out, std::ptrdiff_t outStride, const Colour* in, std::ptrdiff_t inStride, int width,
+                  int height);
+  void (*blendRect)(Colour* out, std::ptrdiff_t outStride, const Colour* in, std::ptrdiff_t inStride, int width,
+                    int height, unsigned weight);
 };
 
 // Every variant this CPU can run, baseline first.

@@ -23,24 +23,6 @@ Image createImage(int width, int height, Colour fill) {
   return image;
 }
 
-namespace {
-
-void blitRow(Colour* out, const Colour* in, int count, DrawMode mode, unsigned weight) {
-  switch (mode) {
-    case DrawMode::Opaque:
-      std::memcpy(out, in, static_cast<std::size_t>(count) * sizeof(Colour));
-      break;
-    case DrawMode::Transparent:
-      activeBlitKernels().keyRow(out, in, count);
-      break;
-    case DrawMode::Blend:
-      activeBlitKernels().blendRow(out, in, count, weight);
-      break;
-  }
-}
-
-}  // namespace
-
 void drawImage(Image& dst, int x, int y, const Image& src, int sx1, int sy1, int sx2, int sy2,
                DrawMode mode, int alpha) {
   // Clipping works in 64 bits: rectangles from a damaged data file may lie
@@ -60,10 +42,23 @@ void drawImage(Image& dst, int x, int y, const Image& src, int sx1, int sy1, int
   const std::int64_t w = std::min<std::int64_t>(x2 - x1 + 1, dst.width - tx);
   const std::int64_t h = std::min<std::int64_t>(y2 - y1 + 1, dst.height - ty);
   if (w <= 0 || h <= 0) return;
-  const unsigned weight = static_cast<unsigned>(std::clamp(alpha, 0, 255) + 1);
-  for (std::int64_t row = 0; row < h; ++row) {
-    blitRow(dst.row(static_cast<int>(ty + row)) + tx, src.row(static_cast<int>(y1 + row)) + x1, static_cast<int>(w),
-            mode, weight);
+  Colour* out = dst.row(static_cast<int>(ty)) + tx;
+  const Colour* in = src.row(static_cast<int>(y1)) + x1;
+  const int width = static_cast<int>(w);
+  const int height = static_cast<int>(h);
+  switch (mode) {
+    case DrawMode::Opaque:
+      for (int row = 0; row < height; ++row, out += dst.width, in += src.width) {
+        std::memcpy(out, in, static_cast<std::size_t>(width) * sizeof(Colour));
+      }
+      break;
+    case DrawMode::Transparent:
+      activeBlitKernels().keyRect(out, dst.width, in, src.width, width, height);
+      break;
+    case DrawMode::Blend:
+      activeBlitKernels().blendRect(out, dst.width, in, src.width, width, height,
+                                    static_cast<unsigned>(std::clamp(alpha, 0, 255) + 1));
+      break;
   }
 }
 

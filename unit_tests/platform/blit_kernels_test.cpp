@@ -40,6 +40,26 @@ TEST(BlitKernels, EveryVariantMatchesTheReferenceOnRandomRows) {
       referenceBlendRow(expected.data(), src.data(), n, weight);
       k.blendRow(got.data(), src.data(), n, weight);
       ASSERT_EQ(got, expected) << k.name << " blend, weight " << weight << ", length " << n;
+      // The rectangle forms: three rows of n pixels, out of a wider source
+      // and into a wider target, match the row reference row by row.
+      const int rows = 3;
+      const auto bigSrc = randomRow(rng, (n + 5) * rows);
+      const auto bigDst = randomRow(rng, (n + 9) * rows);
+      for (const bool blend : {false, true}) {
+        auto rectExpected = bigDst;
+        auto rectGot = bigDst;
+        for (int r = 0; r < rows; ++r) {
+          Colour* out = rectExpected.data() + r * (n + 9);
+          const Colour* in = bigSrc.data() + r * (n + 5);
+          blend ? referenceBlendRow(out, in, n, weight) : referenceKeyRow(out, in, n);
+        }
+        if (blend) {
+          k.blendRect(rectGot.data(), n + 9, bigSrc.data(), n + 5, n, rows, weight);
+        } else {
+          k.keyRect(rectGot.data(), n + 9, bigSrc.data(), n + 5, n, rows);
+        }
+        ASSERT_EQ(rectGot, rectExpected) << k.name << (blend ? " blend" : " key") << " rectangle, width " << n;
+      }
     }
   }
 }
