@@ -140,8 +140,16 @@ class SdlBackend final : public Backend {
     SDL_GetRendererOutputSize(renderer_, &outW, &outH);
     const PixelRect r = letterbox(outW, outH, width_, height_);
     const SDL_Rect target{r.x, r.y, r.w, r.h};
+    // Only the borders around the picture are painted black: clearing the
+    // whole window first would write every pixel twice.
+    const SDL_Rect borders[4] = {{0, 0, outW, r.y},
+                                 {0, r.y + r.h, outW, outH - r.y - r.h},
+                                 {0, r.y, r.x, r.h},
+                                 {r.x + r.w, r.y, outW - r.x - r.w, r.h}};
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
+    for (const SDL_Rect& b : borders) {
+      if (b.w > 0 && b.h > 0) SDL_RenderFillRect(renderer_, &b);
+    }
     SDL_RenderCopy(renderer_, texture_, nullptr, &target);
     SDL_RenderPresent(renderer_);
   }
