@@ -2,7 +2,11 @@
 // of both sprites on the collision mask, which also gives the contact point.
 #include "shooter/game/collisions.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "shooter/game/bonuses.h"
@@ -99,16 +103,86 @@ void playerShotAtUnit(GameEntity& s, GameEntity& u, bool surface) {
   }
 }
 
-void playerShotAtUnits(GameEntity& s) {
-  for (int i = 1; i <= UnitPool::kLast; ++i) {
-    GameEntity& u = surfaceUnits[i];
-    if (u.active == 1 && u.spriteCode >= kSurfaceCollideFrom) playerShotAtUnit(s, u, true);
+// Which units a player shot at a given x can touch. A shot hits a unit
+// only when u.x - 18 < s.x < u.x + width, so the units are sorted once per
+// pass into 32-pixel columns by that range; a shot then tests only the
+// units of its own column, in slot order, exactly as a walk over every slot
+// would (the others fail the box test anyway). Units only leave their pools
+// while shots are tested, and a freed unit is skipped by its active flag, so
+// the columns stay valid for the whole pass. A shot outside the columns
+// falls back to the full walk.
+bool shotColumnsOn = true;
+
+class UnitColumns {
+ public:
+  void build() {
+    for (auto& column : columns_) column = {};
+    for (int i = 1; i <= UnitPool::kLast; ++i) {
+      add(surfaceUnits[i], i, 0, surfaceUnits[i].spriteCode >= kSurfaceCollideFrom);
+      add(aircraft[i], i, 1, aircraft[i].spriteCode < kAircraftCollideBelow);
+    }
   }
-  for (int i = 1; i <= UnitPool::kLast; ++i) {
-    GameEntity& a = aircraft[i];
-    if (a.active == 1 && a.spriteCode < kAircraftCollideBelow) playerShotAtUnit(s, a, false);
+
+  void test(GameEntity& s) const {
+    const float at = (s.x - kLeft) / kWidth;
+    if (!(at >= 0.0f && at < static_cast<float>(kColumns))) {
+      testAll(s);
+      return;
+    }
+    const Column& column = columns_[static_cast<std::size_t>(at)];
+    for (std::size_t word = 0; word < kWords; ++word) {
+      for (std::uint64_t bits = column.surface[word]; bits != 0; bits &= bits - 1) {
+        GameEntity& u = surfaceUnits[static_cast<int>(word * 64 + static_cast<std::size_t>(std::countr_zero(bits)))];
+        if (u.active == 1) playerShotAtUnit(s, u, true);
+      }
+    }
+    for (std::size_t word = 0; word < kWords; ++word) {
+      for (std::uint64_t bits = column.air[word]; bits != 0; bits &= bits - 1) {
+        GameEntity& a = aircraft[static_cast<int>(word * 64 + static_cast<std::size_t>(std::countr_zero(bits)))];
+        if (a.active == 1) playerShotAtUnit(s, a, false);
+      }
+    }
   }
-}
+
+  static void testAll(GameEntity& s) {
+    for (int i = 1; i <= UnitPool::kLast; ++i) {
+      GameEntity& u = surfaceUnits[i];
+      if (u.active == 1 && u.spriteCode >= kSurfaceCollideFrom) playerShotAtUnit(s, u, true);
+    }
+    for (int i = 1; i <= UnitPool::kLast; ++i) {
+      GameEntity& a = aircraft[i];
+      if (a.active == 1 && a.spriteCode < kAircraftCollideBelow) playerShotAtUnit(s, a, false);
+    }
+  }
+
+ private:
+  static constexpr float kLeft = -64.0f;  // columns cover x from -64 to 704
+  static constexpr float kWidth = 32.0f;
+  static constexpr std::size_t kColumns = 24;
+  static constexpr std::size_t kWords = (UnitPool::kLast + 1 + 63) / 64;
+  struct Column {
+    std::array<std::uint64_t, kWords> surface;
+    std::array<std::uint64_t, kWords> air;
+  };
+
+  void add(const GameEntity& u, int slot, int pool, bool collides) {
+    if (u.active != 1 || !collides) return;
+    // The open range (u.x - 18, u.x + width) in columns, clamped: a shot
+    // inside the columns can only lie in one of these.
+    const float first = std::floor((u.x - 18.0f - kLeft) / kWidth);
+    const float last = std::floor((u.x + static_cast<float>(u.width) - kLeft) / kWidth);
+    if (!(first <= last) || last < 0.0f || first >= static_cast<float>(kColumns)) return;
+    const auto from = static_cast<std::size_t>(std::max(first, 0.0f));
+    const auto to = static_cast<std::size_t>(std::min(last, static_cast<float>(kColumns - 1)));
+    const std::uint64_t bit = std::uint64_t{1} << (slot % 64);
+    for (std::size_t c = from; c <= to; ++c) {
+      auto& words = pool == 0 ? columns_[c].surface : columns_[c].air;
+      words[static_cast<std::size_t>(slot / 64)] |= bit;
+    }
+  }
+
+  std::array<Column, kColumns> columns_{};
+};
 
 bool touchesPickup(const GameEntity& p) {
   const auto px = static_cast<float>(game.playerX);
@@ -133,6 +207,8 @@ void destroyUnit(GameEntity& unit, bool surface) {
   if (surface || code >= kBonusAircraftFrom) dropBonus(unit.x + (w - 32.0f) / 2.0f, unit.y + (h - 32.0f) / 2.0f);
 }
 
+void useShotColumns(bool on) { shotColumnsOn = on; }
+
 void collisionPass() {
   if (frameClock.now - timers.lastCollisionPass < collisionInterval) return;
   timers.lastCollisionPass = frameClock.now;
@@ -148,13 +224,15 @@ void collisionPass() {
     GameEntity& p = pickups[i];
     if (p.active == 1 && touchesPickup(p)) collectBonus(p);
   }
+  static UnitColumns columns;
+  columns.build();
   for (int i = 1; i <= ShotPool::kLast; ++i) {
     GameEntity& s = shots[i];
     if (s.active != 1) continue;
     if (s.side == kEnemySide) {
       enemyShotAtPlayer(s);
     } else if (s.side == kPlayerSide) {
-      playerShotAtUnits(s);
+      shotColumnsOn ? columns.test(s) : UnitColumns::testAll(s);
     }
   }
 }

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <random>
+#include <tuple>
+#include <vector>
 
 #include "game_fixture.h"
 #include "shooter/game/collisions.h"
@@ -184,6 +187,81 @@ TEST_F(Collisions, ThePixelTestNeverReadsOffTheSheet) {
   wild.height = std::numeric_limits<std::int32_t>::max();
   EXPECT_FALSE(pixelContact(202, 0, 0, 202, 5, 5));
   EXPECT_FALSE(pixelContact(202, 0, 0, 200, 5, 5));
+}
+
+}  // namespace shooter::testing
+
+namespace shooter::testing {
+
+// Crowded random scenes, in both modes, with shots and units anywhere (off
+// screen, at the edges, far outside): the column lookup gives exactly the
+// outcome of walking every slot, hit for hit.
+TEST_F(Collisions, TheColumnLookupMatchesAWalkOverEverySlot) {
+  using State = std::vector<std::tuple<int, int, float, float, std::int32_t>>;
+  auto snapshot = [] {
+    State out;
+    auto add = [&out](int pool, const GameEntity& e) { out.emplace_back(pool, e.active, e.x, e.y, e.hitPoints); };
+    for (int i = 1; i <= 100; ++i) {
+      add(0, surfaceUnits[i]);
+      add(1, aircraft[i]);
+      add(2, explosions[i]);
+      add(3, pickups[i]);
+    }
+    for (int i = 1; i <= 200; ++i) add(4, shots[i]);
+    out.emplace_back(5, game.hp, 0.0f, 0.0f, game.score);
+    return out;
+  };
+  solid(0, 0, 39, 39);
+  solid(100, 0, 103, 7);
+  std::mt19937 rng(77);
+  auto coordinate = [&rng] {
+    const int kind = static_cast<int>(rng() % 10);
+    if (kind == 0) return static_cast<float>(static_cast<int>(rng() % 4000) - 2000);  // far outside
+    return static_cast<float>(static_cast<int>(rng() % 90000) - 10000) / 100.0f;  // -100 .. 800
+  };
+  const std::uint8_t unitCodes[] = {47, 58, 50, 3, 45};
+  int trialsWithKills = 0;
+  for (int trial = 0; trial < 40; ++trial) {
+    perPixelMode(trial % 2 == 1);
+    clearPools();
+    for (int i = 1; i <= 100; ++i) {
+      if (rng() % 4 != 0) {
+        GameEntity& u = put(surfaceUnits, i, unitCodes[rng() % 5], coordinate(), coordinate());
+        u.hitPoints = static_cast<std::int32_t>(rng() % 40);
+      }
+      if (rng() % 4 != 0) {
+        GameEntity& a = put(aircraft, i, unitCodes[rng() % 5], coordinate(), coordinate());
+        a.hitPoints = static_cast<std::int32_t>(rng() % 40);
+      }
+    }
+    for (int i = 1; i <= 200; ++i) {
+      if (rng() % 3 == 0) continue;
+      GameEntity& s = playerShot(i, coordinate(), coordinate());
+      if (rng() % 5 == 0) s.side = kEnemySide;
+    }
+    game.hp = 100;
+    game.score = 0;
+    const auto surfaceBefore = surfaceUnits;
+    const auto aircraftBefore = aircraft;
+    const auto shotsBefore = shots;
+    const auto explosionsBefore = explosions;
+    const auto pickupsBefore = pickups;
+    useShotColumns(false);
+    pass();
+    const State walked = snapshot();
+    surfaceUnits = surfaceBefore;
+    aircraft = aircraftBefore;
+    shots = shotsBefore;
+    explosions = explosionsBefore;
+    pickups = pickupsBefore;
+    game.hp = 100;
+    game.score = 0;
+    useShotColumns(true);
+    pass();
+    ASSERT_EQ(snapshot(), walked) << "trial " << trial;
+    trialsWithKills += game.score > 0 ? 1 : 0;
+  }
+  EXPECT_GT(trialsWithKills, 30) << "the scenes must be crowded enough to hit";
 }
 
 }  // namespace shooter::testing
