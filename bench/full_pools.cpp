@@ -6,7 +6,7 @@
 #include <fstream>
 #include <memory>
 
-#include "platform/headless_backend.h"
+#include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
 #include "shooter/shell/program.h"

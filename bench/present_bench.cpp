@@ -10,7 +10,7 @@
 #include "bench/memcpy_yardstick.h"
 #include "platform/backend.h"
 #include "platform/run_options.h"
-#include "platform/sdl_backend.h"
+#include "platform/backends/sdl/sdl_backend.h"
 
 namespace {
 

@@ -13,12 +13,10 @@
 
 #include "platform/backend.h"
 #include "platform/builtin_font.h"
-#include "platform/headless_backend.h"
 #include "platform/input_script.h"
 #include "platform/platform.h"
 #include "platform/png_writer.h"
 #include "platform/run_options.h"
-#include "platform/sdl_backend.h"
 #include "platform/text_file.h"
 
 namespace platform {
@@ -195,18 +193,6 @@ void initPlatform(std::unique_ptr<Backend> backendIn, const RunOptions& options)
     c.script = std::move(parsed.script);
   }
   seedRandomFromTimer();
-}
-
-void initPlatform(const RunOptions& options) {
-  std::unique_ptr<Backend> chosen;
-  if (!options.timedemoPath.empty()) {
-    // Sound still runs through the same code paths, into SDL's silent driver.
-    ::setenv("SDL_AUDIODRIVER", "dummy", 0);
-    chosen = std::make_unique<HeadlessBackend>(options.timedemoTickPerRead);
-  } else {
-    chosen = makeSdlBackend(options);
-  }
-  initPlatform(std::move(chosen), options);
 }
 
 void shutdownPlatform() {

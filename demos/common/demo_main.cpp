@@ -1,0 +1,55 @@
+#include "demos/common/demo_main.h"
+
+#include <iostream>
+
+#include "platform/platform.h"
+#include "platform/run_options.h"
+#include "testbench/media_command.h"
+#include "testbench/media_control.h"
+
+namespace demo {
+
+namespace {
+
+// --no-sound: every media-control command is refused as if no audio device
+// existed, so the programs run their sound code paths in silence.
+int refuseEveryCommand(const std::string&, char* reply, std::size_t replySize) {
+  if (reply != nullptr && replySize > 0) reply[0] = '\0';
+  return testbench::kMediaNoAudio;
+}
+
+}  // namespace
+
+int runDemoProgram(int argc, const char* const* argv, const DemoProgram& program) {
+  auto parsed = platform::parseRunOptions(argc, argv);
+  const std::string extra = program.helpText +
+                            "  In a --timedemo run the clock advances 50 microseconds on every reading,\n"
+                            "  since the program busy-waits on it.\n";
+  if (!parsed.error.empty()) {
+    std::cerr << program.name << ": " << parsed.error << '\n' << platform::usageText(program.name, extra);
+    return 2;
+  }
+  if (parsed.options.showHelp) {
+    std::cout << platform::usageText(program.name, extra);
+    return 0;
+  }
+  if (parsed.options.showVersion) {
+    std::cout << program.name << " (Kestrel) " << KESTREL_VERSION << '\n';
+    return 0;
+  }
+  parsed.options.timedemoTickPerRead = kTimedemoTickPerRead;
+  if (parsed.options.noSound) testbench::SetMediaCommandFunction(refuseEveryCommand);
+  platform::initPlatform(parsed.options);
+  program.startUp();
+  while (program.runFrame()) {
+  }
+  program.shutDown();
+  if (platform::isTimedemo()) {
+    platform::printTimedemoSummary(static_cast<int>(program.loopEnd()), program.summary());
+  }
+  testbench::MediaShutdown();
+  platform::shutdownPlatform();
+  return 0;
+}
+
+}  // namespace demo

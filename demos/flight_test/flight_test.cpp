@@ -1,0 +1,174 @@
+#include "demos/flight_test/flight_test.h"
+
+#include "platform/platform.h"
+#include "platform/text_convert.h"
+#include "testbench/screen_and_clock.h"
+#include "testbench/sound_channels.h"
+#include "testbench/table.h"
+#include "demos/common/key_buffer.h"
+#include "demos/common/sprite_files.h"
+#include "demos/flight_test/flight_diagnostics.h"
+#include "demos/flight_test/flight_files.h"
+
+namespace flight_test {
+
+namespace {
+
+namespace key = platform::key;
+
+constexpr double kSpeedKeyInterval = 0.05;
+
+// Three enemy planes shown while Space is held.
+struct EnemyPlace {
+  int x;
+  int y;
+};
+constexpr std::array<EnemyPlace, 3> kEnemyPlaces{{{300, 200}, {220, 150}, {380, 150}}};
+static_assert(kEnemyPlaces.size() == 3);
+
+const testbench::Sprite& slot(const FlightTest& p, std::int32_t i) { return demo::spriteAt(p.sprites, i); }
+
+// The turn of this pass: Left and Right turn, Up and Down keep the turn of
+// the last pass, and a combination takes the side it names. Later tests
+// override earlier ones.
+std::string turnFor(bool left, bool right, bool up, bool down, const std::string& previous) {
+  std::string turn;
+  if (left) turn = "L";
+  if (right) turn = "R";
+  if (up) turn = previous;
+  if (down) turn = previous;
+  if (left && up) turn = "L";
+  if (right && up) turn = "R";
+  if (left && down) turn = "L";
+  if (right && down) turn = "R";
+  return turn;
+}
+
+void readSpeedKeys(FlightTest& p) {
+  const double now = platform::timer();
+  if (now - p.lastSpeedCheck < kSpeedKeyInterval) return;
+  if (platform::keyDown(key::KpPlus)) p.scrollSpeed += 1;
+  if (platform::keyDown(key::Minus)) p.scrollSpeed -= 1;
+  if (p.scrollSpeed < 0) p.scrollSpeed = 0;
+  p.lastSpeedCheck = now;
+}
+
+void scrollStep(FlightTest& p) {
+  const double now = platform::timer();
+  if (now - p.lastScrollStep < p.scrollInterval) return;
+  demo::moveClouds(p.clouds, kCloudsUsed, slot(p, kCloudSlot).height);
+  p.lastScrollStep = now;
+  demo::scrollGround(p.groundY, p.scrollSpeed, slot(p, kGroundSlot).height);
+}
+
+// A selector's 0 means "not yet": the jet keeps the frame it shows.
+void selectFrame(std::int32_t (*selector)(BankFrameState&, std::int32_t&, std::int32_t&), BankFrameState& state,
+                 bool turnHeld, std::int32_t& jetFrame) {
+  std::int32_t noTurn = -1;
+  const std::int32_t shown = jetFrame;
+  const std::int32_t chosen = selector(state, turnHeld ? jetFrame : noTurn, jetFrame);
+  jetFrame = chosen != 0 ? chosen : shown;
+}
+
+void animationStep(FlightTest& p) {
+  const double now = platform::timer();
+  if (now - p.lastFrameChange < p.frameTimeStep) return;
+  selectFrame(LeftBankFrame, p.leftBank, p.turn == "L", p.jetFrame);
+  p.lastFrame = p.jetFrame;
+  selectFrame(RightBankFrame, p.rightBank, p.turn == "R", p.jetFrame);
+  p.lastFrameChange = now;
+}
+
+void drawScene(FlightTest& p) {
+  platform::drawImage(p.page, 0, 0, p.clearImage, platform::DrawMode::Opaque);
+  demo::drawGround(p.page, slot(p, kGroundSlot), p.groundY);
+  demo::drawClouds(p.clouds, slot(p, kCloudSlot), p.page);
+  testbench::UpdateMissiles(p.missiles, p.page);
+  demo::drawSprite(p.page, p.jet.x, p.jet.y, slot(p, p.jetFrame), platform::DrawMode::Transparent);
+}
+
+}  // namespace
+
+void startUp(FlightTest& p) {
+  p = FlightTest{};
+  platform::seedRandomFromTimer();
+  testbench::SoundInit();
+  testbench::ScreenOpen(kTitle);
+  p.clearImage = platform::createImage(640, 480, 0);
+  p.page = platform::createImage(640, 480, 0);
+  p.sprites = testbench::MakeTable<testbench::Sprite>(kSpriteSlots);
+  demo::loadSpriteFiles(p.sprites, kSpriteFiles);
+  p.frameTimeStep = 0.05;
+  p.jetFrame = 5;
+  p.lastFrameChange = platform::timer();
+  p.scrollSpeed = 3;
+  p.groundX = 0;
+  p.groundY = 480 - slot(p, kGroundSlot).height;
+  for (std::int32_t i = 1; i <= kCloudsUsed; ++i) demo::setUpCloud(p.clouds, i, slot(p, kCloudSlot).height);
+  p.missiles = demo::makeMissileTable(slot(p, kMissileSlot));
+  p.jet.interval = 0.0005;
+  p.jet.lastMove = platform::timer();
+  p.fire.lastShot = demo::kLongAgo;
+  p.scrollInterval = 0.005;
+  p.lastScrollStep = demo::kLongAgo;
+  p.lastSpeedCheck = platform::timer();
+  p.jet.x = 320;
+  p.jet.y = 400;
+  p.jetFrame = 11;
+}
+
+bool runFrame(FlightTest& p) {
+  const bool left = platform::keyDown(key::Left);
+  const bool right = platform::keyDown(key::Right);
+  const bool up = platform::keyDown(key::Up);
+  const bool down = platform::keyDown(key::Down);
+  p.previousTurn = p.turn;
+  p.turn = turnFor(left, right, up, down, p.previousTurn);
+  if (const std::string command = demo::moveCommandFor(left, right, up, down); !command.empty()) {
+    p.jet.move = command;
+  }
+  demo::updateFireKey(p.fire, platform::keyDown(key::A));
+
+  const demo::LoopEnd buffered = demo::drainKeyBuffer();
+  if (buffered != demo::LoopEnd::Running || platform::keyDown(key::Esc)) {
+    p.end = buffered == demo::LoopEnd::Closed ? demo::LoopEnd::Closed : demo::LoopEnd::Escape;
+    return false;
+  }
+
+  demo::takeShot(p.fire, p.missiles, p.jet.x, p.jet.y);
+  readSpeedKeys(p);
+  demo::stepJet(p.jet, slot(p, kBoundsSlot).width, slot(p, kBoundsSlot).height);
+  demo::keepMusicPlaying();
+  scrollStep(p);
+
+  platform::screenLock();
+  drawScene(p);
+  animationStep(p);
+  drawDiagnostics(p.page, p.scrollSpeed, p.jetFrame, p.lastFrame);
+  if (platform::keyDown(key::Space)) {
+    for (const EnemyPlace& place : kEnemyPlaces) {
+      demo::drawSprite(p.page, place.x, place.y, slot(p, kEnemySlot), platform::DrawMode::Transparent);
+    }
+  }
+  platform::drawImage(platform::workPage(), 0, 0, p.page, platform::DrawMode::Opaque);
+  platform::screenUnlock();
+  return true;
+}
+
+void shutDown(FlightTest& p) {
+  testbench::SpriteListFree(p.sprites);
+  for (testbench::Missile& m : p.missiles) m.image.reset();
+  p.clearImage = {};
+  p.page = {};
+  testbench::SoundCloseAll();
+}
+
+std::string summary(const FlightTest& p) {
+  using platform::toText;
+  return " jet_x=" + toText(std::int64_t{p.jet.x}) + " jet_y=" + toText(std::int64_t{p.jet.y}) +
+         " jet_frame=" + toText(std::int64_t{p.jetFrame}) + " last_frame=" + toText(std::int64_t{p.lastFrame}) +
+         " scroll_speed=" + toText(std::int64_t{p.scrollSpeed}) +
+         " missiles=" + toText(std::int64_t{demo::countFlyingMissiles(p.missiles)});
+}
+
+}  // namespace flight_test

@@ -1,0 +1,65 @@
+// `flight_test`: a jet over scrolling ground under drifting clouds. The
+// arrow keys fly and bank it, A fires missile pairs on release, keypad plus
+// and minus change the scroll speed, Space shows three enemy planes, Esc
+// quits. Three lines of diagnostics show the scroll speed and the frames.
+//
+// The program is driven a pass at a time: startUp, runFrame until it
+// returns false, shutDown.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/image.h"
+#include "testbench/missiles.h"
+#include "testbench/sprites.h"
+#include "demos/common/clouds.h"
+#include "demos/common/demo_main.h"
+#include "demos/common/jet_flight.h"
+#include "demos/flight_test/bank_frames.h"
+
+namespace flight_test {
+
+inline constexpr const char* kTitle = "Quorl's Flight Test";
+inline constexpr std::int32_t kSpriteSlots = 100;
+inline constexpr std::int32_t kCloudsUsed = 20;
+
+struct FlightTest {
+  std::vector<testbench::Sprite> sprites;  // slots 1..100
+  platform::Image clearImage;
+  platform::Image page;
+
+  demo::JetMotion jet;
+  std::int32_t jetFrame = 11;  // the sprite slot the jet is drawn with
+  std::int32_t lastFrame = 0;  // the frame after the left selector's step
+  double frameTimeStep = 0.05;
+  double lastFrameChange = 0.0;
+  BankFrameState rightBank;
+  BankFrameState leftBank;
+  std::string turn;  // "", "L" or "R"
+  std::string previousTurn;
+
+  std::int32_t scrollSpeed = 3;  // never below 0
+  std::int32_t groundX = 0;
+  std::int32_t groundY = 0;
+  double scrollInterval = 0.005;
+  double lastScrollStep = demo::kLongAgo;
+  double lastSpeedCheck = 0.0;
+
+  demo::FireControl fire;
+  demo::CloudTable clouds;
+  std::vector<testbench::Missile> missiles;  // slots 1..100
+
+  demo::LoopEnd end = demo::LoopEnd::Running;
+};
+
+void startUp(FlightTest& program);
+// One pass of the main loop; false once Esc is held or the window closes.
+bool runFrame(FlightTest& program);
+void shutDown(FlightTest& program);
+// The timedemo summary's figures: jet position and frame, scroll speed and
+// flying missiles.
+std::string summary(const FlightTest& program);
+
+}  // namespace flight_test

@@ -1,0 +1,27 @@
+// The backend a program gets when its main() calls initPlatform(options):
+// the headless one for --timedemo, otherwise the window backend of this
+// build. Kept out of the platform core so that the core and its tests link
+// without any window system.
+#include <cstdlib>
+#include <memory>
+
+#include "platform/backends/headless/headless_backend.h"
+#include "platform/backends/sdl/sdl_backend.h"
+#include "platform/platform.h"
+#include "platform/run_options.h"
+
+namespace platform {
+
+void initPlatform(const RunOptions& options) {
+  std::unique_ptr<Backend> chosen;
+  if (!options.timedemoPath.empty()) {
+    // Sound still runs through the same code paths, into SDL's silent driver.
+    ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+    chosen = std::make_unique<HeadlessBackend>(options.timedemoTickPerRead);
+  } else {
+    chosen = makeSdlBackend(options);
+  }
+  initPlatform(std::move(chosen), options);
+}
+
+}  // namespace platform

@@ -1,0 +1,158 @@
+// Runs `shooter` on the headless backend in a fresh working folder so that
+// games can be started from the instructions screen and driven frame by
+// frame on the virtual clock. Animation rows and the collision mask are set
+// by each test, so nothing depends on the shipped art.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/backends/headless/headless_backend.h"
+#include "platform/platform.h"
+#include "platform/run_options.h"
+#include "shooter/game/game_entity.h"
+#include "shooter/game/game_state.h"
+#include "shooter/shell/program.h"
+#include "shooter/shell/settings.h"
+#include "shooter/shell/shell_state.h"
+#include "shooter/shell/sound_bank.h"
+#include "shooter/shell/sprite_sheet.h"
+
+namespace shooter::testing {
+
+namespace key = platform::key;
+
+class GameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = std::filesystem::path(::testing::TempDir()) /
+              (std::string("game_") + info->test_suite_name() + "_" + info->name());
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(folder_);
+    // 640x480 windowed, volume 96, 50 FPS, simple boxes, collision rate 20.
+    writeFile("settings.dat", "2\r\n0\r\n96\r\n50\r\n0\r\n20\r\n");
+    std::string scores;
+    for (int i = 1; i <= 10; ++i) scores += "PILOT\r\n" + std::to_string(1100 - i * 100) + "\r\n";
+    writeFile("high_scores.dat", scores);
+    platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{});
+    ::testing::internal::CaptureStdout();
+    startUp("", false);
+    ::testing::internal::GetCapturedStdout();
+    platform::seedRandom(1234);
+    resetSoundCounters();
+    animTable.fill(AnimRow{});
+    std::fill(collisionMask.begin(), collisionMask.end(), std::uint8_t{0});
+    // The player's row as start-up sets it.
+    setRow(kPlayerAnim, 64, 50, 0, 2, 301, 112);
+  }
+  void TearDown() override {
+    platform::shutdownPlatform();
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(folder_);
+  }
+
+  static void writeFile(const std::string& name, const std::string& text) {
+    std::ofstream(name, std::ios::binary) << text;
+  }
+  static platform::HeadlessBackend& headless() {
+    return static_cast<platform::HeadlessBackend&>(platform::backend());
+  }
+
+  // An animation row with `frames` frames of w x h at sheet (sx, sy).
+  static void setRow(std::uint8_t code, int w, int h, std::int32_t value, int frames = 1, int sx = 0, int sy = 0) {
+    AnimRow& row = animTable[code];
+    row = AnimRow{};
+    row.frameCount = static_cast<std::uint8_t>(frames);
+    for (int f = 1; f <= frames; ++f) row.frames[static_cast<std::size_t>(f)] = {sx, sx + w - 1, sy, sy + h - 1};
+    row.value = value;
+    row.width = w;
+    row.height = h;
+  }
+  // Marks the sheet pixels x1..x2, y1..y2 solid in the collision mask.
+  static void solid(int x1, int y1, int x2, int y2) {
+    for (int x = x1; x <= x2; ++x) {
+      for (int y = y1; y <= y2; ++y) collisionMask[static_cast<std::size_t>(x) * kSheetHeight + y] = 1;
+    }
+  }
+  static void perPixelMode(bool on) { settings.collisionType = on ? 1 : 0; }
+
+  void runUntil(double seconds) {
+    while (running == 1 && frameClock.now < seconds) mainLoopPass();
+  }
+  void runFor(double seconds) { runUntil(frameClock.now + seconds); }
+  // Runs main-loop passes until one more frame has been drawn.
+  void runFrame() {
+    const auto frames = platform::framesShown();
+    while (running == 1 && platform::framesShown() == frames) mainLoopPass();
+  }
+  void runFrames(int n) {
+    for (int i = 0; i < n; ++i) runFrame();
+  }
+  void press(int k) { headless().pressKey(k); }
+  void release(int k) { headless().releaseKey(k); }
+  // Holds a key for one frame once the menu key gate has opened again.
+  void tap(int k) {
+    runFor(0.2);
+    press(k);
+    runFrame();
+    release(k);
+    runFrame();
+  }
+  // Title, main menu, instructions, then Enter: the game is running.
+  void startGameFromInstructions() {
+    runUntil(6.5);
+    ASSERT_EQ(screenState, ScreenState::MainMenu);
+    menuCursor = 0;
+    tap(key::Enter);
+    ASSERT_EQ(screenState, ScreenState::Instructions);
+    tap(key::Enter);
+    ASSERT_EQ(screenState, ScreenState::Playing);
+  }
+  // Keeps the spawner quiet for a while, so a test sees only its own units.
+  static void holdWaves() {
+    game.sceneryCounter = game.wave1Counter = game.wave2Counter = game.wave3Counter = 0;
+    game.wave1Threshold = game.wave2Threshold = game.wave3Threshold = 250;
+  }
+  // Empties every pool without touching the rest of the game.
+  static void clearPools() {
+    for (int i = 1; i <= 100; ++i) {
+      surfaceUnits[i].active = aircraft[i].active = explosions[i].active = pickups[i].active = 0;
+    }
+    for (int i = 1; i <= 200; ++i) shots[i].active = 0;
+    surfaceUnits.cursor = aircraft.cursor = shots.cursor = explosions.cursor = pickups.cursor = 1;
+  }
+  template <int Last>
+  static GameEntity& put(Pool<Last>& pool, int slot, std::uint8_t code, float x, float y) {
+    GameEntity& e = pool[slot];
+    e = GameEntity{};
+    e.spriteCode = code;
+    e.x = x;
+    e.y = y;
+    e.active = 1;
+    e.frame = 1;
+    e.width = animTable[code].width;
+    e.height = animTable[code].height;
+    e.hitPoints = animTable[code].value;
+    return e;
+  }
+  template <int Last>
+  static int countCode(const Pool<Last>& pool, std::uint8_t code) {
+    int n = 0;
+    for (int i = 1; i <= Last; ++i) n += pool[i].active == 1 && pool[i].spriteCode == code;
+    return n;
+  }
+  static std::uint32_t plays(Sample s) { return soundCounters().plays[static_cast<std::size_t>(s)]; }
+
+ private:
+  std::filesystem::path folder_;
+  std::filesystem::path previous_;
+};
+
+}  // namespace shooter::testing

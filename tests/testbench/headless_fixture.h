@@ -1,0 +1,42 @@
+// Tests that need the platform run it over the headless backend: virtual
+// clock from 0, a 640 x 480 single page, no window.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/backends/headless/headless_backend.h"
+#include "platform/platform.h"
+#include "platform/run_options.h"
+
+namespace testbench_test {
+
+class HeadlessTest : public testing::Test {
+ protected:
+  // tickPerRead > 0 lets busy waits on the clock end.
+  explicit HeadlessTest(double tickPerRead = 0.0) : tickPerRead_(tickPerRead) {}
+
+  void SetUp() override {
+    platform::RunOptions options;
+    options.seed = 1234;
+    platform::initPlatform(std::make_unique<platform::HeadlessBackend>(tickPerRead_), options);
+    platform::openScreen(640, 480, 1, false);
+  }
+  void TearDown() override { platform::shutdownPlatform(); }
+
+  static platform::HeadlessBackend& headless() {
+    return static_cast<platform::HeadlessBackend&>(platform::backend());
+  }
+  // Named per process: test cases run as parallel processes.
+  static std::string tempPath(const std::string& name) {
+    return testing::TempDir() + "testbench_" + std::to_string(::getpid()) + "_" + name;
+  }
+
+ private:
+  double tickPerRead_;
+};
+
+}  // namespace testbench_test
