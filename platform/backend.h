@@ -13,7 +13,11 @@ namespace platform {
 // Where a backend delivers the user's input.
 class InputSink {
  public:
+  // The key's combined state: held while the keyboard or a game pad holds it.
   virtual void keyChanged(int scancode, bool down) = 0;
+  // A game pad's own hold on the key one of its buttons stands for, reported
+  // before the combined change it may cause.
+  virtual void padKeyChanged(int scancode, bool down) = 0;
   virtual void keyText(std::string text) = 0;  // typed characters, Esc, extended keys
   virtual void closeRequested() = 0;
   // The window lost the keyboard focus, or the game pad in use was pulled out.

@@ -82,10 +82,24 @@ std::string formatInputEvent(const InputEvent& event) {
   switch (event.kind) {
     case InputEvent::Kind::KeyDown: return std::string(time) + " down " + keyName(event.scancode);
     case InputEvent::Kind::KeyUp: return std::string(time) + " up " + keyName(event.scancode);
+    case InputEvent::Kind::PadDown: return std::string(time) + " paddown " + keyName(event.scancode);
+    case InputEvent::Kind::PadUp: return std::string(time) + " padup " + keyName(event.scancode);
     case InputEvent::Kind::Close: break;
   }
   return std::string(time) + " close";
 }
+
+namespace {
+
+std::optional<InputEvent::Kind> keyEventKind(std::string_view action) {
+  if (action == "down") return InputEvent::Kind::KeyDown;
+  if (action == "up") return InputEvent::Kind::KeyUp;
+  if (action == "paddown") return InputEvent::Kind::PadDown;
+  if (action == "padup") return InputEvent::Kind::PadUp;
+  return std::nullopt;
+}
+
+}  // namespace
 
 ScriptParseResult parseInputScript(std::string_view text) {
   ScriptParseResult result;
@@ -110,19 +124,19 @@ ScriptParseResult parseInputScript(std::string_view text) {
       return fail("'" + timeText + "' is not a time in seconds");
     }
     if (time < lastTime) return fail("times must not go backwards");
-    if (!(words >> action)) return fail("an action (down, up or close) is missing");
+    if (!(words >> action)) return fail("an action (down, up, paddown, padup or close) is missing");
     InputEvent event;
     event.time = time;
     if (action == "close") {
       event.kind = InputEvent::Kind::Close;
-    } else if (action == "down" || action == "up") {
-      event.kind = action == "down" ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
+    } else if (const auto kind = keyEventKind(action)) {
+      event.kind = *kind;
       if (!(words >> keyText)) return fail("a key is missing");
       const auto code = keyFromName(keyText);
       if (!code) return fail("'" + keyText + "' is not a key");
       event.scancode = *code;
     } else {
-      return fail("'" + action + "' is not down, up or close");
+      return fail("'" + action + "' is not down, up, paddown, padup or close");
     }
     if (words >> extra) return fail("unexpected '" + extra + "'");
     lastTime = time;

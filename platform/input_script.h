@@ -1,6 +1,9 @@
 // Input scripts: plain text, one event per line, '#' starts a comment, times
 // in seconds of the program's timer:
-//   T down KEY     T up KEY     T close
+//   T down KEY     T up KEY     T paddown KEY     T padup KEY     T close
+// "paddown" and "padup" are a game pad's button standing for KEY: the key is
+// held while the keyboard or the pad holds it, and the program can tell the
+// pad's hold apart (the name-entry screen spells with the pad's arrows only).
 // KEY is a set-1 scancode number or a name (Esc, Enter, Ctrl, Space, Up, Down,
 // Left, Right, KpPlus, Minus, Backspace, A..Z, 0..9).
 #pragma once
@@ -13,7 +16,7 @@
 namespace platform {
 
 struct InputEvent {
-  enum class Kind { KeyDown, KeyUp, Close };
+  enum class Kind { KeyDown, KeyUp, PadDown, PadUp, Close };
   double time = 0.0;
   Kind kind = Kind::KeyDown;
   int scancode = 0;

@@ -67,6 +67,9 @@ void printText(std::string_view text, bool lineBreak = true);
 
 // True while the key with that set-1 scancode is held.
 bool keyDown(int scancode);
+// True while a game pad holds the key one of its buttons stands for (the
+// d-pad and stick are the arrows); keyDown() is true then as well.
+bool padKeyDown(int scancode);
 // The next pending key text, without waiting; "" when none. Esc is "\x1b",
 // the window's close button is the two characters 255 and 'k', arrows and
 // other extended keys are 255 followed by their scancode as a character.

@@ -34,7 +34,9 @@ struct Core final : InputSink {
   int visibleIndex = 0;
   bool screenOpen = false;
   std::string title;
-  std::array<bool, key::kCount> keys{};
+  std::array<bool, key::kCount> keys{};     // held by the keyboard or a pad
+  std::array<bool, key::kCount> padKeys{};  // held by a pad
+  std::array<bool, key::kCount> scriptKeyboardKeys{};  // a script's own down/up lines
   std::deque<std::string> pendingText;
   std::uint64_t keyPresses = 0;
 
@@ -66,6 +68,13 @@ struct Core final : InputSink {
     setKey(scancode, down);
     if (!options.recordPath.empty()) {
       recorded.push_back({now, down ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp, scancode});
+    }
+  }
+  void padKeyChanged(int scancode, bool down) override {
+    if (script || scancode <= 0 || scancode >= key::kCount) return;
+    padKeys[static_cast<std::size_t>(scancode)] = down;
+    if (!options.recordPath.empty()) {
+      recorded.push_back({now, down ? InputEvent::Kind::PadDown : InputEvent::Kind::PadUp, scancode});
     }
   }
   void queueText(std::string text) { pendingText.push_back(std::move(text)); }
@@ -103,6 +112,21 @@ struct Core final : InputSink {
     keys[static_cast<std::size_t>(scancode)] = down;
   }
 
+  // A scripted key is held while the script's keyboard lines or its pad
+  // lines hold it, as the two sources combine for a user.
+  void applyScriptedKey(const InputEvent& e) {
+    if (e.scancode <= 0 || e.scancode >= key::kCount) return;
+    const auto code = static_cast<std::size_t>(e.scancode);
+    const bool down = e.kind == InputEvent::Kind::KeyDown || e.kind == InputEvent::Kind::PadDown;
+    if (e.kind == InputEvent::Kind::PadDown || e.kind == InputEvent::Kind::PadUp) {
+      padKeys[code] = down;
+    } else {
+      scriptKeyboardKeys[code] = down;
+    }
+    setKey(e.scancode, scriptKeyboardKeys[code] || padKeys[code]);
+    if (e.kind == InputEvent::Kind::KeyDown && e.scancode == key::Esc) queueText("\x1b");
+  }
+
   void applyScript() {
     if (!script) return;
     const auto& events = script->events;
@@ -110,11 +134,10 @@ struct Core final : InputSink {
       const InputEvent& e = events[nextEvent++];
       switch (e.kind) {
         case InputEvent::Kind::KeyDown:
-          setKey(e.scancode, true);
-          if (e.scancode == key::Esc) queueText("\x1b");
-          break;
         case InputEvent::Kind::KeyUp:
-          setKey(e.scancode, false);
+        case InputEvent::Kind::PadDown:
+        case InputEvent::Kind::PadUp:
+          applyScriptedKey(e);
           break;
         case InputEvent::Kind::Close:
           closeRequested();
@@ -313,6 +336,13 @@ bool keyDown(int scancode) {
   c.pump(false);
   c.applyScript();
   return scancode > 0 && scancode < key::kCount && c.keys[static_cast<std::size_t>(scancode)];
+}
+
+bool padKeyDown(int scancode) {
+  Core& c = core();
+  c.pump(false);
+  c.applyScript();
+  return scancode > 0 && scancode < key::kCount && c.padKeys[static_cast<std::size_t>(scancode)];
 }
 
 std::string pendingKeyText() {

@@ -28,7 +28,10 @@ ParseResult parseRunOptions(int argc, const char* const* argv) {
   }
   int i = 1;
   // A first argument that is not an option keeps its meaning for the program.
-  if (argc > 1 && argv[1] && std::string_view(argv[1]).substr(0, 2) != "--") {
+  // One that holds "fps" is the FPS word even when it looks like an option
+  // (--showfps): no option has those letters.
+  if (argc > 1 && argv[1] &&
+      (std::string_view(argv[1]).substr(0, 2) != "--" || std::string_view(argv[1]).find("fps") != std::string_view::npos)) {
     o.firstArgument = argv[1];
     i = 2;
   }

@@ -9,6 +9,8 @@ namespace shooter {
 
 namespace {
 
+// The sprite font has capitals, digits, space and ".:;!" only, and each line
+// must end inside a 512-pixel screen.
 struct CreditLine {
   int dy;
   const char* text;
@@ -16,13 +18,13 @@ struct CreditLine {
 
 constexpr std::array<CreditLine, 8> kCredits{{
     {-120, "PROGRAMMED IN"},
-    {-105, "                   C++20 WITH SDL2"},
+    {-105, "                   C PLUS PLUS AND SDL2"},
     {-70, "PROGRAMMED BY"},
     {-55, "                   NIGHTQUILL"},
     {-20, "USING GRAPHIC FROM"},
     {-5, "                   SPRITE LIB GPL"},
     {30, "USING SOUNDS FROM"},
-    {45, "                   KESTREL SOUND GENERATOR"},
+    {45, "                   KESTREL SOUND CODE"},
 }};
 static_assert(kCredits.size() == 8);
 

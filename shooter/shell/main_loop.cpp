@@ -28,8 +28,9 @@ void readKeyFlags() {
   actionKeyDown = anyHeld({Esc, Enter, Ctrl, Space}) ? 1 : 0;
   typedText.clear();
   if (screenState == ScreenState::NameEntry) {
-    readTypedText();
-    if (!typedText.empty()) actionKeyDown = 1;
+    readNameEntryKeys();
+  } else {
+    noteKeysHeldOffNameEntry();
   }
 }
 
@@ -77,7 +78,7 @@ void onceASecond() {
     if (gameOverReady) handleGameOver();
   }
   // Pacing: nudge the interval towards the desired rate, with a dead band.
-  const int desired = settings.desiredFps;
+  const int desired = effectiveFps(settings.desiredFps);
   if (c.fpsValue < desired - 2) {
     c.frameInterval -= 0.001;
   } else if (c.fpsValue > desired + 2) {

@@ -1,5 +1,6 @@
 // Name entry after a game whose score made the table.
 #include <array>
+#include <bitset>
 #include <string_view>
 #include <iostream>
 
@@ -32,17 +33,54 @@ constexpr std::array<KeyChar, 38> kKeyCharTable{{
 }};
 static_assert(kKeyCharTable.size() == 38);
 
+// Keys and pad buttons held when the screen opened: arrows and fire keys
+// still down from play. Each is ignored until it has been let go, so only
+// presses that begin on this screen change the name.
+std::bitset<platform::key::kCount> leftOverKeys;
+std::bitset<platform::key::kCount> leftOverPadKeys;
+
+bool freshKeyDown(int scancode) {
+  const auto code = static_cast<std::size_t>(scancode);
+  if (!platform::keyDown(scancode)) leftOverKeys[code] = false;
+  return platform::keyDown(scancode) && !leftOverKeys[code];
+}
+
+bool freshPadKeyDown(int scancode) {
+  const auto code = static_cast<std::size_t>(scancode);
+  if (!platform::padKeyDown(scancode)) leftOverPadKeys[code] = false;
+  return platform::padKeyDown(scancode) && !leftOverPadKeys[code];
+}
+
+constexpr std::array<int, 4> kArrowKeys{platform::key::Left, platform::key::Right, platform::key::Down, platform::key::Up};
+constexpr std::array<int, 4> kActionKeys{platform::key::Esc, platform::key::Enter, platform::key::Ctrl, platform::key::Space};
+
 }  // namespace
 
-void readTypedText() {
+void noteKeysHeldOffNameEntry() {
+  for (int k = 1; k < platform::key::kCount; ++k) {
+    leftOverKeys[static_cast<std::size_t>(k)] = platform::keyDown(k);
+    leftOverPadKeys[static_cast<std::size_t>(k)] = platform::padKeyDown(k);
+  }
+}
+
+void readNameEntryKeys() {
   typedText.clear();
   for (const auto& k : kKeyCharTable) {
-    if (!platform::keyDown(k.scancode)) continue;
+    if (!freshKeyDown(k.scancode)) continue;
     if (k.scancode == platform::key::Backspace) {
       typedText = "?";
     } else {
       typedText += k.character;
     }
+  }
+  // The keyboard's arrows do nothing here; a pad's arrows spell the name.
+  arrowKeyDown = 0;
+  for (const int k : kArrowKeys) {
+    if (freshPadKeyDown(k)) arrowKeyDown = 1;
+  }
+  actionKeyDown = typedText.empty() ? 0 : 1;
+  for (const int k : kActionKeys) {
+    if (freshKeyDown(k)) actionKeyDown = 1;
   }
 }
 
@@ -71,10 +109,10 @@ void stepLastLetter(std::string& name, int step) {
 // A player with only a game pad spells the name with the arrows: Up and Down
 // change the last letter, Right adds a letter, Left removes one.
 void padNameKeys(std::string& name) {
-  if (platform::keyDown(platform::key::Up)) stepLastLetter(name, -1);
-  if (platform::keyDown(platform::key::Down)) stepLastLetter(name, 1);
-  if (platform::keyDown(platform::key::Right) && name.size() < kMaxNameLength) name += name.empty() ? 'A' : name.back();
-  if (platform::keyDown(platform::key::Left) && !name.empty()) name.pop_back();
+  if (freshPadKeyDown(platform::key::Up)) stepLastLetter(name, -1);
+  if (freshPadKeyDown(platform::key::Down)) stepLastLetter(name, 1);
+  if (freshPadKeyDown(platform::key::Right) && name.size() < kMaxNameLength) name += name.empty() ? 'A' : name.back();
+  if (freshPadKeyDown(platform::key::Left) && !name.empty()) name.pop_back();
 }
 
 }  // namespace
@@ -82,7 +120,7 @@ void padNameKeys(std::string& name) {
 void nameEntryScreen() {
   if (menuKeyGateOpen(true)) {
     if (arrowKeyDown) padNameKeys(playerName);
-    if (platform::keyDown(platform::key::Enter)) {
+    if (freshKeyDown(platform::key::Enter)) {
       insertHighScore(highScores, playerName, static_cast<std::uint32_t>(game.score));
       resetGame();
       const auto saved = saveHighScores();

@@ -13,7 +13,11 @@ void creditsScreen();
 void highScoresScreen();
 void nameEntryScreen();
 
-// Builds the typed text of the name-entry screen from the held keys.
-void readTypedText();
+// The name-entry screen's key flags and typed text, from the keys pressed
+// since it opened: typed keys, Esc, Enter, Ctrl, Space and a pad's arrows.
+void readNameEntryKeys();
+// Called on every frame drawn on another screen: the keys held then are left
+// over when name entry opens, and it ignores them until they are let go.
+void noteKeysHeldOffNameEntry();
 
 }  // namespace shooter

@@ -42,9 +42,7 @@ void resetShellState() {
   collisionInterval = 0.0;
 }
 
-namespace {
-double effectiveFps(std::uint8_t desiredFps) { return desiredFps == 0 ? 50.0 : desiredFps; }
-}  // namespace
+int effectiveFps(std::uint8_t desiredFps) { return desiredFps == 0 ? 50 : desiredFps; }
 
 std::uint8_t millisecondsPerFrame(std::uint8_t desiredFps) {
   return static_cast<std::uint8_t>(std::min(std::lround(1000.0 / effectiveFps(desiredFps)), 255L));

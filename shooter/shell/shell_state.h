@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "shooter/shell/screen_layout.h"
@@ -31,7 +32,9 @@ struct FrameClock {
   std::uint8_t msPerFrame = 0;
   std::int32_t framesThisSecond = 0;
   std::int32_t fpsValue = 0;
-  double lastSecondTime = 0.0;
+  // Further back than any clock reading, so the first drawn frame brings the
+  // first once-a-second tick and the title's five seconds count from there.
+  double lastSecondTime = -std::numeric_limits<double>::infinity();
   std::int32_t secondsCounter = 0;
 };
 
@@ -74,8 +77,11 @@ inline bool menuKeyGateOpen(bool arrowsCount) {
   return (actionKeyDown != 0 || (arrowsCount && arrowKeyDown != 0)) && frameClock.now - lastKeyTime > kMenuKeyGate;
 }
 
-// round(1000 / fps) kept within a byte; a frame rate of 0 counts as 50 so
-// that no value derived from it divides by zero.
+// The frame rate the loop aims for: the setting, except that 0 counts as 50,
+// so that nothing derived from it divides by zero and the once-a-second
+// correction aims where start-up did.
+int effectiveFps(std::uint8_t desiredFps);
+// round(1000 / fps) kept within a byte, from the effective rate.
 std::uint8_t millisecondsPerFrame(std::uint8_t desiredFps);
 double frameIntervalFor(std::uint8_t desiredFps);
 

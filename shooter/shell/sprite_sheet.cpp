@@ -105,7 +105,18 @@ void drawSprite(int x, int y, const SpriteRect& rect, bool transparent) {
                       transparent ? platform::DrawMode::Transparent : platform::DrawMode::Opaque);
 }
 
+namespace {
+DrawTextObserver drawTextObserver = nullptr;
+}  // namespace
+
+void setDrawTextObserver(DrawTextObserver observer) { drawTextObserver = observer; }
+
+bool fontHasGlyph(char c) {
+  return std::any_of(kGlyphs.begin(), kGlyphs.end(), [c](const GlyphRow& g) { return g.code == c; });
+}
+
 void drawText(int x, int y, std::string_view text) {
+  if (drawTextObserver) drawTextObserver(x, y, text);
   text = text.substr(0, 255);
   for (const char ch : text) {
     const auto code = static_cast<unsigned char>(ch);

@@ -66,6 +66,12 @@ void drawSprite(int x, int y, const SpriteRect& rect, bool transparent);
 void drawText(int x, int y, std::string_view text);
 // Width in pixels that drawText would advance over `text`.
 int textWidth(std::string_view text);
+// Whether the sprite font has a letter for `c`; others draw one stray pixel.
+bool fontHasGlyph(char c);
+// Sees every text drawText is given and where, before it is drawn; none by
+// default. Lets a check walk the screens and collect what they write.
+using DrawTextObserver = void (*)(int x, int y, std::string_view text);
+void setDrawTextObserver(DrawTextObserver observer);
 
 // Frame `frame` (1-based) of a code; frames outside 1..7 read frame 1.
 const SpriteRect& animFrame(std::uint8_t code, int frame);

@@ -19,7 +19,9 @@ namespace {
 struct RecordingSink final : InputSink {
   std::vector<std::pair<int, bool>> changes;
   int focusLosses = 0;
+  std::vector<std::pair<int, bool>> padChanges;
   void keyChanged(int scancode, bool down) override { changes.emplace_back(scancode, down); }
+  void padKeyChanged(int scancode, bool down) override { padChanges.emplace_back(scancode, down); }
   void keyText(std::string) override {}
   void closeRequested() override {}
   void focusLost() override { ++focusLosses; }
@@ -47,6 +49,9 @@ TEST(GamePads, AKeyHeldByBothSourcesIsReleasedByTheLastOne) {
   EXPECT_EQ(sink.changes[1], std::make_pair(key::Space, false));
   keys.set(KeyCombiner::Pad, 999, true, sink);  // out of range: ignored
   EXPECT_EQ(sink.changes.size(), 2u);
+  // The pad's own hold is reported apart, even while the keyboard holds the key.
+  const std::vector<std::pair<int, bool>> padOnly{{key::Space, true}, {key::Space, false}};
+  EXPECT_EQ(sink.padChanges, padOnly);
 }
 
 TEST(GamePads, AVirtualPadPlaysThroughTheSdlBackend) {
@@ -68,6 +73,8 @@ TEST(GamePads, AVirtualPadPlaysThroughTheSdlBackend) {
   pendingKeyText();
   EXPECT_TRUE(keyDown(key::Space));
   EXPECT_TRUE(keyDown(key::Left));
+  EXPECT_TRUE(padKeyDown(key::Space));
+  EXPECT_TRUE(padKeyDown(key::Left)) << "the stick is the pad's arrows";
   SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_A, 0);
   SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTX, 0);
   SDL_JoystickUpdate();
@@ -75,6 +82,7 @@ TEST(GamePads, AVirtualPadPlaysThroughTheSdlBackend) {
   pendingKeyText();
   EXPECT_FALSE(keyDown(key::Space));
   EXPECT_FALSE(keyDown(key::Left));
+  EXPECT_FALSE(padKeyDown(key::Left));
   EXPECT_FALSE(takePauseRequest());
   SDL_JoystickClose(joystick);
   SDL_JoystickDetachVirtual(index);

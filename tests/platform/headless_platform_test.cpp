@@ -153,6 +153,47 @@ TEST(HeadlessPlatform, RecordingWritesAScriptThatReplays) {
   shutdownPlatform();
 }
 
+TEST(HeadlessPlatform, APadsHoldIsToldApartAndScriptsCombineItWithTheKeyboard) {
+  RunOptions o;
+  o.recordPath = testing::TempDir() + "pad_rec.txt";
+  start(o);
+  headless().pressPadButton(key::Left);
+  EXPECT_TRUE(keyDown(key::Left));
+  EXPECT_TRUE(padKeyDown(key::Left));
+  sleepMs(250);
+  timer();
+  headless().releasePadButton(key::Left);
+  headless().pressKey(key::Right);
+  EXPECT_FALSE(padKeyDown(key::Left));
+  EXPECT_TRUE(keyDown(key::Right));
+  EXPECT_FALSE(padKeyDown(key::Right)) << "the keyboard's keys are not the pad's";
+  shutdownPlatform();
+
+  RunOptions replay;
+  replay.timedemoPath = o.recordPath;
+  start(replay);
+  EXPECT_TRUE(padKeyDown(key::Left));
+  sleepMs(250);
+  timer();
+  EXPECT_FALSE(padKeyDown(key::Left));
+  EXPECT_FALSE(keyDown(key::Left));
+  EXPECT_TRUE(keyDown(key::Right));
+  shutdownPlatform();
+
+  // A key held by the script's keyboard and its pad stays held until both let go.
+  RunOptions both;
+  both.timedemoPath = writeScript("pad_keys.txt", "0.1 paddown Up\n0.2 down Up\n0.3 padup Up\n0.4 up Up\n");
+  start(both);
+  const bool expected[][2] = {{false, false}, {true, true}, {true, true}, {true, false}, {false, false}};
+  for (const auto& [held, byPad] : expected) {
+    EXPECT_EQ(keyDown(key::Up), held);
+    EXPECT_EQ(padKeyDown(key::Up), byPad);
+    sleepMs(100);
+    timer();
+  }
+  shutdownPlatform();
+}
+
 TEST(HeadlessPlatform, CharacterCellsDrawOnThePageAndReachStandardOutput) {
   start();
   ASSERT_TRUE(openScreen(160, 64, 1, false));

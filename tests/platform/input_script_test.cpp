@@ -49,6 +49,12 @@ TEST(InputScript, RecordedEventsReadBackUnchanged) {
     ASSERT_TRUE(r.script) << formatInputEvent(e) << ": " << r.error;
     EXPECT_EQ(r.script->events.at(0).scancode, code) << formatInputEvent(e);
   }
+  for (const auto kind : {InputEvent::Kind::PadDown, InputEvent::Kind::PadUp}) {
+    const auto pad = parseInputScript(formatInputEvent({0.25, kind, key::Left}));
+    ASSERT_TRUE(pad.script) << formatInputEvent({0.25, kind, key::Left}) << ": " << pad.error;
+    EXPECT_EQ(pad.script->events.at(0).kind, kind);
+    EXPECT_EQ(pad.script->events.at(0).scancode, key::Left);
+  }
   const auto closed = parseInputScript(formatInputEvent({2.0, InputEvent::Kind::Close, 0}));
   ASSERT_TRUE(closed.script);
   EXPECT_EQ(closed.script->events.at(0).kind, InputEvent::Kind::Close);
@@ -91,4 +97,15 @@ TEST(RunOptions, BadCommandLinesGiveAnError) {
   for (const auto* option : {"--help", "--version", "--seed", "--record", "--demo", "--timedemo", "--shot"}) {
     EXPECT_EQ(std::string(option).find("fps"), std::string::npos);
   }
+  EXPECT_NE(parse({"--seed", "1", "--showfps"}).error, "") << "later, the FPS word is no option";
+}
+
+TEST(RunOptions, AFirstArgumentHoldingFpsIsTheFpsWordEvenAsAnOption) {
+  for (const auto* word : {"--showfps", "-fps", "--fps=1", "fps"}) {
+    const auto r = parse({word, "--seed", "3"});
+    EXPECT_EQ(r.error, "") << word;
+    EXPECT_EQ(r.options.firstArgument, word);
+    EXPECT_EQ(r.options.seed.value_or(0), 3u) << word;
+  }
+  EXPECT_NE(parse({"--showFPS"}).error, "") << "the letters are case-sensitive";
 }

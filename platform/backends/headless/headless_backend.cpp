@@ -22,6 +22,14 @@ void HeadlessBackend::pumpEvents(InputSink& sink) {
     switch (p.kind) {
       case Pending::Kind::Down: sink.keyChanged(p.scancode, true); break;
       case Pending::Kind::Up: sink.keyChanged(p.scancode, false); break;
+      case Pending::Kind::PadDown:
+        sink.padKeyChanged(p.scancode, true);
+        sink.keyChanged(p.scancode, true);
+        break;
+      case Pending::Kind::PadUp:
+        sink.padKeyChanged(p.scancode, false);
+        sink.keyChanged(p.scancode, false);
+        break;
       case Pending::Kind::Text: sink.keyText(std::move(p.text)); break;
       case Pending::Kind::Close: sink.closeRequested(); break;
       case Pending::Kind::FocusLost: sink.focusLost(); break;
@@ -41,6 +49,8 @@ void HeadlessBackend::sleepMs(int milliseconds) {
 
 void HeadlessBackend::pressKey(int scancode) { pending_.push_back({Pending::Kind::Down, scancode, {}}); }
 void HeadlessBackend::releaseKey(int scancode) { pending_.push_back({Pending::Kind::Up, scancode, {}}); }
+void HeadlessBackend::pressPadButton(int scancode) { pending_.push_back({Pending::Kind::PadDown, scancode, {}}); }
+void HeadlessBackend::releasePadButton(int scancode) { pending_.push_back({Pending::Kind::PadUp, scancode, {}}); }
 void HeadlessBackend::typeText(std::string text) { pending_.push_back({Pending::Kind::Text, 0, std::move(text)}); }
 void HeadlessBackend::loseFocus() { pending_.push_back({Pending::Kind::FocusLost, 0, {}}); }
 void HeadlessBackend::requestClose() { pending_.push_back({Pending::Kind::Close, 0, {}}); }

@@ -27,6 +27,9 @@ class HeadlessBackend final : public Backend {
   // Test controls: queue input delivered at the next pump.
   void pressKey(int scancode);
   void releaseKey(int scancode);
+  // A game pad's button standing for the key: held as a key, and as a pad key.
+  void pressPadButton(int scancode);
+  void releasePadButton(int scancode);
   void typeText(std::string text);
   void requestClose();
   void loseFocus();
@@ -42,7 +45,7 @@ class HeadlessBackend final : public Backend {
 
  private:
   struct Pending {
-    enum class Kind { Down, Up, Text, Close, FocusLost } kind;
+    enum class Kind { Down, Up, PadDown, PadUp, Text, Close, FocusLost } kind;
     int scancode;
     std::string text;
   };

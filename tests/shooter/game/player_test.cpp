@@ -1,11 +1,15 @@
 // The craft in real frames: game start, volleys, the fire gate, movement,
-// keypad plus, lost lives and game over, the pause screen.
+// keypad plus, lost lives and game over, a pad-only game, the pause screen.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "game_fixture.h"
+#include "shooter/shell/high_scores.h"
+#include "shooter/shell/name_entry.h"
 
 namespace shooter::testing {
 
@@ -165,6 +169,50 @@ TEST_F(LostLives, TheSecondEmptyShieldEndsTheGameAndTheBannerHandsOver) {
   runFor(2.1);
   EXPECT_EQ(screenState, ScreenState::HighScores) << "a score of 0 does not qualify";
   EXPECT_EQ(game.lives, 2) << "the game was reset";
+}
+
+TEST_F(LostLives, APadAloneGoesFromTheTitleToASavedName) {
+  auto padTap = [this](int k) {
+    runFor(0.2);
+    headless().pressPadButton(k);
+    runFrame();
+    headless().releasePadButton(k);
+    runFrame();
+  };
+  runUntil(6.0);
+  ASSERT_EQ(screenState, ScreenState::MainMenu);
+  padTap(key::Space);  // the south button chooses the first item
+  ASSERT_EQ(screenState, ScreenState::Instructions);
+  padTap(key::Space);
+  ASSERT_EQ(screenState, ScreenState::Playing);
+  holdWaves();
+  game.score = 5000;
+  // Firing and flying left right into the end of the game.
+  headless().pressPadButton(key::Space);
+  headless().pressPadButton(key::Left);
+  emptyTheShield();
+  emptyTheShield();
+  runFor(5.5);
+  ASSERT_EQ(screenState, ScreenState::NameEntry);
+  const std::string before = playerName;
+  runFor(1.0);
+  EXPECT_EQ(playerName, before) << "buttons held from play change nothing";
+  headless().releasePadButton(key::Space);
+  headless().releasePadButton(key::Left);
+  runFrame();
+  for (std::size_t i = 0; i < before.size(); ++i) padTap(key::Left);
+  ASSERT_EQ(playerName, "");
+  padTap(key::Down);
+  padTap(key::Right);
+  padTap(key::Up);
+  EXPECT_EQ(playerName, "BA");
+  padTap(key::Enter);  // the east button
+  EXPECT_EQ(screenState, ScreenState::HighScores);
+  EXPECT_EQ(highScores[1].name, "BA");
+  EXPECT_EQ(highScores[1].score, 5000u);
+  std::ifstream saved("high_scores.dat", std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(text.rfind("BA\r\n5000\r\n", 0), 0u) << text;
 }
 
 class PauseScreen : public GameTest {

@@ -1,10 +1,15 @@
-// The main menu, credits, high scores and instructions screens.
+// The main menu, credits, high scores and instructions screens, and the
+// sprite-font texts of every screen.
 #include "platform/platform.h"
 #include "shell_fixture.h"
 #include "shooter/game/game_state.h"
 #include "shooter/shell/demo_plane.h"
+#include "shooter/shell/settings.h"
+#include "shooter/shell/sprite_sheet.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace shooter::testing {
 
@@ -98,6 +103,68 @@ TEST_F(Menus, StateSevenDrawsNothingAndIgnoresKeys) {
   runFor(0.5);
   EXPECT_EQ(running, 1);
   EXPECT_EQ(screenState, ScreenState::Nothing);
+}
+
+}  // namespace shooter::testing
+
+namespace shooter::testing {
+
+namespace {
+
+struct DrawnText {
+  int x;
+  std::string text;
+};
+std::vector<DrawnText> drawnTexts;
+
+void collectText(int x, int, std::string_view text) { drawnTexts.push_back({x, std::string(text)}); }
+
+}  // namespace
+
+// Every screen's texts, at both screen sizes, use only letters the sprite
+// font has (others draw one stray pixel) and end inside the screen.
+TEST_F(Menus, EveryScreenWritesOnlyLettersTheFontHasInsideTheScreen) {
+  for (const char* file : {"1\r\n0\r\n96\r\n50\r\n1\r\n20\r\n", kDefaultSettings}) {
+    writeFile("settings.dat", file);
+    start();
+    reachMainMenu();
+    drawnTexts.clear();
+    setDrawTextObserver(collectText);
+    for (const auto state : {ScreenState::MainMenu, ScreenState::Instructions, ScreenState::Credits,
+                             ScreenState::HighScores, ScreenState::NameEntry}) {
+      screenState = state;
+      runFrame();
+    }
+    screenState = ScreenState::Options;
+    for (std::uint8_t variant = 0; variant < 12; ++variant) {
+      working.resolution = variant % 3;
+      working.fullScreen = variant / 3 % 2;
+      working.collisionType = variant / 6;
+      runFrame();
+    }
+    working.resolution = settings.resolution;
+    screenState = ScreenState::Instructions;
+    tap(key::Enter);
+    ASSERT_EQ(screenState, ScreenState::Playing);
+    runFor(2.5);  // past the start banner
+    tap(key::Esc);
+    ASSERT_EQ(screenState, ScreenState::Paused);
+    setDrawTextObserver(nullptr);
+
+    EXPECT_GT(drawnTexts.size(), 40u);
+    for (const auto& drawn : drawnTexts) {
+      for (const char c : drawn.text) {
+        EXPECT_TRUE(fontHasGlyph(c)) << "'" << c << "' in \"" << drawn.text << "\"";
+      }
+      EXPECT_LE(drawn.x + textWidth(drawn.text), screenWidth) << "\"" << drawn.text << "\" at " << screenWidth;
+    }
+    restart();
+  }
+}
+
+TEST(SpriteFontLetters, AreTheCapitalsDigitsSpaceAndFourMarks) {
+  for (const char c : std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .:;!")) EXPECT_TRUE(fontHasGlyph(c)) << c;
+  for (const char c : std::string_view("+,-?a")) EXPECT_FALSE(fontHasGlyph(c)) << c;
 }
 
 }  // namespace shooter::testing

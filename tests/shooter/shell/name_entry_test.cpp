@@ -95,16 +95,58 @@ namespace shooter::testing {
 
 TEST_F(NameEntry, APadSpellsANameWithTheArrows) {
   enterWithScore(5000);
-  tap(key::Down);  // an empty name starts at A, then steps on
+  padTap(key::Down);  // an empty name starts at A, then steps on
   EXPECT_EQ(playerName, "B");
-  tap(key::Up);
-  tap(key::Up);
+  padTap(key::Up);
+  padTap(key::Up);
   EXPECT_EQ(playerName, " ") << "Up from A wraps to the last character";
-  tap(key::Right);
-  tap(key::Down);
+  padTap(key::Right);
+  padTap(key::Down);
   EXPECT_EQ(playerName, " A");
-  tap(key::Left);
+  padTap(key::Left);
   EXPECT_EQ(playerName, " ");
+}
+
+TEST_F(NameEntry, TheKeyboardsArrowsDoNothingHere) {
+  enterWithScore(5000);
+  tap(key::A);
+  for (const int arrow : {key::Left, key::Right, key::Up, key::Down}) tap(arrow);
+  EXPECT_EQ(playerName, "A");
+  press(key::Left);
+  runFor(0.2);
+  tap(key::B);  // a held arrow neither edits nor holds the key gate shut
+  release(key::Left);
+  EXPECT_EQ(playerName, "AB");
+}
+
+TEST_F(NameEntry, KeysAndButtonsHeldFromBeforeNeverChangeTheName) {
+  start();
+  reachMainMenu();
+  playerName.clear();
+  game.score = 5000;
+  screenState = ScreenState::Nothing;  // a screen that ignores keys, standing in for play
+  press(key::Left);
+  press(key::Space);
+  press(key::Backspace);
+  press(key::Enter);
+  headless().pressPadButton(key::Down);
+  runFrame();
+  screenState = ScreenState::NameEntry;
+  runFor(1.0);
+  EXPECT_EQ(playerName, "");
+  EXPECT_EQ(screenState, ScreenState::NameEntry) << "a left-over Enter stores nothing";
+  tap(key::A);
+  tap(key::B);
+  tap(key::C);
+  EXPECT_EQ(playerName, "ABC") << "Left, Space and Backspace are still held";
+  release(key::Space);
+  runFrame();
+  tap(key::Space);
+  EXPECT_EQ(playerName, "ABC ") << "let go and pressed again, a key types";
+  release(key::Enter);
+  tap(key::Enter);
+  EXPECT_EQ(screenState, ScreenState::HighScores);
+  EXPECT_EQ(highScores[1].name, "ABC ");
 }
 
 TEST_F(NameEntry, FocusLossPausesOnlyARunningGame) {

@@ -89,6 +89,14 @@ class ShellTest : public ::testing::Test {
     release(key);
     runFrame();
   }
+  // The same with a game pad's button standing for the key.
+  void padTap(int key) {
+    runFor(0.2);
+    headless().pressPadButton(key);
+    runFrame();
+    headless().releasePadButton(key);
+    runFrame();
+  }
   // From start-up to the main menu (the title lasts about five seconds).
   void reachMainMenu() {
     runUntil(6.5);

@@ -1,5 +1,7 @@
 // Start-up order and its failures, the title's timing, the FPS word and the
 // frame pacing.
+#include <algorithm>
+
 #include "platform/platform.h"
 #include "shell_fixture.h"
 #include "shooter/shell/high_scores.h"
@@ -73,12 +75,26 @@ TEST_F(StartUp, TitleCannotBeSkippedAndGivesWayAfterAboutFiveSeconds) {
   start();
   press(platform::key::Enter);
   press(platform::key::Esc);
-  runUntil(4.9);
+  runFrame();
+  EXPECT_EQ(frameClock.secondsCounter, 1) << "the first drawn frame is the first tick";
+  runUntil(4.6);
   EXPECT_EQ(screenState, ScreenState::Title);
   EXPECT_EQ(running, 1);
   release(platform::key::Enter);
   release(platform::key::Esc);
-  runUntil(6.5);
+  runUntil(5.6);
+  EXPECT_EQ(screenState, ScreenState::MainMenu);
+}
+
+TEST_F(StartUp, TheFirstTickFallsOnTheFirstFrameHoweverLateItComes) {
+  // A slow start-up: the window's first frame comes 2.3 s after the clock began.
+  start();
+  headless().advanceClock(2.3);
+  runFrame();
+  EXPECT_EQ(frameClock.secondsCounter, 1);
+  runUntil(2.3 + 4.6);
+  EXPECT_EQ(screenState, ScreenState::Title);
+  runUntil(2.3 + 5.6);
   EXPECT_EQ(screenState, ScreenState::MainMenu);
 }
 
@@ -95,6 +111,22 @@ TEST_F(StartUp, PacingDrawsAboutTheDesiredRate) {
   runUntil(10.0);
   EXPECT_GE(frameClock.fpsValue, 48);
   EXPECT_LE(frameClock.fpsValue, 52);
+}
+
+TEST_F(StartUp, ADesiredRateOfZeroPacesAtFiftyForAWholeMinute) {
+  writeFile("settings.dat", "2\r\n0\r\n96\r\n0\r\n1\r\n20\r\n");
+  start();
+  EXPECT_EQ(effectiveFps(settings.desiredFps), 50);
+  runUntil(2.0);
+  int lowest = 1000;
+  int highest = 0;
+  while (running == 1 && frameClock.now < 60.0) {
+    runFor(1.0);
+    lowest = std::min(lowest, frameClock.fpsValue);
+    highest = std::max(highest, frameClock.fpsValue);
+  }
+  EXPECT_GE(lowest, 48);
+  EXPECT_LE(highest, 52);
 }
 
 TEST_F(StartUp, PacingShrinksTheIntervalOfASlowMachine) {

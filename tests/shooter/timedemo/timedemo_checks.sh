@@ -6,7 +6,8 @@
 #  - a scripted game (fire held, weaving, keypad plus) reaches game over with
 #    the same summary for the same seed, and the name typed on the name-entry
 #    screen is saved at the top of high_scores.dat;
-#  - Esc on the main menu ends the program with its exit lines and code 0.
+#  - Esc on the main menu ends the program with its exit lines and code 0;
+#  - a first word holding "fps" (--showfps) shows the FPS line.
 # Usage: timedemo_checks.sh RUN_DIR
 set -euo pipefail
 run="$(cd "$1" && pwd)"
@@ -92,4 +93,13 @@ code=$?
 set -e
 [ "$code" = 0 ] || fail "Esc on the main menu ended with code $code"
 grep -q "thank you for playing" <<<"$out" || fail "no exit lines: $out"
+# A first word holding "fps" turns the FPS line on, even written as an option.
+fresh "$table"
+set +e
+out="$(cd "$work/play" && "$run/shooter" --showfps --timedemo "$work/quit.txt" 2>&1)"
+code=$?
+set -e
+[ "$code" = 0 ] || fail "--showfps ended with code $code: $out"
+grep -q "^FPS: " <<<"$out" || fail "--showfps showed no FPS line: $out"
+
 echo "timedemo checks: passed"
