@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "headless_fixture.h"
-#include "recording_media.h"
+#include "tests/support/recording_media.h"
 #include "testbench/missiles.h"
 #include "testbench/sound_channels.h"
 #include "testbench/table.h"
@@ -38,7 +38,7 @@ class Missiles : public testbench_test::HeadlessTest {
     m.y = y;
   }
 
-  testbench_test::RecordingMedia media;
+  test_support::RecordingMedia media;
   platform::Image target;
   ImageHandle picture;
   std::vector<Missile> missiles;
