@@ -39,7 +39,10 @@ int runDemoProgram(int argc, const char* const* argv, const DemoProgram& program
   }
   parsed.options.timedemoTickPerRead = kTimedemoTickPerRead;
   if (parsed.options.noSound) testbench::SetMediaCommandFunction(refuseEveryCommand);
-  platform::initPlatform(parsed.options);
+  if (const auto failure = platform::initPlatform(parsed.options)) {
+    std::cerr << failure->message << '\n';
+    return failure->exitCode;
+  }
   program.startUp();
   while (program.runFrame()) {
   }

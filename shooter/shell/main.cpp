@@ -43,7 +43,10 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(where.userFolder, error);
     shooter::setAssetFolder(where.assetFolder);
   }
-  platform::initPlatform(parsed.options);
+  if (const auto failure = platform::initPlatform(parsed.options)) {
+    std::cerr << failure->message << '\n';
+    return failure->exitCode;
+  }
   platform::setScreenshotFolder(where.userFolder);
   shooter::startUp(parsed.options.firstArgument, !parsed.options.noSound);
   shooter::runMainLoop();
