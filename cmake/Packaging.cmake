@@ -63,6 +63,22 @@ if(TARGET flight_test)
   install(FILES ${kestrel_demo_data} DESTINATION ${KESTREL_INSTALL_DATA})
 endif()
 
+# ---- Release programs without build notes ------------------------------------
+# The release links with -s; this also drops the .comment and .note sections
+# the C runtime's objects bring along, as dh_strip does.
+if(KESTREL_DEBIAN_PACKAGE AND CMAKE_STRIP)
+  set(kestrel_installed_programs shooter)
+  foreach(row IN LISTS kestrel_demo_rows)
+    string(REPLACE "|" ";" fields "${row}")
+    list(GET fields 1 installed)
+    list(APPEND kestrel_installed_programs ${installed})
+  endforeach()
+  foreach(program IN LISTS kestrel_installed_programs)
+    install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${KESTREL_INSTALL_BINDIR}/${program}\" COMMAND_ERROR_IS_FATAL ANY)")
+  endforeach()
+endif()
+
 # ---- Manual pages ------------------------------------------------------------
 if(KESTREL_DEBIAN_PACKAGE)
   foreach(page IN LISTS kestrel_man_pages)

@@ -41,11 +41,11 @@ fi
 # ---- The release build -------------------------------------------------------
 # Debian's hardening flags (all of them, bindnow too); the source folder is
 # mapped to "." so that no path of this machine ends up in the programs; -s
-# strips them and -fno-ident leaves out the compiler's .comment notes.
+# strips them (the install also drops their .comment notes).
 build="$root/build/package"
 [ "${KESTREL_RELEASE_FRESH:-0}" = 1 ] && rm -rf "$build"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS) -ffile-prefix-map=$root=. -fno-ident"
+cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS) -ffile-prefix-map=$root=."
 ldflags="$(dpkg-buildflags --get LDFLAGS) -s"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DKESTREL_DEBIAN_PACKAGE=ON -DKESTREL_BUILD_TESTS=OFF -DKESTREL_BUILD_BENCHMARKS=OFF \

@@ -25,7 +25,7 @@ export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy DEBIAN_FRONTEND=noninteractiv
 fail() { echo "release check: FAILED: $*" >&2; exit 1; }
 step() { echo "release check: [$((SECONDS - started)) s] $*"; }
 
-for p in lintian unzip; do
+for p in lintian unzip appstream desktop-file-utils; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ -n "${missing[*]:-}" ]; then
@@ -60,12 +60,21 @@ explained_warnings=(
   initial-upload-closes-no-bugs  # not uploaded to Debian, no ITP bug to close
 )
 step "lintian"
-lintian --pedantic --info "$deb" >"$work/lintian.txt" 2>&1 || true
+lintian --display-info --pedantic "$deb" >"$work/lintian.txt" 2>&1 || true
 grep -v '^N:' "$work/lintian.txt" | grep -v 'running with root privileges' || true
 grep -q '^E:' "$work/lintian.txt" && fail "lintian reports errors"
 while read -r tag; do
   printf '%s\n' "${explained_warnings[@]}" | grep -qx "$tag" || fail "lintian warning $tag is not explained"
 done < <(sed -n 's/^W: kestrel[^:]*: \([^ ]*\).*/\1/p' "$work/lintian.txt")
+
+step "AppStream metadata and desktop entry"
+dpkg-deb -x "$deb" "$work/deb"
+appstreamcli validate --no-net "$work/deb/usr/share/metainfo/io.github.kestrel.Shooter.metainfo.xml" ||
+  fail "appstreamcli validate"
+grep -q "<release version=\"$version\"" "$work/deb/usr/share/metainfo/io.github.kestrel.Shooter.metainfo.xml" ||
+  fail "the AppStream metadata has no release $version"
+desktop-file-validate "$work/deb/usr/share/applications/io.github.kestrel.Shooter.desktop" || fail "desktop-file-validate"
+zcat "$work/deb/usr/share/man/man6/shooter.6.gz" | grep -q "Kestrel $version" || fail "the manual page is not of $version"
 
 # ---- 3. Install, run, remove -----------------------------------------------------
 step "installing $deb"
