@@ -4,14 +4,17 @@
 #  1. scripts/release.sh builds dist/;
 #  2. lintian finds no error and no warning outside the explained ones
 #     (docs/packaging.md);
-#  3. apt-get installs the .deb; `shooter --version` and a short timedemo run
-#     from a fresh HOME in an unrelated folder, as do the demo programs;
+#  3. the AppStream metadata and the desktop entry validate;
+#  4. apt-get installs the .deb; the five programs print the version and run
+#     a short seeded timedemo from a fresh HOME in an unrelated folder,
+#     showing the same picture as the build's programs in their run folder;
 #     apt-get remove leaves nothing of the package on disk, the player's
 #     files stay;
-#  4. the portable archive unpacks to kestrel-VERSION/ in a temporary folder
-#     and runs from another one, keeping the user files in $XDG_DATA_HOME;
-#  5. the web zip, when built, lists exactly the site's files;
-#  6. a second run of scripts/release.sh gives the same bytes (SHA256SUMS).
+#  5. the portable archive unpacks to kestrel-VERSION/ in a temporary folder
+#     and runs the same way from another one, keeping the user files in
+#     $XDG_DATA_HOME;
+#  6. the web zip, when built, lists exactly the site's files;
+#  7. a second run of scripts/release.sh gives the same bytes (SHA256SUMS).
 # KESTREL_RELEASE_FRESH=1 makes both release runs start from an empty build
 # folder (the full reproducibility check; twice the build time).
 set -euo pipefail
@@ -67,6 +70,7 @@ while read -r tag; do
   printf '%s\n' "${explained_warnings[@]}" | grep -qx "$tag" || fail "lintian warning $tag is not explained"
 done < <(sed -n 's/^W: kestrel[^:]*: \([^ ]*\).*/\1/p' "$work/lintian.txt")
 
+# ---- 3. Metadata ---------------------------------------------------------------
 step "AppStream metadata and desktop entry"
 dpkg-deb -x "$deb" "$work/deb"
 appstreamcli validate --no-net "$work/deb/usr/share/metainfo/io.github.kestrel.Shooter.metainfo.xml" ||
@@ -76,7 +80,7 @@ grep -q "<release version=\"$version\"" "$work/deb/usr/share/metainfo/io.github.
 desktop-file-validate "$work/deb/usr/share/applications/io.github.kestrel.Shooter.desktop" || fail "desktop-file-validate"
 zcat "$work/deb/usr/share/man/man6/shooter.6.gz" | grep -q "Kestrel $version" || fail "the manual page is not of $version"
 
-# ---- 3. Install, run, remove -----------------------------------------------------
+# ---- 4. Install, run, remove -----------------------------------------------------
 step "installing $deb"
 if dpkg-query -W -f='${Status}' kestrel 2>/dev/null | grep -q "ok installed"; then
   $sudo_cmd apt-get remove -y -qq kestrel >/dev/null
@@ -85,21 +89,38 @@ $sudo_cmd apt-get install -y -qq "./$deb" >"$work/apt.log" 2>&1 || { cat "$work/
 dpkg-query -L kestrel | sort >"$work/package_files.txt"
 [ "$(/usr/games/shooter --version)" = "shooter (Kestrel) $version" ] || fail "shooter --version: $(/usr/games/shooter --version)"
 for demo in kestrel-flight-test kestrel-flight-test-plain kestrel-timing-test kestrel-collision-test; do
-  [ "$("/usr/games/$demo" --version)" = "$demo (Kestrel) $version" ] || fail "$demo --version: $("/usr/games/$demo" --version)"
+  # The demo programs name themselves as in the build (flight_test ...).
+  "/usr/games/$demo" --version | grep -qx "[a-z_]* (Kestrel) $version" || fail "$demo --version: $("/usr/games/$demo" --version)"
 done
 
 home="$work/home"
 elsewhere="$work/elsewhere"
-mkdir -p "$home" "$elsewhere"
+mkdir -p "$home" "$elsewhere" "$work/shots"
 printf '5 close\n' >"$work/close.txt"
-printf '2 down Escape\n2.1 up Escape\n3 down Space\n3.1 up Space\n4 close\n' >"$work/demo_keys.txt"
+printf '2 down Esc\n2.1 up Esc\n3 down Space\n3.1 up Space\n4 close\n' >"$work/demo_keys.txt"
+# Installed name and build name of each program. A seeded timedemo's picture
+# at one second, taken by the build's own program in its run folder, is the
+# reference: the installed program shows the same only when it found its
+# pictures (a program without them still runs, drawing less).
+programs=(shooter:shooter kestrel-flight-test:flight_test kestrel-flight-test-plain:flight_test_plain
+          kestrel-timing-test:timing_test kestrel-collision-test:collision_test)
+keys_of() { if [ "$1" = shooter ]; then echo "$work/close.txt"; else echo "$work/demo_keys.txt"; fi; }
+(
+  cd "$root/build/package/run"
+  for row in "${programs[@]}"; do
+    ./"${row#*:}" --seed 1 --timedemo "$(keys_of "${row%%:*}")" --shot "1:$work/shots/${row%%:*}.reference.bmp" \
+      >/dev/null || exit 1
+  done
+) || fail "the build's programs failed in their run folder"
 (
   cd "$elsewhere"
-  env -u XDG_DATA_HOME HOME="$home" /usr/games/shooter --timedemo "$work/close.txt" >"$work/shooter.out"
-  for demo in kestrel-flight-test kestrel-flight-test-plain kestrel-timing-test kestrel-collision-test; do
-    env -u XDG_DATA_HOME HOME="$home" "/usr/games/$demo" --timedemo "$work/demo_keys.txt" >"$work/$demo.out" 2>&1 ||
-      { cat "$work/$demo.out"; exit 1; }
-    grep -q '^timedemo:' "$work/$demo.out" || { cat "$work/$demo.out"; exit 1; }
+  for row in "${programs[@]}"; do
+    name="${row%%:*}"
+    env -u XDG_DATA_HOME HOME="$home" "/usr/games/$name" --seed 1 --timedemo "$(keys_of "$name")" \
+      --shot "1:$work/shots/$name.installed.bmp" >"$work/$name.out" 2>&1 || { cat "$work/$name.out"; exit 1; }
+    grep -q '^timedemo:' "$work/$name.out" || { cat "$work/$name.out"; exit 1; }
+    cmp -s "$work/shots/$name.reference.bmp" "$work/shots/$name.installed.bmp" ||
+      { echo "$name: its picture differs from the build's: its data was not found"; exit 1; }
   done
 ) || fail "an installed program failed"
 grep -q '^timedemo:' "$work/shooter.out" || fail "no timedemo summary from the installed shooter"
@@ -120,7 +141,7 @@ while read -r path; do
 done <"$work/package_files.txt"
 [ -f "$home/.local/share/kestrel/settings.dat" ] || fail "removal touched the player's files"
 
-# ---- 4. The portable archive -------------------------------------------------------
+# ---- 5. The portable archive -------------------------------------------------------
 step "unpacking $tarball"
 tar -tzf "$tarball" | grep -v "^kestrel-$version/" && fail "entries outside kestrel-$version/"
 mkdir -p "$work/unpacked" "$work/other" "$work/xdg"
@@ -135,15 +156,21 @@ done
 (
   cd "$work/other"
   export XDG_DATA_HOME="$work/xdg"
-  [ "$("$top/shooter" --version)" = "shooter (Kestrel) $version" ]
-  "$top/shooter" --timedemo "$work/close.txt" | grep -q '^timedemo:'
-  "$top/kestrel-collision-test" --timedemo "$work/demo_keys.txt" | grep -q '^timedemo:'
+  # (set -e does not reach into a subshell tested with ||: every step exits.)
+  [ "$("$top/shooter" --version)" = "shooter (Kestrel) $version" ] || exit 1
+  for row in "${programs[@]}"; do
+    name="${row%%:*}"
+    "$top/$name" --seed 1 --timedemo "$(keys_of "$name")" --shot "1:$work/shots/$name.unpacked.bmp" |
+      grep -q '^timedemo:' || exit 1
+    cmp -s "$work/shots/$name.reference.bmp" "$work/shots/$name.unpacked.bmp" ||
+      { echo "$name: its picture differs from the build's: its data was not found"; exit 1; }
+  done
 ) || fail "the unpacked programs failed when run from another folder"
 [ -f "$work/xdg/kestrel/settings.dat" ] || fail "the unpacked shooter kept no settings.dat in \$XDG_DATA_HOME/kestrel"
 [ -z "$(ls -A "$work/other")" ] || fail "the unpacked programs wrote into the starting folder"
 [ ! -e "$top/settings.dat" ] && [ ! -e "$top/data/high_scores.dat.tmp" ] || fail "the unpacked shooter wrote beside itself"
 
-# ---- 5. The web zip ----------------------------------------------------------------
+# ---- 6. The web zip ----------------------------------------------------------------
 if [ -f "$web_zip" ]; then
   step "listing $web_zip"
   unzip -Z1 "$web_zip" | grep -v '/$' | sort >"$work/zip_files.txt"
@@ -155,7 +182,7 @@ else
   step "no web zip (scripts/web.sh does not exist yet)"
 fi
 
-# ---- 6. Reproducibility --------------------------------------------------------------
+# ---- 7. Reproducibility --------------------------------------------------------------
 step "building the release again"
 bash scripts/release.sh >"$work/release2.log" 2>&1 || { tail -40 "$work/release2.log"; fail "second scripts/release.sh"; }
 diff -u "$work/SHA256SUMS.first" dist/SHA256SUMS || fail "the second run gave other bytes"
