@@ -74,7 +74,7 @@ class ShellTest : public ::testing::Test {
   void start(const std::string& firstArgument = "") {
     sound_ = &nextSound();
     next_ = nullptr;
-    platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{});
+    ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{}).has_value());
     ::testing::internal::CaptureStdout();
     startUp(firstArgument);
     startupOutput_ = ::testing::internal::GetCapturedStdout();

@@ -208,7 +208,7 @@ TEST_F(StartUp, TheSoundBankOpensLoadsPlaysAndClosesItsDevice) {
 // A silent run (--no-sound) opens the device with no output, so start-up
 // goes on, and effects are counted the same.
 TEST_F(StartUp, WithoutSoundTheBankStillCountsEveryEffect) {
-  platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{});
+  ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{}).has_value());
   ::testing::internal::CaptureStdout();
   startUp("", false);
   ::testing::internal::GetCapturedStdout();
