@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds and runs every test: the normal build,
 # the same tests under the address and undefined-behaviour sanitizers (with
-# the 30-minute soak), then every fuzz target for FUZZ_SECONDS (default 30)
-# after replaying its corpus and past crash files.
+# the 30-minute soak), every fuzz target for FUZZ_SECONDS (default 30) after
+# replaying its corpus and past crash files, and the release artefacts as a
+# player meets them (scripts/release_check.sh: it installs and removes the
+# kestrel package on this machine).
 # KESTREL_QUICK_TESTS=1 runs the normal build's tests only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,5 +22,7 @@ done
 if [ "${KESTREL_QUICK_TESTS:-0}" != 1 ]; then
   echo "== fuzz targets"
   bash scripts/fuzz.sh
+  echo "== release artefacts"
+  bash scripts/release_check.sh
 fi
 echo "== all tests passed"
