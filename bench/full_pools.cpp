@@ -12,7 +12,7 @@
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sprite_sheet.h"
 
 namespace bench {
 

@@ -7,7 +7,7 @@
 #include "shooter/game/entity_creators.h"
 #include "shooter/game/game_state.h"
 #include "shooter/game/player.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter {
 

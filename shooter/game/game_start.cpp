@@ -6,7 +6,7 @@
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 

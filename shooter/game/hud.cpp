@@ -8,7 +8,7 @@
 #include "assets/sheet_layout.h"
 #include "shooter/game/game_state.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 

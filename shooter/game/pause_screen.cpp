@@ -7,7 +7,7 @@
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter {
 

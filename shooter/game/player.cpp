@@ -7,7 +7,7 @@
 #include "shooter/game/game_state.h"
 #include "shooter/game/volley_table.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter {
 

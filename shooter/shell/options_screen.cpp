@@ -9,7 +9,7 @@
 #include "shooter/shell/screens.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "shooter/shell/screen_layout.h"
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 

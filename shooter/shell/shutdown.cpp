@@ -2,8 +2,8 @@
 #include "platform/platform.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sound_bank.h"
+#include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 

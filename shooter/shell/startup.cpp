@@ -11,8 +11,8 @@
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sound_bank.h"
+#include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 

@@ -5,7 +5,7 @@
 #include "shooter/game/game_state.h"
 #include "shooter/shell/demo_plane.h"
 #include "shooter/shell/settings.h"
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sprite_sheet.h"
 
 #include <algorithm>
 #include <string_view>

@@ -2,7 +2,7 @@
 #include "platform/platform.h"
 #include "shell_fixture.h"
 #include "shooter/shell/settings.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter::testing {
 

@@ -14,7 +14,7 @@
 #include "platform/run_options.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter::testing {
 

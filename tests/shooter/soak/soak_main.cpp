@@ -25,7 +25,7 @@
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)

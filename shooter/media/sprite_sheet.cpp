@@ -1,5 +1,5 @@
 // Loading the sheet, its mask and the animation data; the sprite font.
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sprite_sheet.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The sound bank on SDL_mixer.
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 #include "shooter/shell/file_locations.h"
 
 #include <SDL.h>
