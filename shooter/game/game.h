@@ -16,9 +16,8 @@ void drawBackground();
 
 // The instructions screen's Enter or Space.
 void startGame();
-// The handlers of the Playing and Paused screens.
+// The handler of the Playing screen.
 void playingFrame();
-void pausedFrame();
 // The once-a-second work while playing. Sets gameOverReady when the
 // game-over banner has expired; the shell then moves on.
 void gameSecondTick();

@@ -56,7 +56,7 @@ void runScreen() {
     case ScreenState::HighScores: highScoresScreen(); break;
     case ScreenState::Nothing: break;
     case ScreenState::Playing: playingFrame(); break;
-    case ScreenState::Paused: pausedFrame(); break;
+    case ScreenState::Paused: pauseScreen(); break;
     case ScreenState::NameEntry: nameEntryScreen(); break;
     default: platform::printText("error!"); break;
   }

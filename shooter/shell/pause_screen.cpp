@@ -8,6 +8,7 @@
 #include "shooter/game/game_state.h"
 #include "shooter/shell/shell_state.h"
 #include "shooter/media/sound_bank.h"
+#include "shooter/shell/screens.h"
 
 namespace shooter {
 
@@ -46,7 +47,7 @@ int at(double v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace
 
-void pausedFrame() {
+void pauseScreen() {
   pauseKeys();
   drawBackground();
   const double cx = screenWidth / 2.0;
