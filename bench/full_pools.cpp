@@ -69,6 +69,7 @@ void setUpFullGame() {
   buildSheet();
   settings.collisionType = 1;  // PER PIXEL
   collisionInterval = 0.0;     // a pass every frame
+  handGameContext();
   screenState = ScreenState::Playing;
 }
 

@@ -2,7 +2,7 @@
 #include "assets/sheet_layout.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
-#include "shooter/shell/shell_state.h"
+#include "shooter/game/game_context.h"
 
 namespace shooter {
 
@@ -21,8 +21,8 @@ void toggleBackgroundPhase() { backgroundPhase = 1 - backgroundPhase; }
 void drawBackground() {
   const SpriteRect& tile = kSeaTiles[static_cast<std::size_t>(backgroundPhase & 1)];
   const int offset = static_cast<int>(backgroundOffset);
-  for (int c = 1; c <= layout->tileColumns; ++c) {
-    for (int r = 1; r <= layout->tileRows; ++r) {
+  for (int c = 1; c <= gameContext.grid.tileColumns; ++c) {
+    for (int r = 1; r <= gameContext.grid.tileRows; ++r) {
       drawSprite(c * 32 - 32, r * 32 + offset, tile, false);
     }
   }

@@ -15,8 +15,7 @@
 #include "shooter/game/pixel_test.h"
 #include "shooter/game/player.h"
 #include "shooter/game/sprite_info.h"
-#include "shooter/shell/settings.h"
-#include "shooter/shell/shell_state.h"
+#include "shooter/game/game_context.h"
 
 namespace shooter {
 
@@ -28,7 +27,7 @@ constexpr std::uint8_t kLargeAircraftFrom = 45;
 constexpr std::uint8_t kBonusAircraftFrom = 47;
 constexpr std::int32_t kEnemyShotShieldCost = 10;
 
-bool perPixel() { return settings.collisionType == kPerPixel; }
+bool perPixel() { return gameContext.collisionType == kPerPixel; }
 
 // Where a unit that hit the player explodes, or nothing when it missed.
 // PER PIXEL: the contact point less 16 on both axes. SIMPLE: halfway
@@ -210,8 +209,8 @@ void destroyUnit(GameEntity& unit, bool surface) {
 void useShotColumns(bool on) { shotColumnsOn = on; }
 
 void collisionPass() {
-  if (frameClock.now - timers.lastCollisionPass < collisionInterval) return;
-  timers.lastCollisionPass = frameClock.now;
+  if (gameContext.now - timers.lastCollisionPass < gameContext.collisionInterval) return;
+  timers.lastCollisionPass = gameContext.now;
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& u = surfaceUnits[i];
     if (u.active == 1 && u.spriteCode >= kSurfaceCollideFrom) rammed(u, true);

@@ -9,7 +9,7 @@
 #include "shooter/game/game_state.h"
 #include "shooter/game/spawner.h"
 #include "shooter/game/sprite_info.h"
-#include "shooter/shell/shell_state.h"
+#include "shooter/game/game_context.h"
 
 namespace shooter {
 
@@ -91,7 +91,7 @@ void bossCycleStep() {
   game.bossActive = (game.bossSlot != 0 && boss.active == 1 && boss.spriteCode == kBossCode) ? 1 : 0;
   if (game.bossTime <= kBossTimeLimit) return;
   if (game.bossActive == 0) {
-    const float x = spawnColumnX(64, layout->columns64);
+    const float x = spawnColumnX(64, gameContext.grid.columns64);
     placeUnit(surfaceUnits, kBossArrivalCode, x, 32.0f, 0.0f, 0.0f, kBossArrivalCode);
   } else {
     GameEntity& b = aircraft[game.bossSlot];

@@ -5,7 +5,7 @@
 
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
-#include "shooter/shell/shell_state.h"
+#include "shooter/game/game_context.h"
 #include "shooter/media/sound_bank.h"
 
 namespace shooter {
@@ -34,9 +34,9 @@ void placeShot(float x, float y, float dx, float dy, std::uint8_t side, std::uin
 void fireShot(float x, float y, float dx, float dy, std::uint8_t side, std::uint8_t spriteCode,
               std::uint8_t damage) {
   placeShot(x, y, dx, dy, side, spriteCode, damage);
-  if (frameClock.now - timers.lastShotSound >= kShotSoundGap) {
+  if (gameContext.now - timers.lastShotSound >= kShotSoundGap) {
     if (spriteCode < kEnemyShotCode) playSample(Sample::Shot);
-    timers.lastShotSound = frameClock.now;
+    timers.lastShotSound = gameContext.now;
   }
 }
 

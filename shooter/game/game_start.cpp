@@ -5,7 +5,8 @@
 #include "shooter/game/game.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
-#include "shooter/shell/shell_state.h"
+#include "platform/platform.h"
+#include "shooter/game/game_context.h"
 #include "shooter/media/sound_bank.h"
 
 namespace shooter {
@@ -25,13 +26,14 @@ void initGameValues() {
 }
 
 void startGame() {
-  screenState = ScreenState::Playing;
+  const int h = platform::screenHeight();
+  game.playerY = static_cast<std::int32_t>(std::lround(h / 2.0 + h / 4.0));
   game.score = 0;
   startEngineLoop();
   GameEntity& banner = pickups[findFreeSlot(pickups)];
   banner.spriteCode = 88;
-  banner.x = static_cast<float>(screenWidth / 2.0 - 50.0);
-  banner.y = static_cast<float>(screenHeight / 2.0 - 10.0);
+  banner.x = static_cast<float>(platform::screenWidth() / 2.0 - 50.0);
+  banner.y = static_cast<float>(platform::screenHeight() / 2.0 - 10.0);
   banner.dx = 0.0f;
   banner.dy = 0.0f;
   banner.active = 1;

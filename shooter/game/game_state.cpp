@@ -5,11 +5,13 @@
 
 #include "shooter/game/game.h"
 #include "shooter/game/game_entity.h"
-#include "shooter/shell/shell_state.h"
+#include "platform/platform.h"
+#include "shooter/game/game_context.h"
 
 namespace shooter {
 
 GameState game;
+GameContext gameContext;
 GameTimers timers;
 UnitPool surfaceUnits;
 UnitPool aircraft;
@@ -25,10 +27,8 @@ std::array<SpriteRect, 3> playerFrames{};
 int playerPhase = 0;
 
 void resetGame() {
-  const std::int32_t playerY = game.playerY;  // kept: the main menu sets it every frame
   game = GameState{};
-  game.playerY = playerY;
-  game.playerX = static_cast<std::int32_t>(std::lround(screenWidth / 2.0));
+  game.playerX = static_cast<std::int32_t>(std::lround(platform::screenWidth() / 2.0));
   timers = GameTimers{};
   gameOverReady = false;
   surfaceUnits.cursor = aircraft.cursor = shots.cursor = explosions.cursor = pickups.cursor = 1;

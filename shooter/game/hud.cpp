@@ -7,7 +7,8 @@
 
 #include "assets/sheet_layout.h"
 #include "shooter/game/game_state.h"
-#include "shooter/shell/shell_state.h"
+#include "platform/platform.h"
+#include "shooter/game/game_context.h"
 #include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
@@ -25,13 +26,13 @@ constexpr SpriteRect kScoreLabel = rect(assets::kScoreLabel);
 }  // namespace
 
 void drawHud() {
-  const int h = screenHeight;
-  const int barX = screenWidth / 2 - 83;
+  const int h = platform::screenHeight();
+  const int barX = platform::screenWidth() / 2 - 83;
   drawSprite(barX, h - 20, kBarFrame, true);
   drawSprite(barX + 136, h - 20, kBarEndCap, true);
   // One column per unit of boss time, not held to the bar; columns beyond
   // the screen's right edge would be clipped anyway, so they are not drawn.
-  const int columns = std::min(game.bossTime, screenWidth);
+  const int columns = std::min(game.bossTime, platform::screenWidth());
   for (int i = 1; i <= columns; ++i) drawSprite(i + barX + 4, h - 15, kBarFill, false);
   for (int i = 1; i <= game.lives; ++i) drawSprite(4, h - 4 - i * 32, kLifeIcon, true);
   drawSprite(2, 20, kScoreLabel, true);

@@ -4,7 +4,8 @@
 
 #include "shooter/game/game_entity.h"
 #include "shooter/game/sprite_info.h"
-#include "shooter/shell/shell_state.h"
+#include "platform/platform.h"
+#include "shooter/game/game_context.h"
 
 namespace shooter {
 
@@ -19,8 +20,8 @@ void move(GameEntity& e) {
 }
 
 void surfaceUnitsFrame() {
-  const auto w = static_cast<float>(screenWidth);
-  const auto h = static_cast<float>(screenHeight);
+  const auto w = static_cast<float>(platform::screenWidth());
+  const auto h = static_cast<float>(platform::screenHeight());
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& u = surfaceUnits[i];
     if (u.active != 1) continue;
@@ -35,8 +36,8 @@ void surfaceUnitsFrame() {
 }
 
 void aircraftFrame() {
-  const auto w = static_cast<float>(screenWidth);
-  const auto h = static_cast<float>(screenHeight);
+  const auto w = static_cast<float>(platform::screenWidth());
+  const auto h = static_cast<float>(platform::screenHeight());
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& a = aircraft[i];
     if (a.active != 1) continue;
@@ -58,8 +59,8 @@ void moveAndDraw(Pool<Last>& pool) {
 }
 
 void shotsFrame() {
-  const auto w = static_cast<float>(screenWidth);
-  const auto h = static_cast<float>(screenHeight);
+  const auto w = static_cast<float>(platform::screenWidth());
+  const auto h = static_cast<float>(platform::screenHeight());
   for (int i = 1; i <= ShotPool::kLast; ++i) {
     GameEntity& s = shots[i];
     if (s.active != 1) continue;

@@ -30,7 +30,10 @@ static_assert(kBonusLines.size() == 5);
 
 void instructionsScreen() {
   if (menuKeyGateOpen(false)) {
-    if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) startGame();
+    if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) {
+      screenState = ScreenState::Playing;
+      startGame();
+    }
     lastKeyTime = frameClock.now;
   }
   platform::clearWorkPage();

@@ -55,7 +55,9 @@ void runScreen() {
     case ScreenState::Credits: creditsScreen(); break;
     case ScreenState::HighScores: highScoresScreen(); break;
     case ScreenState::Nothing: break;
-    case ScreenState::Playing: playingFrame(); break;
+    case ScreenState::Playing:
+      if (playingFrame(actionKeyDown != 0, lastKeyTime)) screenState = ScreenState::Paused;
+      break;
     case ScreenState::Paused: pauseScreen(); break;
     case ScreenState::NameEntry: nameEntryScreen(); break;
     default: platform::printText("error!"); break;
@@ -89,6 +91,7 @@ void onceASecond() {
 }  // namespace
 
 void drawFrame() {
+  handGameContext();
   if (platform::pendingKeyText() == "\xFFk") running = 0;
   readKeyFlags();
   // Losing the window's focus (or the pad in use) pauses a running game.

@@ -41,8 +41,6 @@ void menuKeys() {
 }  // namespace
 
 void mainMenuScreen() {
-  // Each game starts with the craft at three quarters of the screen height.
-  game.playerY = static_cast<std::int32_t>(std::lround(screenHeight / 2.0 + screenHeight / 4.0));
   menuKeys();
 
   drawBackground();

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "shooter/game/game_context.h"
+
 namespace shooter {
 
 struct ScreenLayout {
@@ -11,16 +13,15 @@ struct ScreenLayout {
   std::int32_t centreX, centreY;  // screen centre
   std::int32_t titleX, titleY;    // top-left of the title picture
   std::int32_t logoX, logoY;      // top-left of the menu logo
-  std::int32_t tileColumns, tileRows;  // 32x32 background tiles across and down
-  std::uint8_t columns32, columns64, columns128;  // spawn columns across the screen
+  PlayfieldGrid grid;              // the game's tiles and spawn columns
   std::int32_t width, height;
 };
 
 // Indexed by the resolution setting: 0 = 400x300, 1 = 512x384, 2 = 640x480.
 inline constexpr std::array<ScreenLayout, 3> kScreenLayouts{{
-    {149, 103, 200, 150, 60, 79, 142, 35, 14, 11, 10, 4, 2, 400, 300},
-    {205, 145, 256, 192, 116, 121, 198, 53, 16, 13, 14, 7, 4, 512, 384},
-    {269, 193, 320, 240, 180, 169, 262, 73, 20, 16, 18, 9, 4, 640, 480},
+    {149, 103, 200, 150, 60, 79, 142, 35, {14, 11, 10, 4, 2}, 400, 300},
+    {205, 145, 256, 192, 116, 121, 198, 53, {16, 13, 14, 7, 4}, 512, 384},
+    {269, 193, 320, 240, 180, 169, 262, 73, {20, 16, 18, 9, 4}, 640, 480},
 }};
 static_assert(kScreenLayouts.size() == 3);
 

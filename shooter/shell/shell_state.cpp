@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shooter/game/game_context.h"
+#include "shooter/shell/settings.h"
+
 namespace shooter {
 
 std::uint8_t running = 1;
@@ -40,6 +43,13 @@ void resetShellState() {
   layout = &kScreenLayouts[2];
   working = WorkingSettings{};
   collisionInterval = 0.0;
+}
+
+void handGameContext() {
+  gameContext.now = frameClock.now;
+  gameContext.collisionType = settings.collisionType;
+  gameContext.collisionInterval = collisionInterval;
+  gameContext.grid = layout->grid;
 }
 
 int effectiveFps(std::uint8_t desiredFps) { return desiredFps == 0 ? 50 : desiredFps; }

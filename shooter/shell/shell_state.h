@@ -77,6 +77,11 @@ inline bool menuKeyGateOpen(bool arrowsCount) {
   return (actionKeyDown != 0 || (arrowsCount && arrowKeyDown != 0)) && frameClock.now - lastKeyTime > kMenuKeyGate;
 }
 
+// Hands the game what it reads of the shell: this frame's clock reading, the
+// collision settings and the screen's grid. Called at the top of every frame
+// and before start-up resets the game.
+void handGameContext();
+
 // The frame rate the loop aims for: the setting, except that 0 counts as 50,
 // so that nothing derived from it divides by zero and the once-a-second
 // correction aims where start-up did.

@@ -95,6 +95,7 @@ void startUp(const std::string& firstArgument, bool openSound) {
   menuCursor = 0;
   working.resolution = settings.resolution;
   working.fullScreen = settings.fullScreen;
+  handGameContext();
   resetGame();
 
   highScores = HighScoreTable{};
