@@ -68,9 +68,9 @@ void setUpFullGame() {
   platform::seedRandom(7);
   buildSheet();
   settings.collisionType = 1;  // PER PIXEL
-  collisionInterval = 0.0;     // a pass every frame
+  shell.collisionInterval = 0.0;     // a pass every frame
   handGameContext();
-  screenState = ScreenState::Playing;
+  shell.screenState = ScreenState::Playing;
 }
 
 PoolSnapshot fillPools() {

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "platform/platform.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 
@@ -34,14 +35,14 @@ void creditsScreen() {
   if (menuKeyGateOpen(false)) {
     if (platform::keyDown(platform::key::Esc) || platform::keyDown(platform::key::Enter) ||
         platform::keyDown(platform::key::Space)) {
-      screenState = ScreenState::MainMenu;
+      shell.screenState = ScreenState::MainMenu;
     }
-    lastKeyTime = frameClock.now;
+    shell.lastKeyTime = shell.frameClock.now;
   }
   platform::clearWorkPage();
   for (const auto& line : kCredits) drawText(centredX(-180), centredY(line.dy), line.text);
-  drawText(centredX(-210), screenHeight - 80, "TO SEE FULL CREDITS LOOK INTO README.TXT");
-  drawText(centredX(-180), screenHeight - 40, "PRESS ENTER TO RETURN TO MENU");
+  drawText(centredX(-210), platform::screenHeight() - 80, "TO SEE FULL CREDITS LOOK INTO README.TXT");
+  drawText(centredX(-180), platform::screenHeight() - 40, "PRESS ENTER TO RETURN TO MENU");
 }
 
 }  // namespace shooter

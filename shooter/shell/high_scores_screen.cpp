@@ -1,6 +1,7 @@
 // The table of the ten best scores.
 #include "assets/sheet_layout.h"
 #include "platform/platform.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
@@ -11,9 +12,9 @@ void highScoresScreen() {
   if (menuKeyGateOpen(false)) {
     if (platform::keyDown(platform::key::Esc) || platform::keyDown(platform::key::Enter) ||
         platform::keyDown(platform::key::Space)) {
-      screenState = ScreenState::MainMenu;
+      shell.screenState = ScreenState::MainMenu;
     }
-    lastKeyTime = frameClock.now;
+    shell.lastKeyTime = shell.frameClock.now;
   }
   platform::clearWorkPage();
   const auto& t = assets::kHighScoreTitle;

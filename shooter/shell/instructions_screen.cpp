@@ -4,6 +4,7 @@
 #include "assets/sheet_layout.h"
 #include "platform/platform.h"
 #include "shooter/game/game.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 
@@ -31,10 +32,10 @@ static_assert(kBonusLines.size() == 5);
 void instructionsScreen() {
   if (menuKeyGateOpen(false)) {
     if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) {
-      screenState = ScreenState::Playing;
+      shell.screenState = ScreenState::Playing;
       startGame();
     }
-    lastKeyTime = frameClock.now;
+    shell.lastKeyTime = shell.frameClock.now;
   }
   platform::clearWorkPage();
   drawText(centredX(-160), centredY(-160), "DESTROY EVERY ENEMY YOU CAN!");
@@ -43,7 +44,7 @@ void instructionsScreen() {
     drawText(centredX(-140), centredY(line.dy), line.text);
     drawSprite(centredX(-180), centredY(line.dy - 10), {line.icon.x1, line.icon.x2, line.icon.y1, line.icon.y2}, true);
   }
-  drawText(centredX(-100), screenHeight - 50, "PRESS ENTER TO START!");
+  drawText(centredX(-100), platform::screenHeight() - 50, "PRESS ENTER TO START!");
 }
 
 }  // namespace shooter

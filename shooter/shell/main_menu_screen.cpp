@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/demo_plane.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
@@ -22,20 +23,20 @@ constexpr ScreenState kMenuTargets[kMenuItems - 1] = {ScreenState::Instructions,
 
 void menuKeys() {
   if (!menuKeyGateOpen(true)) return;
-  if (platform::keyDown(platform::key::Esc)) running = 0;
-  if (platform::keyDown(platform::key::Down)) ++menuCursor;
-  if (platform::keyDown(platform::key::Up)) --menuCursor;
-  if (menuCursor < 0) menuCursor = kMenuItems - 1;
-  if (menuCursor >= kMenuItems) menuCursor = 0;
+  if (platform::keyDown(platform::key::Esc)) shell.running = false;
+  if (platform::keyDown(platform::key::Down)) ++shell.menuCursor;
+  if (platform::keyDown(platform::key::Up)) --shell.menuCursor;
+  if (shell.menuCursor < 0) shell.menuCursor = kMenuItems - 1;
+  if (shell.menuCursor >= kMenuItems) shell.menuCursor = 0;
   if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Ctrl) ||
       platform::keyDown(platform::key::Space)) {
-    if (menuCursor == kMenuItems - 1) {
-      running = 0;
+    if (shell.menuCursor == kMenuItems - 1) {
+      shell.running = false;
     } else {
-      screenState = kMenuTargets[menuCursor];
+      shell.screenState = kMenuTargets[shell.menuCursor];
     }
   }
-  lastKeyTime = frameClock.now;
+  shell.lastKeyTime = shell.frameClock.now;
 }
 
 }  // namespace
@@ -44,17 +45,17 @@ void mainMenuScreen() {
   menuKeys();
 
   drawBackground();
-  drawSprite(layout->logoX, layout->logoY, rect(assets::kMenuLogo), false);
-  platform::fillBox(platform::workPage(), layout->menuX - 1, layout->menuY - 1, layout->menuX + 101,
-                    layout->menuY + 95, 0xFFFFE700u);
-  drawSprite(layout->menuX, layout->menuY, rect(assets::kMenuPicture), true);
+  drawSprite(shell.layout->logoX, shell.layout->logoY, rect(assets::kMenuLogo), false);
+  platform::fillBox(platform::workPage(), shell.layout->menuX - 1, shell.layout->menuY - 1, shell.layout->menuX + 101,
+                    shell.layout->menuY + 95, 0xFFFFE700u);
+  drawSprite(shell.layout->menuX, shell.layout->menuY, rect(assets::kMenuPicture), true);
   demoPlane.step();
   drawSprite(static_cast<int>(demoPlane.x), demoPlane.y(), playerFrames[static_cast<std::size_t>(demoPlane.frame)],
              true);
-  drawText(static_cast<int>(std::lround(screenWidth / 2.0 - 125.0)), screenHeight - 30, "CLASSIC SKYWARD GAME CLONE");
-  const int pointerY = static_cast<int>(layout->menuY + 6 + menuCursor * 18.25);
-  drawSprite(layout->menuX - 12, pointerY, rect(assets::kPointerLeft), true);
-  drawSprite(layout->menuX + 105, pointerY, rect(assets::kPointerRight), true);
+  drawText(static_cast<int>(std::lround(platform::screenWidth() / 2.0 - 125.0)), platform::screenHeight() - 30, "CLASSIC SKYWARD GAME CLONE");
+  const int pointerY = static_cast<int>(shell.layout->menuY + 6 + shell.menuCursor * 18.25);
+  drawSprite(shell.layout->menuX - 12, pointerY, rect(assets::kPointerLeft), true);
+  drawSprite(shell.layout->menuX + 105, pointerY, rect(assets::kPointerRight), true);
 }
 
 }  // namespace shooter

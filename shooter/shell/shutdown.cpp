@@ -8,8 +8,8 @@
 namespace shooter {
 
 void shutDown() {
-  platform::setWorkPage(pageA);
-  platform::setVisiblePage(pageA);
+  platform::setWorkPage(shell.pageA);
+  platform::setVisiblePage(shell.pageA);
   closeAudio();
   platform::clearWorkPage();
   platform::locate(1, 1);

@@ -24,21 +24,19 @@ namespace {
 void failStartUp(const char* message) {
   platform::printText(message);
   platform::sleepMs(1000);
-  running = 0;
+  shell.running = false;
 }
 
 // Opens the screen for a resolution setting. 400x300 has a layout row of its
 // own, so a file that asks for it gets it; values beyond the table open
 // 640x480.
 void openScreenFor(std::uint8_t resolution, std::uint8_t fullScreen) {
-  layout = &layoutFor(resolution);
-  if (!platform::openScreen(layout->width, layout->height, 2, fullScreen == 1)) {
+  shell.layout = &layoutFor(resolution);
+  if (!platform::openScreen(shell.layout->width, shell.layout->height, 2, fullScreen == 1)) {
     platform::printText("Unable to open the screen!");
     platform::sleepMs(1000);
-    running = 0;
+    shell.running = false;
   }
-  screenWidth = layout->width;
-  screenHeight = layout->height;
 }
 
 struct Cell {
@@ -49,8 +47,7 @@ constexpr Cell kLoadingCells[3] = {{18, 16}, {12, 22}, {15, 30}};
 }  // namespace
 
 void startUp(const std::string& firstArgument, bool openSound) {
-  resetShellState();
-  running = 1;
+  shell = {};
   platform::seedRandomFromTimer();
 
   // A save cut short by a crash leaves its temporary file; the real file is whole.
@@ -65,24 +62,20 @@ void startUp(const std::string& firstArgument, bool openSound) {
     failStartUp("Settings file not found!");
   }
   platform::setWindowTitle("Kestrel Shooter Game");
-  pageA = 0;
-  pageB = 1;
-  frameClock.secondsCounter = 0;
-  showFps = 0;
 
-  frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
-  working.desiredFps = settings.desiredFps;
-  if (firstArgument.find("fps") != std::string::npos) showFps = 1;
+  shell.frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
+  shell.working.desiredFps = settings.desiredFps;
+  if (firstArgument.find("fps") != std::string::npos) shell.showFps = true;
 
-  working.collisionType = settings.collisionType;
-  working.collisionRate = settings.collisionRate;
-  collisionInterval = settings.collisionRate / 1000.0;
-  frameClock.frameInterval = frameIntervalFor(settings.desiredFps);
-  frameClock.sleepMs = static_cast<std::uint8_t>(std::lround(frameClock.msPerFrame / 4.0));
+  shell.working.collisionType = settings.collisionType;
+  shell.working.collisionRate = settings.collisionRate;
+  shell.collisionInterval = settings.collisionRate / 1000.0;
+  shell.frameClock.frameInterval = frameIntervalFor(settings.desiredFps);
+  shell.frameClock.sleepMs = static_cast<std::uint8_t>(std::lround(shell.frameClock.msPerFrame / 4.0));
   initGameValues();
   if (settings.volume > 128) settings.volume = 128;
 
-  const Cell cell = kLoadingCells[layout - kScreenLayouts.data()];
+  const Cell cell = kLoadingCells[shell.layout - kScreenLayouts.data()];
   platform::locate(cell.row, cell.column);
   platform::printText("Loading... Please wait.");
 
@@ -91,10 +84,8 @@ void startUp(const std::string& firstArgument, bool openSound) {
   loadAnimations(assetPath("anim_data.dat"));
   initGlyphs();
 
-  screenState = ScreenState::Title;
-  menuCursor = 0;
-  working.resolution = settings.resolution;
-  working.fullScreen = settings.fullScreen;
+  shell.working.resolution = settings.resolution;
+  shell.working.fullScreen = settings.fullScreen;
   handGameContext();
   resetGame();
 

@@ -84,13 +84,13 @@ class GameTest : public ::testing::Test {
   static void perPixelMode(bool on) { settings.collisionType = on ? 1 : 0; }
 
   void runUntil(double seconds) {
-    while (running == 1 && frameClock.now < seconds) mainLoopPass();
+    while (shell.running && shell.frameClock.now < seconds) mainLoopPass();
   }
-  void runFor(double seconds) { runUntil(frameClock.now + seconds); }
+  void runFor(double seconds) { runUntil(shell.frameClock.now + seconds); }
   // Runs main-loop passes until one more frame has been drawn.
   void runFrame() {
     const auto frames = platform::framesShown();
-    while (running == 1 && platform::framesShown() == frames) mainLoopPass();
+    while (shell.running && platform::framesShown() == frames) mainLoopPass();
   }
   void runFrames(int n) {
     for (int i = 0; i < n; ++i) runFrame();
@@ -108,12 +108,12 @@ class GameTest : public ::testing::Test {
   // Title, main menu, instructions, then Enter: the game is running.
   void startGameFromInstructions() {
     runUntil(6.5);
-    ASSERT_EQ(screenState, ScreenState::MainMenu);
-    menuCursor = 0;
+    ASSERT_EQ(shell.screenState, ScreenState::MainMenu);
+    shell.menuCursor = 0;
     tap(key::Enter);
-    ASSERT_EQ(screenState, ScreenState::Instructions);
+    ASSERT_EQ(shell.screenState, ScreenState::Instructions);
     tap(key::Enter);
-    ASSERT_EQ(screenState, ScreenState::Playing);
+    ASSERT_EQ(shell.screenState, ScreenState::Playing);
   }
   // Keeps the spawner quiet for a while, so a test sees only its own units.
   static void holdWaves() {

@@ -71,13 +71,13 @@ class ShellTest : public ::testing::Test {
 
   // Runs main-loop passes until the program's clock reaches `seconds`.
   void runUntil(double seconds) {
-    while (running == 1 && frameClock.now < seconds) mainLoopPass();
+    while (shell.running && shell.frameClock.now < seconds) mainLoopPass();
   }
-  void runFor(double seconds) { runUntil(frameClock.now + seconds); }
+  void runFor(double seconds) { runUntil(shell.frameClock.now + seconds); }
   // Runs until exactly one more frame has been drawn.
   void runFrame() {
     const auto frames = platform::framesShown();
-    while (running == 1 && platform::framesShown() == frames) mainLoopPass();
+    while (shell.running && platform::framesShown() == frames) mainLoopPass();
   }
   void press(int key) { headless().pressKey(key); }
   void release(int key) { headless().releaseKey(key); }
@@ -100,7 +100,7 @@ class ShellTest : public ::testing::Test {
   // From start-up to the main menu (the title lasts about five seconds).
   void reachMainMenu() {
     runUntil(6.5);
-    ASSERT_EQ(screenState, ScreenState::MainMenu);
+    ASSERT_EQ(shell.screenState, ScreenState::MainMenu);
   }
 
   std::string startupOutput_;
