@@ -16,11 +16,12 @@
 #include "platform/run_options.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sound_bank.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/media/sound_bank.h"
-#include "shooter/media/sprite_sheet.h"
+#include "tests/support/headless_access.h"
 
 namespace shooter::testing {
 
@@ -62,7 +63,7 @@ class GameTest : public ::testing::Test {
     std::ofstream(name, std::ios::binary) << text;
   }
   static platform::HeadlessBackend& headless() {
-    return static_cast<platform::HeadlessBackend&>(platform::backend());
+    return platform::test_support::headlessBackend();
   }
 
   // An animation row with `frames` frames of w x h at sheet (sx, sy).
@@ -122,11 +123,11 @@ class GameTest : public ::testing::Test {
   }
   // Empties every pool without touching the rest of the game.
   static void clearPools() {
-    for (int i = 1; i <= 100; ++i) {
-      surfaceUnits[i].active = aircraft[i].active = explosions[i].active = pickups[i].active = 0;
-    }
-    for (int i = 1; i <= 200; ++i) shots[i].active = 0;
-    surfaceUnits.cursor = aircraft.cursor = shots.cursor = explosions.cursor = pickups.cursor = 1;
+    surfaceUnits.clear();
+    aircraft.clear();
+    shots.clear();
+    explosions.clear();
+    pickups.clear();
   }
   template <int Last>
   static GameEntity& put(Pool<Last>& pool, int slot, std::uint8_t code, float x, float y) {

@@ -3,9 +3,9 @@
 #include "platform/platform.h"
 #include "shell_fixture.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/demo_plane.h"
 #include "shooter/shell/settings.h"
-#include "shooter/media/sprite_sheet.h"
 
 #include <algorithm>
 #include <string_view>

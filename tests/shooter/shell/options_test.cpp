@@ -1,8 +1,8 @@
 // The options screen: item cycles, Esc, ACCEPT and CANCEL.
 #include "platform/platform.h"
 #include "shell_fixture.h"
-#include "shooter/shell/settings.h"
 #include "shooter/media/sound_bank.h"
+#include "shooter/shell/settings.h"
 
 namespace shooter::testing {
 

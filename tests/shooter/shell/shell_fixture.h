@@ -12,9 +12,10 @@
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
+#include "shooter/media/sound_bank.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/media/sound_bank.h"
+#include "tests/support/headless_access.h"
 
 namespace shooter::testing {
 
@@ -67,7 +68,7 @@ class ShellTest : public ::testing::Test {
     startUp(firstArgument);
     startupOutput_ = ::testing::internal::GetCapturedStdout();
   }
-  platform::HeadlessBackend& headless() { return static_cast<platform::HeadlessBackend&>(platform::backend()); }
+  platform::HeadlessBackend& headless() { return platform::test_support::headlessBackend(); }
 
   // Runs main-loop passes until the program's clock reaches `seconds`.
   void runUntil(double seconds) {

@@ -21,11 +21,12 @@
 #include "platform/run_options.h"
 #include "platform/text_file.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sound_bank.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/media/sound_bank.h"
+#include "tests/support/headless_access.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -178,7 +179,7 @@ int main(int argc, char** argv) {
   options.seed = seed;
   platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options);
   startUp("");
-  auto& pad = static_cast<platform::HeadlessBackend&>(platform::backend());
+  auto& pad = platform::test_support::headlessBackend();
   Player player(seed);
   std::size_t heapAtMinuteOne = 0;
   std::uint64_t games = 0;
