@@ -6,8 +6,8 @@
 
 #include "bench/full_pools.h"
 #include "shooter/game/collisions.h"
-#include "shooter/game/game_state.h"
 #include "shooter/game/game_context.h"
+#include "shooter/game/game_state.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 // The scrolling sea of 32x32 tiles behind every screen but the title.
 #include "assets/sheet_layout.h"
 #include "shooter/game/game.h"
-#include "shooter/game/game_state.h"
 #include "shooter/game/game_context.h"
+#include "shooter/game/game_state.h"
 
 namespace shooter {
 
 namespace {
-constexpr SpriteRect toRect(const assets::SheetRect& r) { return {r.x1, r.x2, r.y1, r.y2}; }
-constexpr std::array<SpriteRect, 2> kSeaTiles{toRect(assets::kSeaTile0), toRect(assets::kSeaTile1)};
+constexpr std::array<SpriteRect, 2> kSeaTiles{assets::kSeaTile0, assets::kSeaTile1};
 }  // namespace
 
 void advanceBackground() {

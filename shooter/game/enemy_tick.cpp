@@ -5,18 +5,17 @@
 
 #include "shooter/game/enemy_kinds.h"
 #include "shooter/game/entity_creators.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
 #include "shooter/game/spawner.h"
+#include "shooter/game/sprite_codes.h"
 #include "shooter/game/sprite_info.h"
-#include "shooter/game/game_context.h"
 
 namespace shooter {
 
 namespace {
 
-constexpr std::uint8_t kGunTurret = 56;
-constexpr std::uint8_t kOpeningTurret = 57;
 constexpr std::uint8_t kStraightShotDamage = 10;
 
 void placeBoss(const GameEntity& arrival) {

@@ -3,9 +3,10 @@
 
 #include <cmath>
 
+#include "platform/platform.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
-#include "shooter/game/game_context.h"
 #include "shooter/media/sound_bank.h"
 
 namespace shooter {
@@ -55,6 +56,18 @@ void fireAimedShot(float startX, float startY, float fromX, float fromY) {
     sx = kAimedShotSpeed * ax / ay;
   }
   placeShot(startX, startY, ex > 0 ? -sx : sx, ey > 0 ? -sy : sy, kEnemySide, kEnemyShotCode, kEnemyShotDamage);
+}
+
+void showBanner(std::uint8_t spriteCode, double aboveCentre, std::uint8_t seconds) {
+  GameEntity& banner = pickups[findFreeSlot(pickups)];
+  banner.spriteCode = spriteCode;
+  banner.x = static_cast<float>(platform::screenWidth() / 2.0 - 50.0);
+  banner.y = static_cast<float>(platform::screenHeight() / 2.0 - aboveCentre);
+  banner.dx = 0.0f;
+  banner.dy = 0.0f;
+  banner.active = 1;
+  banner.frame = 1;
+  banner.lifeTimer = seconds;
 }
 
 void spawnExplosion(float x, float y, std::uint8_t spriteCode) {

@@ -5,7 +5,7 @@
 
 namespace shooter {
 
-// Start-up values the game owns (scroll, player frames, collision constants).
+// Start-up values the game owns (scroll, player frames).
 void initGameValues();
 // Every frame in every screen, before the screen's handler.
 void advanceBackground();

@@ -3,12 +3,12 @@
 #include "shooter/game/collisions.h"
 #include "shooter/game/enemy_tick.h"
 #include "shooter/game/game.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_state.h"
 #include "shooter/game/hud.h"
 #include "shooter/game/player.h"
 #include "shooter/game/pool_update.h"
 #include "shooter/game/spawner.h"
-#include "shooter/game/game_context.h"
 
 namespace shooter {
 

@@ -6,22 +6,21 @@
 #include <string>
 
 #include "assets/sheet_layout.h"
-#include "shooter/game/game_state.h"
 #include "platform/platform.h"
 #include "shooter/game/game_context.h"
+#include "shooter/game/game_state.h"
 #include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 
 namespace {
 
-constexpr SpriteRect rect(const assets::SheetRect& r) { return {r.x1, r.x2, r.y1, r.y2}; }
 
-constexpr SpriteRect kBarFrame = rect(assets::kBossBarFrame);
-constexpr SpriteRect kBarEndCap = rect(assets::kBossBarEndCap);
-constexpr SpriteRect kBarFill = rect(assets::kBossBarFill);
-constexpr SpriteRect kLifeIcon = rect(assets::kLifeIcon);
-constexpr SpriteRect kScoreLabel = rect(assets::kScoreLabel);
+constexpr SpriteRect kBarFrame = assets::kBossBarFrame;
+constexpr SpriteRect kBarEndCap = assets::kBossBarEndCap;
+constexpr SpriteRect kBarFill = assets::kBossBarFill;
+constexpr SpriteRect kLifeIcon = assets::kLifeIcon;
+constexpr SpriteRect kScoreLabel = assets::kScoreLabel;
 
 }  // namespace
 

@@ -3,10 +3,10 @@
 
 #include "platform/platform.h"
 #include "shooter/game/entity_creators.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
 #include "shooter/game/volley_table.h"
-#include "shooter/game/game_context.h"
 #include "shooter/media/sound_bank.h"
 
 namespace shooter {
@@ -62,15 +62,7 @@ void loseShield(std::int32_t damage) {
   game.blinkCounter = kBlinkTicks;
   if (livesBefore != 1) return;
   haltAllSounds();
-  GameEntity& banner = pickups[findFreeSlot(pickups)];
-  banner.spriteCode = kGameOverBanner;
-  banner.x = static_cast<float>(platform::screenWidth() / 2.0 - 50.0);
-  banner.y = static_cast<float>(platform::screenHeight() / 2.0 - 20.0);
-  banner.dx = 0.0f;
-  banner.dy = 0.0f;
-  banner.active = 1;
-  banner.frame = 1;
-  banner.lifeTimer = 2;
+  showBanner(kGameOverBanner, 20.0, 2);
   game.playerX = kOffScreenX;
 }
 

@@ -4,11 +4,12 @@
 
 #include <cstdint>
 
+#include "shooter/game/sprite_codes.h"
+
 namespace shooter {
 
 // Fire keys repeat at most this often while held.
 inline constexpr double kFireGate = 0.33;
-inline constexpr std::uint8_t kGameOverBanner = 89;
 
 // Arrow keys move 3 pixels each, within the screen.
 void movePlayer();

@@ -2,17 +2,16 @@
 // it has left the screen by its pool's margins.
 #include "shooter/game/pool_update.h"
 
-#include "shooter/game/game_entity.h"
-#include "shooter/game/sprite_info.h"
 #include "platform/platform.h"
 #include "shooter/game/game_context.h"
+#include "shooter/game/game_entity.h"
+#include "shooter/game/sprite_codes.h"
+#include "shooter/game/sprite_info.h"
 
 namespace shooter {
 
 namespace {
 
-// Surface codes up to this one (scenery and the low units) lie under the rest.
-constexpr std::uint8_t kLowSurfaceCode = 55;
 
 void move(GameEntity& e) {
   e.x += e.dx;

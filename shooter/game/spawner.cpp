@@ -6,19 +6,16 @@
 
 #include "platform/platform.h"
 #include "shooter/game/enemy_kinds.h"
-#include "shooter/game/game_state.h"
-#include "shooter/game/sprite_info.h"
 #include "shooter/game/game_context.h"
+#include "shooter/game/game_state.h"
+#include "shooter/game/sprite_codes.h"
+#include "shooter/game/sprite_info.h"
 
 namespace shooter {
 
 namespace {
 
-constexpr std::uint8_t kSceneryCode = 50;
 constexpr std::uint8_t kSceneryTicks = 39;  // a new island once the counter passes this
-constexpr std::uint8_t kDiverStraight = 41;
-constexpr std::uint8_t kDiverRight = 42;
-constexpr std::uint8_t kDiverLeft = 43;
 constexpr int kDiverCone = 64;
 
 int randomBelow(int n) { return static_cast<int>(std::floor(platform::randomUnit() * n)); }

@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 #include "shooter/media/sprite_sheet.h"
+#include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 
@@ -17,7 +18,7 @@ struct CreditLine {
   const char* text;
 };
 
-constexpr std::array<CreditLine, 8> kCredits{{
+constexpr auto kCredits = std::to_array<CreditLine>({
     {-120, "PROGRAMMED IN"},
     {-105, "                   C PLUS PLUS AND SDL2"},
     {-70, "PROGRAMMED BY"},
@@ -26,19 +27,13 @@ constexpr std::array<CreditLine, 8> kCredits{{
     {-5, "                   SPRITE LIB GPL"},
     {30, "USING SOUNDS FROM"},
     {45, "                   KESTREL SOUND CODE"},
-}};
+});
 static_assert(kCredits.size() == 8);
 
 }  // namespace
 
 void creditsScreen() {
-  if (menuKeyGateOpen(false)) {
-    if (platform::keyDown(platform::key::Esc) || platform::keyDown(platform::key::Enter) ||
-        platform::keyDown(platform::key::Space)) {
-      shell.screenState = ScreenState::MainMenu;
-    }
-    shell.lastKeyTime = shell.frameClock.now;
-  }
+  leaveToMenuOnKey();
   platform::clearWorkPage();
   for (const auto& line : kCredits) drawText(centredX(-180), centredY(line.dy), line.text);
   drawText(centredX(-210), platform::screenHeight() - 80, "TO SEE FULL CREDITS LOOK INTO README.TXT");

@@ -18,13 +18,13 @@ struct BonusLine {
   assets::SheetRect icon;
 };
 
-constexpr std::array<BonusLine, 5> kBonusLines{{
+constexpr auto kBonusLines = std::to_array<BonusLine>({
     {"SHOOT POWER UP", -80, assets::kBonusPowerUp},
     {"REPAIR SHIELD", -40, assets::kBonusRepair},
     {"DESTROYS ALL ENEMIES ON SCREEN", 0, assets::kBonusDestroyAll},
     {"RESET BOSS TIME", 40, assets::kBonusResetBoss},
     {"EXTRA LIFE", 80, assets::kBonusExtraLife},
-}};
+});
 static_assert(kBonusLines.size() == 5);
 
 }  // namespace
@@ -42,7 +42,7 @@ void instructionsScreen() {
   drawText(centredX(-160), centredY(-120), "LIST OF BONUSES:");
   for (const auto& line : kBonusLines) {
     drawText(centredX(-140), centredY(line.dy), line.text);
-    drawSprite(centredX(-180), centredY(line.dy - 10), {line.icon.x1, line.icon.x2, line.icon.y1, line.icon.y2}, true);
+    drawSprite(centredX(-180), centredY(line.dy - 10), line.icon, true);
   }
   drawText(centredX(-100), platform::screenHeight() - 50, "PRESS ENTER TO START!");
 }

@@ -8,6 +8,7 @@
 #include "shooter/game/game_state.h"
 #include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/demo_plane.h"
+#include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 
@@ -15,7 +16,6 @@ namespace shooter {
 
 namespace {
 
-constexpr SpriteRect rect(const assets::SheetRect& r) { return {r.x1, r.x2, r.y1, r.y2}; }
 
 constexpr int kMenuItems = 5;
 constexpr ScreenState kMenuTargets[kMenuItems - 1] = {ScreenState::Instructions, ScreenState::Options,
@@ -24,10 +24,7 @@ constexpr ScreenState kMenuTargets[kMenuItems - 1] = {ScreenState::Instructions,
 void menuKeys() {
   if (!menuKeyGateOpen(true)) return;
   if (platform::keyDown(platform::key::Esc)) shell.running = false;
-  if (platform::keyDown(platform::key::Down)) ++shell.menuCursor;
-  if (platform::keyDown(platform::key::Up)) --shell.menuCursor;
-  if (shell.menuCursor < 0) shell.menuCursor = kMenuItems - 1;
-  if (shell.menuCursor >= kMenuItems) shell.menuCursor = 0;
+  moveMenuCursor(kMenuItems);
   if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Ctrl) ||
       platform::keyDown(platform::key::Space)) {
     if (shell.menuCursor == kMenuItems - 1) {
@@ -45,17 +42,17 @@ void mainMenuScreen() {
   menuKeys();
 
   drawBackground();
-  drawSprite(shell.layout->logoX, shell.layout->logoY, rect(assets::kMenuLogo), false);
+  drawSprite(shell.layout->logoX, shell.layout->logoY, assets::kMenuLogo, false);
   platform::fillBox(platform::workPage(), shell.layout->menuX - 1, shell.layout->menuY - 1, shell.layout->menuX + 101,
                     shell.layout->menuY + 95, 0xFFFFE700u);
-  drawSprite(shell.layout->menuX, shell.layout->menuY, rect(assets::kMenuPicture), true);
+  drawSprite(shell.layout->menuX, shell.layout->menuY, assets::kMenuPicture, true);
   demoPlane.step();
   drawSprite(static_cast<int>(demoPlane.x), demoPlane.y(), playerFrames[static_cast<std::size_t>(demoPlane.frame)],
              true);
   drawText(static_cast<int>(std::lround(platform::screenWidth() / 2.0 - 125.0)), platform::screenHeight() - 30, "CLASSIC SKYWARD GAME CLONE");
   const int pointerY = static_cast<int>(shell.layout->menuY + 6 + shell.menuCursor * 18.25);
-  drawSprite(shell.layout->menuX - 12, pointerY, rect(assets::kPointerLeft), true);
-  drawSprite(shell.layout->menuX + 105, pointerY, rect(assets::kPointerRight), true);
+  drawSprite(shell.layout->menuX - 12, pointerY, assets::kPointerLeft, true);
+  drawSprite(shell.layout->menuX + 105, pointerY, assets::kPointerRight, true);
 }
 
 }  // namespace shooter

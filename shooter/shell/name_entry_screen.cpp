@@ -25,13 +25,13 @@ struct KeyChar {
 
 // The keys that type, in the order their characters are appended when
 // several are held; Backspace's "?" means "remove the last character".
-constexpr std::array<KeyChar, 38> kKeyCharTable{{
+constexpr auto kKeyCharTable = std::to_array<KeyChar>({
     {16, 'Q'}, {17, 'W'}, {18, 'E'}, {19, 'R'}, {20, 'T'}, {21, 'Y'}, {22, 'U'}, {23, 'I'}, {24, 'O'}, {25, 'P'},
     {30, 'A'}, {31, 'S'}, {32, 'D'}, {33, 'F'}, {34, 'G'}, {35, 'H'}, {36, 'J'}, {37, 'K'}, {38, 'L'},
     {44, 'Z'}, {45, 'X'}, {46, 'C'}, {47, 'V'}, {48, 'B'}, {49, 'N'}, {50, 'M'},
     {2, '1'}, {3, '2'}, {4, '3'}, {5, '4'}, {6, '5'}, {7, '6'}, {8, '7'}, {9, '8'}, {10, '9'}, {11, '0'},
     {57, ' '}, {14, '?'},
-}};
+});
 static_assert(kKeyCharTable.size() == 38);
 
 // Keys and pad buttons held when the screen opened: arrows and fire keys

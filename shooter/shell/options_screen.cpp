@@ -6,11 +6,12 @@
 
 #include "assets/sheet_layout.h"
 #include "platform/platform.h"
+#include "shooter/media/sound_bank.h"
 #include "shooter/media/sprite_sheet.h"
+#include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/media/sound_bank.h"
 
 namespace shooter {
 
@@ -92,10 +93,7 @@ void optionKeys() {
     if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) chooseItem();
     // Up and Down act after Enter, and only while the screen is still open.
     if (shell.screenState == ScreenState::Options) {
-      if (platform::keyDown(platform::key::Down)) ++shell.menuCursor;
-      if (platform::keyDown(platform::key::Up)) --shell.menuCursor;
-      if (shell.menuCursor < 0) shell.menuCursor = kItemCount - 1;
-      if (shell.menuCursor >= kItemCount) shell.menuCursor = 0;
+      moveMenuCursor(kItemCount);
     }
   }
   shell.lastKeyTime = shell.frameClock.now;
@@ -123,10 +121,8 @@ void optionsScreen() {
   drawText(centredX(-25), 260, "ACCEPT");
   drawText(centredX(-25), 290, "CANCEL");
   const int y = 80 + 30 * shell.menuCursor;
-  const auto& l = assets::kPointerLeft;
-  const auto& r = assets::kPointerRight;
-  drawSprite(centredX(-162), y, {l.x1, l.x2, l.y1, l.y2}, true);
-  drawSprite(centredX(162), y, {r.x1, r.x2, r.y1, r.y2}, true);
+  drawSprite(centredX(-162), y, assets::kPointerLeft, true);
+  drawSprite(centredX(162), y, assets::kPointerRight, true);
 }
 
 }  // namespace shooter

@@ -6,16 +6,16 @@
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
-#include "shooter/media/sprite_sheet.h"
-#include "shooter/shell/shell_state.h"
 #include "shooter/media/sound_bank.h"
+#include "shooter/media/sprite_sheet.h"
+#include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
+#include "shooter/shell/shell_state.h"
 
 namespace shooter {
 
 namespace {
 
-constexpr SpriteRect rect(const assets::SheetRect& r) { return {r.x1, r.x2, r.y1, r.y2}; }
 constexpr platform::Colour kFrameYellow = 0xFFFFE700u;  // RGB 255, 231, 0
 constexpr int kItems = 2;
 
@@ -28,10 +28,7 @@ void pauseKeys() {
   if (!keyHeld || !(shell.frameClock.now - shell.lastKeyTime > kMenuKeyGate)) return;
   if (platform::keyDown(Esc)) shell.screenState = ScreenState::Playing;
   if (quitHeld) shell.running = false;
-  if (platform::keyDown(Down)) ++shell.menuCursor;
-  if (platform::keyDown(Up)) --shell.menuCursor;
-  if (shell.menuCursor < 0) shell.menuCursor = kItems - 1;
-  if (shell.menuCursor >= kItems) shell.menuCursor = 0;
+  moveMenuCursor(kItems);
   if (platform::keyDown(Enter) || platform::keyDown(Space)) {
     if (shell.menuCursor == 0) {
       shell.screenState = ScreenState::Playing;
@@ -60,8 +57,8 @@ void pauseScreen() {
   drawText(at(cx - 80), at(cy), "RETURN TO GAME");
   drawText(at(cx - 65), at(cy + 30), "EXIT TO MENU");
   const double arrowY = cy + shell.menuCursor * 30;
-  drawSprite(at(cx - 103), at(arrowY), rect(assets::kPointerLeft), true);
-  drawSprite(at(cx + 96), at(arrowY), rect(assets::kPointerRight), true);
+  drawSprite(at(cx - 103), at(arrowY), assets::kPointerLeft, true);
+  drawSprite(at(cx + 96), at(arrowY), assets::kPointerRight, true);
 }
 
 }  // namespace shooter

@@ -1,9 +1,9 @@
 // The orderly end of `shooter`.
 #include "platform/platform.h"
-#include "shooter/shell/program.h"
-#include "shooter/shell/shell_state.h"
 #include "shooter/media/sound_bank.h"
 #include "shooter/media/sprite_sheet.h"
+#include "shooter/shell/program.h"
+#include "shooter/shell/shell_state.h"
 
 namespace shooter {
 

@@ -5,14 +5,14 @@
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sound_bank.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/demo_plane.h"
 #include "shooter/shell/file_locations.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/media/sound_bank.h"
-#include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 
@@ -33,16 +33,10 @@ void failStartUp(const char* message) {
 void openScreenFor(std::uint8_t resolution, std::uint8_t fullScreen) {
   shell.layout = &layoutFor(resolution);
   if (!platform::openScreen(shell.layout->width, shell.layout->height, 2, fullScreen == 1)) {
-    platform::printText("Unable to open the screen!");
-    platform::sleepMs(1000);
-    shell.running = false;
+    failStartUp("Unable to open the screen!");
   }
 }
 
-struct Cell {
-  int row, column;
-};
-constexpr Cell kLoadingCells[3] = {{18, 16}, {12, 22}, {15, 30}};
 
 }  // namespace
 
@@ -75,8 +69,7 @@ void startUp(const std::string& firstArgument, bool openSound) {
   initGameValues();
   if (settings.volume > 128) settings.volume = 128;
 
-  const Cell cell = kLoadingCells[shell.layout - kScreenLayouts.data()];
-  platform::locate(cell.row, cell.column);
+  platform::locate(shell.layout->loadingCell.row, shell.layout->loadingCell.column);
   platform::printText("Loading... Please wait.");
 
   loadSpriteSheet(assetPath("plik.bmp"));
