@@ -27,11 +27,11 @@ struct DeviceByExtension {
   std::string_view extension;
   std::string_view device;
 };
-constexpr std::array<DeviceByExtension, 3> kDevices{{
+constexpr auto kDevices = std::to_array<DeviceByExtension>({
     {".wav", "waveaudio"},
     {".mp3", "mpegvideo"},
     {".ogg", "mpegvideo"},
-}};
+});
 static_assert(kDevices.size() == 3);
 
 bool hasKnownExtension(std::string_view file) {

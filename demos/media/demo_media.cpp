@@ -36,7 +36,7 @@ std::vector<std::uint8_t> noteMp3() {
 
 std::vector<std::uint8_t> bmp(platform::Image (*draw)()) { return encodeBmp24(draw()); }
 
-constexpr std::array<MediaFile, 29> kFiles{{
+constexpr auto kFiles = std::to_array<MediaFile>({
     {"Plane1.BMP", jet<0, Flame::Long>},
     {"J_F_1.BMP", jet<0, Flame::Short>},
     {"J_F_2.BMP", jet<0, Flame::Long>},
@@ -66,7 +66,7 @@ constexpr std::array<MediaFile, 29> kFiles{{
     {"Missile2.mp3", [] { return encodeMp3(missileLaunch(), 128); }},
     {"Flyby2.mp3", [] { return encodeMp3(flyby(), 160); }},
     {"AceCombat1.mp3", [] { return encodeMp3(tune(), 192); }},
-}};
+});
 static_assert(kFiles.size() == 29);
 
 }  // namespace
