@@ -82,7 +82,12 @@ class GameTest : public ::testing::Test {
       for (int y = y1; y <= y2; ++y) collisionMask[static_cast<std::size_t>(x) * kSheetHeight + y] = 1;
     }
   }
-  static void perPixelMode(bool on) { settings.collisionType = on ? 1 : 0; }
+  // The settings value, handed to the game at once for tests that call the
+  // collision pass without drawing a frame.
+  static void perPixelMode(bool on) {
+    settings.collisionType = on ? 1 : 0;
+    handGameContext();
+  }
 
   void runUntil(double seconds) {
     while (shell.running && shell.frameClock.now < seconds) mainLoopPass();

@@ -74,10 +74,9 @@ TEST_F(Menus, InstructionsIgnoreEscAndCtrl) {
   EXPECT_TRUE(shell.running);
 }
 
-TEST_F(Menus, TheMenuPlacesTheCraftAndTheDemoPlaneTurnsAtItsBounds) {
+TEST_F(Menus, TheDemoPlaneTurnsAtItsBounds) {
   start();
   reachMainMenu();
-  EXPECT_EQ(game.playerY, 360);
   double lowest = 1e9, highest = -1e9;
   int turns = 0;
   double lastSpeed = demoPlane.speed;
