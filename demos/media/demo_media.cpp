@@ -11,6 +11,7 @@
 #include "demos/media/small_art.h"
 #include "demos/media/sound_out.h"
 #include "demos/media/tune.h"
+#include "media_kit/file_out.h"
 
 namespace media {
 
@@ -87,9 +88,7 @@ bool writeMediaFiles(const std::string& folder, std::ostream& log) {
       ok = false;
       continue;
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
+    if (!media_kit::writeFile(path, bytes)) {
       log << "could not write " << path << '\n';
       ok = false;
     }
