@@ -92,7 +92,7 @@ void onceASecond() {
 
 void drawFrame() {
   handGameContext();
-  if (platform::pendingKeyText() == "\xFFk") shell.running = false;
+  if (platform::pendingKeyText() == platform::kCloseKeyText) shell.running = false;
   readKeyFlags();
   // Losing the window's focus (or the pad in use) pauses a running game.
   if (platform::takePauseRequest() && shell.screenState == ScreenState::Playing) shell.screenState = ScreenState::Paused;

@@ -177,7 +177,10 @@ int main(int argc, char** argv) {
   platform::RunOptions options;
   options.programName = "shooter_soak";
   options.seed = seed;
-  platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options);
+  if (const auto failure = platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options)) {
+    std::fprintf(stderr, "%s\n", failure->message.c_str());
+    return failure->exitCode;
+  }
   startUp("");
   auto& pad = platform::test_support::headlessBackend();
   Player player(seed);
