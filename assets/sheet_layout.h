@@ -1,12 +1,14 @@
 // Rectangles of the sprite sheet plik.bmp that the shell and the game draw by
-// fixed position. Corners are inclusive, in the order x1, x2, y1, y2, the same
-// order the game's SpriteRect uses.
+// fixed position. Corners are inclusive, in the order x1, x2, y1, y2. The game
+// draws with the same type (shooter::SpriteRect).
 #pragma once
 
 namespace assets {
 
 struct SheetRect {
-  int x1, x2, y1, y2;
+  int x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+  constexpr int width() const { return x2 - x1 + 1; }
+  constexpr int height() const { return y2 - y1 + 1; }
 };
 
 constexpr int rectWidth(SheetRect r) { return r.x2 - r.x1 + 1; }

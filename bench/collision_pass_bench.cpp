@@ -6,8 +6,8 @@
 
 #include "bench/full_pools.h"
 #include "shooter/game/collisions.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_state.h"
-#include "shooter/shell/shell_state.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ void BM_CollisionPassFullPools(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     bench::restore(full);  // hits free shots and units; every pass starts full
-    frameClock.now += 0.02;
+    gameContext.now += 0.02;
     state.ResumeTiming();
     collisionPass();
     benchmark::ClobberMemory();

@@ -10,10 +10,10 @@
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sprite_sheet.h"
 
 namespace bench {
 
@@ -72,8 +72,9 @@ void setUpFullGame() {
   platform::seedRandom(7);
   buildSheet();
   settings.collisionType = 1;  // PER PIXEL
-  collisionInterval = 0.0;     // a pass every frame
-  screenState = ScreenState::Playing;
+  shell.collisionInterval = 0.0;     // a pass every frame
+  handGameContext();
+  shell.screenState = ScreenState::Playing;
 }
 
 PoolSnapshot fillPools() {

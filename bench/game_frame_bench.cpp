@@ -6,7 +6,7 @@
 #include "bench/full_pools.h"
 #include "platform/platform.h"
 #include "shooter/game/game.h"
-#include "shooter/shell/shell_state.h"
+#include "shooter/game/game_context.h"
 
 namespace {
 
@@ -18,9 +18,10 @@ void BM_PlayingFrameFullPools(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     bench::restore(full);
-    frameClock.now += 0.02;  // 50 FPS: the 0.1 s tick falls on every fifth frame
+    gameContext.now += 0.02;  // 50 FPS: the 0.1 s tick falls on every fifth frame
     state.ResumeTiming();
-    playingFrame();
+    double lastKeyTime = 0.0;
+    playingFrame(false, lastKeyTime);
     benchmark::DoNotOptimize(platform::workPage().pixels.data());
   }
   state.counters["live_after"] = surfaceUnits.liveCount() + aircraft.liveCount() + shots.liveCount() +

@@ -13,14 +13,10 @@ bin=build/fuzz/fuzz
 run=build/dev/run   # shipped files, when a dev build exists
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-declare -A dict=([fuzz_settings]=text [fuzz_high_scores]=text [fuzz_anim_data]=text [fuzz_bmp]=bmp
-                 [fuzz_sound_files]=sound [fuzz_input_script]=script [fuzz_media_command]=media
-                 [fuzz_animation_file]=text [fuzz_colour_list]=text)
-declare -A shipped=([fuzz_settings]="settings.dat" [fuzz_high_scores]="high_scores.dat" [fuzz_anim_data]="anim_data.dat"
-                    [fuzz_sound_files]="battle029.wav battle003.wav Item2.wav Missile2.mp3 29H.WAV")
 summary=()
-for target in fuzz_settings fuzz_high_scores fuzz_anim_data fuzz_bmp fuzz_sound_files fuzz_input_script \
-              fuzz_media_command fuzz_animation_file fuzz_colour_list; do
+# The targets, their dictionaries and seed files, as fuzz/CMakeLists.txt names
+# them; read on descriptor 3 so that the fuzzers keep the terminal's input.
+while read -r target dict shipped <&3; do
   [ -x "$bin/$target" ] || { echo "== $target: not built, skipped"; continue; }
   crashes=(fuzz/crashes/$target/*)
   if [ -e "${crashes[0]}" ]; then
@@ -29,11 +25,11 @@ for target in fuzz_settings fuzz_high_scores fuzz_anim_data fuzz_bmp fuzz_sound_
   fi
   seeds="$scratch/seeds-$target"
   mkdir -p "$seeds" "$scratch/$target"
-  for f in ${shipped[$target]:-}; do [ -f "$run/$f" ] && cp "$run/$f" "$seeds/"; done
+  for f in $shipped; do [ -f "$run/$f" ] && cp "$run/$f" "$seeds/"; done
   echo "== $target: fuzzing for ${seconds}s"
   log="$scratch/$target.log"
   "$bin/$target" -seed=1 -max_total_time="$seconds" -malloc_limit_mb=256 -timeout=10 \
-      -dict="fuzz/dict/${dict[$target]}.dict" -artifact_prefix="$scratch/" \
+      -dict="fuzz/dict/$dict.dict" -artifact_prefix="$scratch/" \
       "$scratch/$target" "fuzz/corpus/$target" "$seeds" >"$log" 2>&1 || {
     tail -40 "$log"
     echo "== $target FAILED; the input is kept in fuzz/crashes/$target/"
@@ -43,5 +39,5 @@ for target in fuzz_settings fuzz_high_scores fuzz_anim_data fuzz_bmp fuzz_sound_
   }
   runs=$(grep -o 'Done [0-9]* runs' "$log" | grep -o '[0-9]*' || echo 0)
   summary+=("$target: $runs executions in ${seconds}s")
-done
+done 3<build/fuzz/fuzz/targets.txt
 printf '%s\n' "${summary[@]}"

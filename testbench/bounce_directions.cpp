@@ -15,7 +15,7 @@ struct DirectionRow {
   std::int32_t dx;
   std::int32_t dy;
 };
-constexpr std::array<DirectionRow, 8> kDirections{{
+constexpr auto kDirections = std::to_array<DirectionRow>({
     {"1", 0, -1},
     {"2", 0, 1},
     {"3", -1, 0},
@@ -24,7 +24,7 @@ constexpr std::array<DirectionRow, 8> kDirections{{
     {"6", 1, -1},
     {"7", -1, 1},
     {"8", 1, 1},
-}};
+});
 static_assert(kDirections.size() == 8);
 
 struct ReplacementRow {
@@ -33,12 +33,12 @@ struct ReplacementRow {
   std::int32_t to;
 };
 // Listed in the order the replacements are tested.
-constexpr std::array<ReplacementRow, 12> kReplacements{{
+constexpr auto kReplacements = std::to_array<ReplacementRow>({
     {'1', 1, 2}, {'1', 5, 8}, {'1', 6, 7},
     {'2', 2, 1}, {'2', 8, 5}, {'2', 7, 6},
     {'3', 3, 4}, {'3', 5, 8}, {'3', 7, 6},
     {'4', 4, 3}, {'4', 8, 5}, {'4', 6, 7},
-}};
+});
 static_assert(kReplacements.size() == 12);
 
 }  // namespace

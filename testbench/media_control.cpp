@@ -24,11 +24,11 @@ struct DeviceByExtension {
   std::string_view extension;
   std::string_view device;
 };
-constexpr std::array<DeviceByExtension, 3> kDevices{{
+constexpr auto kDevices = std::to_array<DeviceByExtension>({
     {".wav", "waveaudio"},
     {".mp3", "mpegvideo"},
     {".ogg", "mpegvideo"},
-}};
+});
 static_assert(kDevices.size() == 3);
 
 // 44100 Hz output with a short buffer, so that a play starts at once; the

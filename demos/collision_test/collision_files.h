@@ -8,12 +8,12 @@
 
 namespace collision_test {
 
-inline constexpr std::array<demo::MoverRow, 4> kMoverRows{{
+inline constexpr auto kMoverRows = std::to_array<demo::MoverRow>({
     {1, 50, 50, 1, 0.0007, "1", "29H.MP3"},
     {2, 100, 300, 1, 0.004, "4", "33H.MP3"},
     {3, 500, 200, 1, 0.05, "1", "3BH.MP3"},
     {4, 250, 300, 1, 0.16, "4", "Gong.mp3"},
-}};
+});
 static_assert(kMoverRows.size() == 4);
 
 // Boxes 5 to 8: the four walls, one group each, lying on the green frame.
@@ -25,18 +25,18 @@ struct WallRow {
   std::int32_t height;
   std::string_view group;
 };
-inline constexpr std::array<WallRow, 4> kWallRows{{
+inline constexpr auto kWallRows = std::to_array<WallRow>({
     {5, 0, 0, 10, 480, "Left Wall"},
     {6, 629, 0, 10, 480, "Right Wall"},
     {7, 0, 0, 640, 10, "Top Wall"},
     {8, 0, 469, 640, 10, "Bottom Wall"},
-}};
+});
 static_assert(kWallRows.size() == 4);
 
 inline constexpr std::int32_t kBoxSlots = 8;
 
-inline constexpr std::array<const char*, 3> kPictureFiles{{demo::kBallPicture, demo::kRingPicture,
-                                                           demo::kPlayerPicture}};
+inline constexpr auto kPictureFiles = std::to_array<const char*>({demo::kBallPicture, demo::kRingPicture,
+                                                           demo::kPlayerPicture});
 static_assert(kPictureFiles.size() == 3);
 
 }  // namespace collision_test

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "testbench/sound_channels.h"
 #include "testbench/table.h"
+#include "demos/common/key_buffer.h"
 #include "demos/common/sprite_files.h"
 
 namespace demo {
@@ -19,7 +20,7 @@ struct MoveCase {
 };
 
 // Tried in this order; at most one matches the command.
-constexpr std::array<MoveCase, 8> kMoveCases{{
+constexpr auto kMoveCases = std::to_array<MoveCase>({
     {"UL", -1, -1},
     {"UR", 1, -1},
     {"U", 0, -1},
@@ -28,7 +29,7 @@ constexpr std::array<MoveCase, 8> kMoveCases{{
     {"D", 0, 1},
     {"L", -1, 0},
     {"R", 1, 0},
-}};
+});
 static_assert(kMoveCases.size() == 8);
 
 constexpr std::int32_t kEdge = 10;
@@ -138,6 +139,34 @@ void drawGround(platform::Image& page, const testbench::Sprite& tile, std::int32
 
 void keepMusicPlaying() {
   if (testbench::SoundIsPlayingFile(kMusic) == "NO") testbench::SoundPlay(kMusic);
+}
+
+FlightKeys readFlightKeys(JetMotion& jet, FireControl& fire, LoopEnd& end) {
+  namespace key = platform::key;
+  FlightKeys keys;
+  keys.left = platform::keyDown(key::Left);
+  keys.right = platform::keyDown(key::Right);
+  keys.up = platform::keyDown(key::Up);
+  keys.down = platform::keyDown(key::Down);
+  if (const std::string command = moveCommandFor(keys.left, keys.right, keys.up, keys.down); !command.empty()) {
+    jet.move = command;
+  }
+  updateFireKey(fire, platform::keyDown(key::A));
+  const LoopEnd buffered = drainKeyBuffer();
+  if (buffered != LoopEnd::Running || platform::keyDown(key::Esc)) {
+    end = buffered == LoopEnd::Closed ? LoopEnd::Closed : LoopEnd::Escape;
+    keys.goOn = false;
+  }
+  return keys;
+}
+
+void freeFlight(std::vector<testbench::Sprite>& sprites, std::vector<testbench::Missile>& missiles,
+                platform::Image& clearImage, platform::Image& page) {
+  testbench::SpriteListFree(sprites);
+  for (testbench::Missile& m : missiles) m.image.reset();
+  clearImage = {};
+  page = {};
+  testbench::SoundCloseAll();
 }
 
 }  // namespace demo

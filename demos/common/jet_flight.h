@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "demos/common/key_buffer.h"
 #include "platform/image.h"
 #include "testbench/missiles.h"
 #include "testbench/sprites.h"
@@ -74,6 +75,23 @@ std::int32_t countFlyingMissiles(const std::vector<testbench::Missile>& missiles
 void scrollGround(std::int32_t& groundY, std::int32_t speed, std::int32_t tileHeight);
 // The tile at (0, groundY) and again one tile height above, opaque.
 void drawGround(platform::Image& page, const testbench::Sprite& tile, std::int32_t groundY);
+
+// ---- The frame's keys and the end --------------------------------------------
+
+struct FlightKeys {
+  bool left = false, right = false, up = false, down = false;
+  bool goOn = true;  // false: the loop ends this frame
+};
+// The keys both flight scenes read at the top of a frame, in this order (each
+// reading pumps the input): the four arrows give the move command, A works
+// the fire key, then a key from the buffer or Esc held ends the loop, with
+// `end` saying whether the window was closed.
+FlightKeys readFlightKeys(JetMotion& jet, FireControl& fire, LoopEnd& end);
+
+// Shutdown of either scene: frees the sprites, the missiles' pictures and the
+// two page-sized images, then closes every sound.
+void freeFlight(std::vector<testbench::Sprite>& sprites, std::vector<testbench::Missile>& missiles,
+                platform::Image& clearImage, platform::Image& page);
 
 // ---- Music ------------------------------------------------------------------
 

@@ -17,7 +17,7 @@ inline constexpr std::int32_t kEnemySlot = 17;
 
 // Slots 5 to 10 hold the level and right-bank frames, 11 to 16 the level and
 // left-bank frames; the jet frame number is the slot drawn.
-inline constexpr std::array<demo::SpriteFile, 17> kSpriteFiles{{
+inline constexpr auto kSpriteFiles = std::to_array<demo::SpriteFile>({
     {1, "Plane1.BMP"},
     {2, "Aero_Shot2.BMP"},
     {3, "Oakst2.BMP"},
@@ -35,10 +35,10 @@ inline constexpr std::array<demo::SpriteFile, 17> kSpriteFiles{{
     {15, "J_F_9.BMP"},
     {16, "J_F_10.BMP"},
     {17, "E2.BMP"},
-}};
+});
 static_assert(kSpriteFiles.size() == 17);
 
-inline constexpr std::array<const char*, 3> kSoundFiles{{demo::kMissileSound, demo::kFlybySound, demo::kMusic}};
+inline constexpr auto kSoundFiles = std::to_array<const char*>({demo::kMissileSound, demo::kFlybySound, demo::kMusic});
 static_assert(kSoundFiles.size() == 3);
 
 }  // namespace flight_test

@@ -23,7 +23,7 @@ struct EnemyPlace {
   int x;
   int y;
 };
-constexpr std::array<EnemyPlace, 3> kEnemyPlaces{{{300, 200}, {220, 150}, {380, 150}}};
+constexpr auto kEnemyPlaces = std::to_array<EnemyPlace>({{300, 200}, {220, 150}, {380, 150}});
 static_assert(kEnemyPlaces.size() == 3);
 
 const testbench::Sprite& slot(const FlightTest& p, std::int32_t i) { return demo::spriteAt(p.sprites, i); }
@@ -118,22 +118,10 @@ void startUp(FlightTest& p) {
 }
 
 bool runFrame(FlightTest& p) {
-  const bool left = platform::keyDown(key::Left);
-  const bool right = platform::keyDown(key::Right);
-  const bool up = platform::keyDown(key::Up);
-  const bool down = platform::keyDown(key::Down);
+  const demo::FlightKeys keys = demo::readFlightKeys(p.jet, p.fire, p.end);
   p.previousTurn = p.turn;
-  p.turn = turnFor(left, right, up, down, p.previousTurn);
-  if (const std::string command = demo::moveCommandFor(left, right, up, down); !command.empty()) {
-    p.jet.move = command;
-  }
-  demo::updateFireKey(p.fire, platform::keyDown(key::A));
-
-  const demo::LoopEnd buffered = demo::drainKeyBuffer();
-  if (buffered != demo::LoopEnd::Running || platform::keyDown(key::Esc)) {
-    p.end = buffered == demo::LoopEnd::Closed ? demo::LoopEnd::Closed : demo::LoopEnd::Escape;
-    return false;
-  }
+  p.turn = turnFor(keys.left, keys.right, keys.up, keys.down, p.previousTurn);
+  if (!keys.goOn) return false;
 
   demo::takeShot(p.fire, p.missiles, p.jet.x, p.jet.y);
   readSpeedKeys(p);
@@ -155,13 +143,7 @@ bool runFrame(FlightTest& p) {
   return true;
 }
 
-void shutDown(FlightTest& p) {
-  testbench::SpriteListFree(p.sprites);
-  for (testbench::Missile& m : p.missiles) m.image.reset();
-  p.clearImage = {};
-  p.page = {};
-  testbench::SoundCloseAll();
-}
+void shutDown(FlightTest& p) { demo::freeFlight(p.sprites, p.missiles, p.clearImage, p.page); }
 
 std::string summary(const FlightTest& p) {
   using platform::toText;

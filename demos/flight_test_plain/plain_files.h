@@ -14,15 +14,15 @@ inline constexpr std::int32_t kMissileSlot = 2;
 inline constexpr std::int32_t kGroundSlot = 3;
 inline constexpr std::int32_t kCloudSlot = 4;
 
-inline constexpr std::array<demo::SpriteFile, 4> kSpriteFiles{{
+inline constexpr auto kSpriteFiles = std::to_array<demo::SpriteFile>({
     {1, "Plane1.BMP"},
     {2, "Aero_Shot2.BMP"},
     {3, "Oakst1.BMP"},
     {4, "Cloud1.BMP"},
-}};
+});
 static_assert(kSpriteFiles.size() == 4);
 
-inline constexpr std::array<const char*, 3> kSoundFiles{{demo::kMissileSound, demo::kFlybySound, demo::kMusic}};
+inline constexpr auto kSoundFiles = std::to_array<const char*>({demo::kMissileSound, demo::kFlybySound, demo::kMusic});
 static_assert(kSoundFiles.size() == 3);
 
 }  // namespace flight_test_plain

@@ -13,8 +13,6 @@ namespace flight_test_plain {
 
 namespace {
 
-namespace key = platform::key;
-
 const testbench::Sprite& slot(const PlainFlight& p, std::int32_t i) { return demo::spriteAt(p.sprites, i); }
 
 void scrollStep(PlainFlight& p) {
@@ -49,17 +47,7 @@ void startUp(PlainFlight& p) {
 }
 
 bool runFrame(PlainFlight& p) {
-  const std::string command =
-      demo::moveCommandFor(platform::keyDown(key::Left), platform::keyDown(key::Right), platform::keyDown(key::Up),
-                           platform::keyDown(key::Down));
-  if (!command.empty()) p.jet.move = command;
-  demo::updateFireKey(p.fire, platform::keyDown(key::A));
-
-  const demo::LoopEnd buffered = demo::drainKeyBuffer();
-  if (buffered != demo::LoopEnd::Running || platform::keyDown(key::Esc)) {
-    p.end = buffered == demo::LoopEnd::Closed ? demo::LoopEnd::Closed : demo::LoopEnd::Escape;
-    return false;
-  }
+  if (!demo::readFlightKeys(p.jet, p.fire, p.end).goOn) return false;
 
   demo::takeShot(p.fire, p.missiles, p.jet.x, p.jet.y);
   demo::stepJet(p.jet, slot(p, kJetSlot).width, slot(p, kJetSlot).height);
@@ -77,13 +65,7 @@ bool runFrame(PlainFlight& p) {
   return true;
 }
 
-void shutDown(PlainFlight& p) {
-  testbench::SpriteListFree(p.sprites);
-  for (testbench::Missile& m : p.missiles) m.image.reset();
-  p.clearImage = {};
-  p.page = {};
-  testbench::SoundCloseAll();
-}
+void shutDown(PlainFlight& p) { demo::freeFlight(p.sprites, p.missiles, p.clearImage, p.page); }
 
 std::string summary(const PlainFlight& p) {
   using platform::toText;

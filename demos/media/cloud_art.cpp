@@ -21,11 +21,11 @@ struct Puff {
   double radius;
 };
 
-constexpr std::array<Puff, 14> kPuffs{{
+constexpr auto kPuffs = std::to_array<Puff>({
     {38, 78, 24}, {66, 60, 30}, {100, 48, 36}, {136, 58, 30}, {164, 76, 24},
     {82, 84, 26}, {120, 86, 27}, {150, 90, 20}, {52, 92, 18}, {30, 96, 14},
     {176, 94, 14}, {96, 30, 18}, {118, 34, 16}, {74, 40, 14},
-}};
+});
 static_assert(kPuffs.size() == 14);
 
 // The height of the heap of domes at a point; <= 0 outside the cloud. The

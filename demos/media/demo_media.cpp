@@ -11,6 +11,7 @@
 #include "demos/media/small_art.h"
 #include "demos/media/sound_out.h"
 #include "demos/media/tune.h"
+#include "media_kit/file_out.h"
 
 namespace media {
 
@@ -36,7 +37,7 @@ std::vector<std::uint8_t> noteMp3() {
 
 std::vector<std::uint8_t> bmp(platform::Image (*draw)()) { return encodeBmp24(draw()); }
 
-constexpr std::array<MediaFile, 29> kFiles{{
+constexpr auto kFiles = std::to_array<MediaFile>({
     {"Plane1.BMP", jet<0, Flame::Long>},
     {"J_F_1.BMP", jet<0, Flame::Short>},
     {"J_F_2.BMP", jet<0, Flame::Long>},
@@ -66,7 +67,7 @@ constexpr std::array<MediaFile, 29> kFiles{{
     {"Missile2.mp3", [] { return encodeMp3(missileLaunch(), 128); }},
     {"Flyby2.mp3", [] { return encodeMp3(flyby(), 160); }},
     {"AceCombat1.mp3", [] { return encodeMp3(tune(), 192); }},
-}};
+});
 static_assert(kFiles.size() == 29);
 
 }  // namespace
@@ -87,9 +88,7 @@ bool writeMediaFiles(const std::string& folder, std::ostream& log) {
       ok = false;
       continue;
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
+    if (!media_kit::writeFile(path, bytes)) {
       log << "could not write " << path << '\n';
       ok = false;
     }

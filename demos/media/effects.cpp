@@ -20,15 +20,15 @@ struct Partial {
 
 // A marimba bar: the fundamental, its tuned fourth partial and a faint
 // tenth, the higher ones dying sooner.
-constexpr std::array<Partial, 3> kBar{{
+constexpr auto kBar = std::to_array<Partial>({
     {1.0, 1.0, 0.16, 0.0},
     {3.93, 0.42, 0.06, 0.0},
     {9.2, 0.12, 0.02, 0.0},
-}};
+});
 static_assert(kBar.size() == 3);
 
 // A gong: inharmonic partials; the upper ones bloom after the strike.
-constexpr std::array<Partial, 10> kGong{{
+constexpr auto kGong = std::to_array<Partial>({
     {1.0, 1.0, 1.8, 0.0},
     {1.004, 0.6, 1.6, 0.0},
     {1.52, 0.7, 1.3, 0.05},
@@ -39,7 +39,7 @@ constexpr std::array<Partial, 10> kGong{{
     {4.13, 0.22, 0.6, 0.4},
     {4.87, 0.16, 0.5, 0.45},
     {5.62, 0.12, 0.4, 0.5},
-}};
+});
 static_assert(kGong.size() == 10);
 
 template <std::size_t N>

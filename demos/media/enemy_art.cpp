@@ -13,7 +13,7 @@ namespace media {
 
 namespace {
 
-constexpr std::array<LoftStation, 8> kFuselage{{
+constexpr auto kFuselage = std::to_array<LoftStation>({
     {26.0, 0.4, 0.4, 0.0},
     {23.0, 2.2, 2.0, 0.0},
     {16.0, 3.6, 3.0, 0.3},
@@ -22,51 +22,51 @@ constexpr std::array<LoftStation, 8> kFuselage{{
     {-16.0, 3.0, 2.6, 0.3},
     {-24.0, 2.0, 2.0, 0.6},
     {-25.0, 0.6, 0.6, 0.6},
-}};
+});
 static_assert(kFuselage.size() == 8);
 
-constexpr std::array<LoftStation, 5> kCanopy{{
+constexpr auto kCanopy = std::to_array<LoftStation>({
     {19.0, 0.4, 0.3, 2.8},
     {16.5, 2.0, 1.7, 3.0},
     {12.0, 2.3, 1.9, 3.1},
     {8.5, 1.7, 1.3, 3.0},
     {7.0, 0.5, 0.3, 2.9},
-}};
+});
 static_assert(kCanopy.size() == 5);
 
-constexpr std::array<LoftStation, 6> kNacelle{{
+constexpr auto kNacelle = std::to_array<LoftStation>({
     {9.0, 1.6, 1.6, 1.0},
     {7.0, 3.0, 2.8, 1.0},
     {-4.0, 3.2, 3.0, 1.0},
     {-12.0, 2.8, 2.6, 1.0},
     {-15.0, 2.2, 2.0, 1.0},
     {-15.6, 1.4, 1.4, 1.0},
-}};
+});
 static_assert(kNacelle.size() == 6);
 constexpr double kNacelleX = 10.5;
 
-constexpr std::array<Point2, 4> kWing{{
+constexpr auto kWing = std::to_array<Point2>({
     {3.5, 4.0},
     {32.0, 1.0},
     {32.0, -5.0},
     {3.5, -7.0},
-}};
+});
 static_assert(kWing.size() == 4);
 
-constexpr std::array<Point2, 4> kTailplane{{
+constexpr auto kTailplane = std::to_array<Point2>({
     {1.5, -17.0},
     {15.0, -19.0},
     {15.0, -23.5},
     {1.5, -24.0},
-}};
+});
 static_assert(kTailplane.size() == 4);
 
-constexpr std::array<Point2, 4> kFin{{
+constexpr auto kFin = std::to_array<Point2>({
     {-15.0, 2.0},
     {-20.0, 8.5},
     {-23.5, 8.5},
     {-23.5, 1.5},
-}};
+});
 static_assert(kFin.size() == 4);
 
 Rgb camouflage(const Vec3& p, const Rgb& base) {

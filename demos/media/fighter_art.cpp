@@ -10,7 +10,7 @@ namespace media {
 
 namespace {
 
-constexpr std::array<PaletteEntry, 13> kPalette{{
+constexpr auto kPalette = std::to_array<PaletteEntry>({
     {'k', 0x1C1418},  // outline, eyes
     {'h', 0x2E2220},  // hair
     {'H', 0x5A443A},  // hair, lit
@@ -24,10 +24,10 @@ constexpr std::array<PaletteEntry, 13> kPalette{{
     {'L', 0x6C90EA},  // suit, lit
     {'e', 0x26262C},  // belt
     {'E', 0x52525C},  // belt, lit
-}};
+});
 static_assert(kPalette.size() == 13);
 
-constexpr std::array<std::string_view, 38> kRows{{
+constexpr auto kRows = std::to_array<std::string_view>({
     ".........kkkkk..........",
     ".......kkhhHHhkk........",
     "......khhhHHHhhhk.......",
@@ -66,7 +66,7 @@ constexpr std::array<std::string_view, 38> kRows{{
     "ksslsssk........kslsssSk",
     "kSSSSSSk........kSSSSSSk",
     "kkkkkkkk........kkkkkkkk",
-}};
+});
 static_assert(kRows.size() == 38);
 
 }  // namespace

@@ -49,7 +49,7 @@ struct FieldLook {
 };
 
 // Stripes repeat a whole number of times across and down the tile.
-constexpr std::array<FieldLook, 8> kFieldLooks{{
+constexpr auto kFieldLooks = std::to_array<FieldLook>({
     {Field::Meadow, 0x6A9A3E, 0x6A9A3E, 0, 0},
     {Field::Wheat, 0xCDB45E, 0xB89E4C, 100, 0},
     {Field::Ploughed, 0x8C6A46, 0x74563A, 0, 80},
@@ -58,7 +58,7 @@ constexpr std::array<FieldLook, 8> kFieldLooks{{
     {Field::Pasture, 0x5E8E38, 0x5A8836, 0, 0},
     {Field::Wheat, 0xC2A656, 0xAE9248, 64, -48},
     {Field::Crop, 0x8AB054, 0x769C48, 120, 0},
-}};
+});
 static_assert(kFieldLooks.size() == 8);
 
 struct Building {
@@ -232,7 +232,7 @@ bool treeAllowed(const TileStyle& s, double x, double y) {
          farmDistance(s, x, y) > 26.0;
 }
 
-constexpr std::array<std::uint32_t, 5> kLeaves{{0x3F6E2A, 0x4C7C2E, 0x588A34, 0x4A7430, 0x6E8A32}};
+constexpr auto kLeaves = std::to_array<std::uint32_t>({0x3F6E2A, 0x4C7C2E, 0x588A34, 0x4A7430, 0x6E8A32});
 static_assert(kLeaves.size() == 5);
 
 std::vector<Tree> placeTrees(const TileStyle& s) {

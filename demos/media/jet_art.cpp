@@ -13,7 +13,7 @@ namespace media {
 namespace {
 
 // Model units: x right, y towards the nose, z up; about one pixel each.
-constexpr std::array<LoftStation, 10> kFuselage{{
+constexpr auto kFuselage = std::to_array<LoftStation>({
     {30.0, 0.3, 0.3, 0.0},
     {27.0, 1.6, 1.5, 0.0},
     {22.0, 3.0, 2.6, 0.2},
@@ -24,53 +24,53 @@ constexpr std::array<LoftStation, 10> kFuselage{{
     {-22.0, 4.9, 2.8, 0.2},
     {-26.0, 4.3, 2.5, 0.2},
     {-27.5, 3.6, 2.0, 0.2},
-}};
+});
 static_assert(kFuselage.size() == 10);
 
-constexpr std::array<LoftStation, 6> kCanopy{{
+constexpr auto kCanopy = std::to_array<LoftStation>({
     {21.0, 0.4, 0.3, 3.0},
     {18.5, 1.9, 1.6, 3.2},
     {15.0, 2.5, 2.2, 3.3},
     {11.0, 2.4, 2.0, 3.2},
     {8.0, 1.8, 1.2, 3.1},
     {6.0, 0.5, 0.3, 3.0},
-}};
+});
 static_assert(kCanopy.size() == 6);
 
 // Right wing outline (x, y), mirrored for the left.
-constexpr std::array<Point2, 5> kWing{{
+constexpr auto kWing = std::to_array<Point2>({
     {4.5, 9.0},
     {25.5, -11.0},
     {25.5, -16.0},
     {12.0, -18.0},
     {4.5, -18.0},
-}};
+});
 static_assert(kWing.size() == 5);
 
-constexpr std::array<Point2, 4> kTailplane{{
+constexpr auto kTailplane = std::to_array<Point2>({
     {4.5, -19.0},
     {13.5, -25.0},
     {13.5, -28.0},
     {4.5, -27.5},
-}};
+});
 static_assert(kTailplane.size() == 4);
 
 // Fin outline (y, z) on the centre line.
-constexpr std::array<Point2, 4> kFin{{
+constexpr auto kFin = std::to_array<Point2>({
     {-13.0, 3.0},
     {-24.0, 11.5},
     {-27.0, 11.5},
     {-27.5, 2.4},
-}};
+});
 static_assert(kFin.size() == 4);
 
-constexpr std::array<LoftStation, 5> kWingTipMissile{{
+constexpr auto kWingTipMissile = std::to_array<LoftStation>({
     {-3.0, 0.2, 0.2, 0.2},
     {-5.0, 1.0, 1.0, 0.2},
     {-16.0, 1.0, 1.0, 0.2},
     {-19.0, 0.9, 0.9, 0.2},
     {-19.5, 0.2, 0.2, 0.2},
-}};
+});
 static_assert(kWingTipMissile.size() == 5);
 
 constexpr double kMissileX = 26.6;

@@ -9,7 +9,7 @@ namespace media {
 
 namespace {
 
-constexpr std::array<PaletteEntry, 9> kPalette{{
+constexpr auto kPalette = std::to_array<PaletteEntry>({
     {'k', 0x1E1E26},  // outline
     {'w', 0xF4F4F0},  // body, lit side
     {'g', 0xC4C8CE},  // body
@@ -19,10 +19,10 @@ constexpr std::array<PaletteEntry, 9> kPalette{{
     {'f', 0x9CA2AA},  // fins
     {'y', 0xFFE688},  // flame core
     {'o', 0xFF9A2A},  // flame
-}};
+});
 static_assert(kPalette.size() == 9);
 
-constexpr std::array<std::string_view, 22> kRows{{
+constexpr auto kRows = std::to_array<std::string_view>({
     "....k....",
     "...krk...",
     "..krrRk..",
@@ -45,7 +45,7 @@ constexpr std::array<std::string_view, 22> kRows{{
     "...oyo...",
     "....o....",
     "....o....",
-}};
+});
 static_assert(kRows.size() == 22);
 
 }  // namespace

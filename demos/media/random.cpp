@@ -4,18 +4,6 @@
 
 namespace media {
 
-std::uint64_t Random::next() {
-  state_ += 0x9E3779B97F4A7C15ull;
-  std::uint64_t z = state_;
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return z ^ (z >> 31);
-}
-
-double Random::unit() { return static_cast<double>(next() >> 11) / 9007199254740992.0; }
-
-int Random::below(int count) { return count <= 0 ? 0 : static_cast<int>(next() % static_cast<std::uint64_t>(count)); }
-
 double latticeValue(std::int64_t x, std::int64_t y, std::uint64_t seed) {
   Random r(seed ^ (static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ull) ^
            (static_cast<std::uint64_t>(y) * 0xC2B2AE3D27D4EB4Full));

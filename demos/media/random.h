@@ -4,23 +4,11 @@
 
 #include <cstdint>
 
+#include "media_kit/split_mix.h"
+
 namespace media {
 
-// SplitMix64: small, fast and fully specified.
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t next();
-  // Uniform in [0, 1).
-  double unit();
-  // Uniform in [low, high).
-  double between(double low, double high) { return low + (high - low) * unit(); }
-  // Uniform integer in [0, count).
-  int below(int count);
-
- private:
-  std::uint64_t state_;
-};
+using Random = media_kit::SplitMix64;
 
 // A hash of lattice coordinates to [0, 1).
 double latticeValue(std::int64_t x, std::int64_t y, std::uint64_t seed);

@@ -5,15 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/little_endian.h"
+#include "media_kit/wav16.h"
 
 namespace media {
 
 namespace {
-
-void putText(std::vector<std::uint8_t>& out, const char* text) {
-  for (const char* c = text; *c != '\0'; ++c) out.push_back(static_cast<std::uint8_t>(*c));
-}
 
 // Runs LAME over the 16-bit samples of one or two channels.
 std::vector<std::uint8_t> encode(const std::vector<short>& left, const std::vector<short>* right, int kbps) {
@@ -63,24 +59,7 @@ std::vector<short> toPcm16(const Samples& samples) {
 }
 
 std::vector<std::uint8_t> encodeWav(const Samples& mono) {
-  const std::vector<short> pcm = toPcm16(mono);
-  const auto dataBytes = static_cast<std::uint32_t>(pcm.size() * 2);
-  std::vector<std::uint8_t> out;
-  out.reserve(44 + dataBytes);
-  putText(out, "RIFF");
-  platform::appendLe32(out, 36 + dataBytes);
-  putText(out, "WAVEfmt ");
-  platform::appendLe32(out, 16);
-  platform::appendLe16(out, 1);  // PCM
-  platform::appendLe16(out, 1);  // mono
-  platform::appendLe32(out, kSampleRate);
-  platform::appendLe32(out, kSampleRate * 2);
-  platform::appendLe16(out, 2);
-  platform::appendLe16(out, 16);
-  putText(out, "data");
-  platform::appendLe32(out, dataBytes);
-  for (const short s : pcm) platform::appendLe16(out, static_cast<std::uint16_t>(s));
-  return out;
+  return media_kit::encodeWav16(toPcm16(mono), static_cast<std::uint32_t>(kSampleRate));
 }
 
 std::vector<std::uint8_t> encodeMp3(const Samples& mono, int kilobitsPerSecond) {

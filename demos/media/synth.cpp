@@ -87,8 +87,8 @@ void mixInto(Samples& target, const Samples& source, std::size_t at, double gain
 }
 
 Samples reverb(const Samples& dry, double roomSize, double damping) {
-  constexpr std::array<int, 4> kCombs{{1557, 1617, 1491, 1422}};
-  constexpr std::array<int, 2> kAllPasses{{225, 556}};
+  constexpr auto kCombs = std::to_array<int>({1557, 1617, 1491, 1422});
+  constexpr auto kAllPasses = std::to_array<int>({225, 556});
   static_assert(kCombs.size() == 4 && kAllPasses.size() == 2);
   const std::size_t tail = static_cast<std::size_t>(kSampleRate) * 2;
   Samples wet(dry.size() + tail, 0.0);

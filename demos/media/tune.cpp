@@ -176,7 +176,7 @@ void drums(Mix& mix, const score::DrumBar& bar, double barStart) {
 void bassLine(Mix& mix, const score::Bar& bar, double barStart) {
   const int root = chordNamed(bar.chord).bass;
   const double step = sixteenthSeconds();
-  constexpr std::array<int, 8> kDrive{{0, 0, 12, 0, 0, 12, 7, 12}};
+  constexpr auto kDrive = std::to_array<int>({0, 0, 12, 0, 0, 12, 7, 12});
   static_assert(kDrive.size() == 8);
   if (bar.section == score::Section::Intro) {
     for (int beat = 0; beat < 4; ++beat) mix.add(bass(root, step * 3.0), sampleAt(barStart + beat * 4 * step), 0.42, 0.5);
@@ -217,7 +217,7 @@ void melody(Mix& mix, const score::Bar& bar, double barStart) {
 void arpeggio(Mix& mix, const score::Bar& bar, double barStart) {
   if (bar.section != score::Section::Bridge) return;
   const auto& tones = chordNamed(bar.chord).pad;
-  constexpr std::array<int, 4> kOrder{{0, 1, 2, 1}};
+  constexpr auto kOrder = std::to_array<int>({0, 1, 2, 1});
   static_assert(kOrder.size() == 4);
   for (int s = 0; s < 16; ++s) {
     const int note = tones[static_cast<std::size_t>(kOrder[static_cast<std::size_t>(s % 4)])] + 12 + (s >= 8 ? 12 : 0);
@@ -229,7 +229,7 @@ void arpeggio(Mix& mix, const score::Bar& bar, double barStart) {
 
 int noteNumber(std::string_view name) {
   if (name.size() < 2) return -1;
-  constexpr std::array<int, 7> kSteps{{9, 11, 0, 2, 4, 5, 7}};  // A B C D E F G
+  constexpr auto kSteps = std::to_array<int>({9, 11, 0, 2, 4, 5, 7});  // A B C D E F G
   static_assert(kSteps.size() == 7);
   const char letter = name[0];
   if (letter < 'A' || letter > 'G') return -1;

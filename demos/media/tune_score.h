@@ -31,7 +31,7 @@ struct Chord {
   std::array<int, 3> pad;  // the chord's three notes for the pad
 };
 
-inline constexpr std::array<Chord, 7> kChords{{
+inline constexpr auto kChords = std::to_array<Chord>({
     {"Em", 40, {{52, 55, 59}}},
     {"C", 36, {{52, 55, 60}}},
     {"D", 38, {{50, 54, 57}}},
@@ -39,7 +39,7 @@ inline constexpr std::array<Chord, 7> kChords{{
     {"Am", 45, {{52, 57, 60}}},
     {"B", 35, {{51, 54, 59}}},
     {"Bm", 35, {{50, 54, 59}}},
-}};
+});
 static_assert(kChords.size() == 7);
 
 struct DrumBar {
@@ -50,7 +50,7 @@ struct DrumBar {
   bool crash;  // a crash cymbal on the first beat
 };
 
-inline constexpr std::array<DrumBar, 6> kDrumBars{{
+inline constexpr auto kDrumBars = std::to_array<DrumBar>({
     // 0: intro, kick and hats only
     {"x.......x.......", "................", "x.x.x.x.x.x.x.x.", "................", false},
     // 1: intro fill into the theme
@@ -63,7 +63,7 @@ inline constexpr std::array<DrumBar, 6> kDrumBars{{
     {"x...x...x...x...", "....o.......o..x", "xxxxxxxxxxxxxxxx", "................", false},
     // 5: turnaround fill
     {"x.....x.x.......", "....o...x.xxoxoo", "x.x.x.x.........", "................", false},
-}};
+});
 static_assert(kDrumBars.size() == 6);
 
 inline constexpr std::array<Bar, kBars> kBarsOfTune{{

@@ -8,16 +8,16 @@
 namespace timing_test {
 
 // Each ball steps one pixel at its own interval, from 0.0007 s to 0.16 s.
-inline constexpr std::array<demo::MoverRow, 4> kMoverRows{{
+inline constexpr auto kMoverRows = std::to_array<demo::MoverRow>({
     {1, 200, 200, 1, 0.0007, "1", "29H.WAV"},
     {2, 100, 100, 1, 0.004, "3", "33H.WAV"},
     {3, 200, 200, 1, 0.05, "1", "3BH.WAV"},
     {4, 100, 100, 1, 0.16, "4", "Gong.mp3"},
-}};
+});
 static_assert(kMoverRows.size() == 4);
 
-inline constexpr std::array<const char*, 3> kPictureFiles{{demo::kBallPicture, demo::kRingPicture,
-                                                           demo::kPlayerPicture}};
+inline constexpr auto kPictureFiles = std::to_array<const char*>({demo::kBallPicture, demo::kRingPicture,
+                                                           demo::kPlayerPicture});
 static_assert(kPictureFiles.size() == 3);
 
 }  // namespace timing_test

@@ -7,7 +7,8 @@
 #include "shooter/game/entity_creators.h"
 #include "shooter/game/game_state.h"
 #include "shooter/game/player.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/game/sprite_codes.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter {
 
@@ -18,9 +19,6 @@ constexpr std::uint8_t kMaxPower = 5;
 constexpr std::int32_t kMaxLives = 5;
 constexpr std::int32_t kLifeBelow = 2;
 constexpr std::uint8_t kItemLifetime = 5;  // seconds
-constexpr std::uint8_t kSurfaceTargetsFrom = 53;
-constexpr std::uint8_t kLargeSurfaceFrom = 56;
-constexpr std::uint8_t kLargeAircraftFrom = 45;
 
 void explodeAndFree(GameEntity& u, bool large) {
   u.active = 0;
@@ -73,9 +71,9 @@ void collectBonus(GameEntity& item) {
 void destroyAll() {
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& u = surfaceUnits[i];
-    if (u.active == 1 && u.spriteCode >= kSurfaceTargetsFrom) explodeAndFree(u, u.spriteCode >= kLargeSurfaceFrom);
+    if (u.active == 1 && collides(u.spriteCode, true)) explodeAndFree(u, explodesLarge(u.spriteCode, true));
     GameEntity& a = aircraft[i];
-    if (a.active == 1) explodeAndFree(a, a.spriteCode >= kLargeAircraftFrom);
+    if (a.active == 1) explodeAndFree(a, explodesLarge(a.spriteCode, false));
   }
 }
 

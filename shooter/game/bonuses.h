@@ -5,14 +5,10 @@
 #include <cstdint>
 
 #include "shooter/game/game_entity.h"
+#include "shooter/game/sprite_codes.h"
 
 namespace shooter {
 
-inline constexpr std::uint8_t kBonusExtraLife = 79;
-inline constexpr std::uint8_t kBonusPowerUp = 80;
-inline constexpr std::uint8_t kBonusDestroyAll = 81;
-inline constexpr std::uint8_t kBonusRepair = 82;
-inline constexpr std::uint8_t kBonusResetBoss = 83;
 
 // The bonus the player lacks most: repair below 70 shield, else power up
 // below power 5, else a life below 2 lives, else destroy-all or boss-time

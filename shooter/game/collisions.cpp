@@ -11,24 +11,21 @@
 
 #include "shooter/game/bonuses.h"
 #include "shooter/game/entity_creators.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_state.h"
 #include "shooter/game/pixel_test.h"
 #include "shooter/game/player.h"
+#include "shooter/game/sprite_codes.h"
 #include "shooter/game/sprite_info.h"
-#include "shooter/shell/settings.h"
-#include "shooter/shell/shell_state.h"
 
 namespace shooter {
 
 namespace {
 
 constexpr std::uint8_t kPerPixel = 1;
-constexpr std::uint8_t kLargeSurfaceFrom = 56;
-constexpr std::uint8_t kLargeAircraftFrom = 45;
-constexpr std::uint8_t kBonusAircraftFrom = 47;
 constexpr std::int32_t kEnemyShotShieldCost = 10;
 
-bool perPixel() { return settings.collisionType == kPerPixel; }
+bool perPixel() { return gameContext.collisionType == kPerPixel; }
 
 // Where a unit that hit the player explodes, or nothing when it missed.
 // PER PIXEL: the contact point less 16 on both axes. SIMPLE: halfway
@@ -58,8 +55,8 @@ void rammed(GameEntity& u, bool surface) {
   const auto at = playerContact(u);
   if (!at) return;
   spawnExplosion(static_cast<float>(at->x), static_cast<float>(at->y), kSmallExplosion);
-  loseShield(playerCollisionDamage);
-  u.hitPoints = saturatingAdd(u.hitPoints, -std::int64_t{unitCollisionDamage});
+  loseShield(kPlayerCollisionDamage);
+  u.hitPoints = saturatingAdd(u.hitPoints, -std::int64_t{kUnitCollisionDamage});
   if (u.hitPoints >= 1) {
     smallExplosionCentred(u);
   } else {
@@ -118,8 +115,8 @@ class UnitColumns {
   void build() {
     for (auto& column : columns_) column = {};
     for (int i = 1; i <= UnitPool::kLast; ++i) {
-      add(surfaceUnits[i], i, 0, surfaceUnits[i].spriteCode >= kSurfaceCollideFrom);
-      add(aircraft[i], i, 1, aircraft[i].spriteCode < kAircraftCollideBelow);
+      add(surfaceUnits[i], i, 0, collides(surfaceUnits[i].spriteCode, true));
+      add(aircraft[i], i, 1, collides(aircraft[i].spriteCode, false));
     }
   }
 
@@ -147,11 +144,11 @@ class UnitColumns {
   static void testAll(GameEntity& s) {
     for (int i = 1; i <= UnitPool::kLast; ++i) {
       GameEntity& u = surfaceUnits[i];
-      if (u.active == 1 && u.spriteCode >= kSurfaceCollideFrom) playerShotAtUnit(s, u, true);
+      if (u.active == 1 && collides(u.spriteCode, true)) playerShotAtUnit(s, u, true);
     }
     for (int i = 1; i <= UnitPool::kLast; ++i) {
       GameEntity& a = aircraft[i];
-      if (a.active == 1 && a.spriteCode < kAircraftCollideBelow) playerShotAtUnit(s, a, false);
+      if (a.active == 1 && collides(a.spriteCode, false)) playerShotAtUnit(s, a, false);
     }
   }
 
@@ -196,29 +193,28 @@ void destroyUnit(GameEntity& unit, bool surface) {
   unit.active = 0;
   game.score = saturatingAdd(game.score, pointValue(unit.spriteCode));
   const std::uint8_t code = unit.spriteCode;
-  const bool large = surface ? code >= kLargeSurfaceFrom : code >= kLargeAircraftFrom;
-  if (!large) {
+  if (!explodesLarge(code, surface)) {
     spawnExplosion(unit.x, unit.y, kSmallExplosion);
     return;
   }
   const auto w = static_cast<float>(unit.width);
   const auto h = static_cast<float>(unit.height);
   spawnExplosion(unit.x + (w - 64.0f) / 2.0f, unit.y + (h - 64.0f) / 2.0f, kLargeExplosion);
-  if (surface || code >= kBonusAircraftFrom) dropBonus(unit.x + (w - 32.0f) / 2.0f, unit.y + (h - 32.0f) / 2.0f);
+  if (dropsBonus(code, surface)) dropBonus(unit.x + (w - 32.0f) / 2.0f, unit.y + (h - 32.0f) / 2.0f);
 }
 
 void useShotColumns(bool on) { shotColumnsOn = on; }
 
 void collisionPass() {
-  if (frameClock.now - timers.lastCollisionPass < collisionInterval) return;
-  timers.lastCollisionPass = frameClock.now;
+  if (gameContext.now - timers.lastCollisionPass < gameContext.collisionInterval) return;
+  timers.lastCollisionPass = gameContext.now;
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& u = surfaceUnits[i];
-    if (u.active == 1 && u.spriteCode >= kSurfaceCollideFrom) rammed(u, true);
+    if (u.active == 1 && collides(u.spriteCode, true)) rammed(u, true);
   }
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& a = aircraft[i];
-    if (a.active == 1 && a.spriteCode < kAircraftCollideBelow) rammed(a, false);
+    if (a.active == 1 && collides(a.spriteCode, false)) rammed(a, false);
   }
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& p = pickups[i];

@@ -3,13 +3,10 @@
 #pragma once
 
 #include "shooter/game/game_entity.h"
+#include "shooter/game/sprite_codes.h"
 
 namespace shooter {
 
-// Surface codes from this one up collide (50 to 52 are scenery); aircraft
-// codes below kAircraftCollideBelow collide.
-inline constexpr std::uint8_t kSurfaceCollideFrom = 53;
-inline constexpr std::uint8_t kAircraftCollideBelow = 52;
 
 // Runs the checks once the collision interval has passed since the last pass.
 void collisionPass();

@@ -36,7 +36,7 @@ struct EnemyKind {
 };
 
 // clang-format off
-inline constexpr std::array<EnemyKind, 21> kEnemyKinds{{
+inline constexpr auto kEnemyKinds = std::to_array<EnemyKind>({
     // code pool               arrival             y     dy     stats fire                      offsets
     {1,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0},
     {2,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0},
@@ -60,7 +60,7 @@ inline constexpr std::array<EnemyKind, 21> kEnemyKinds{{
     {87, KindPool::Surface,  Arrival::Fixed,      32,  0.0f,  87, FirePattern::None,          0, 0, 0, 0},
     // Any other code: neither spawned nor firing.
     {0,  KindPool::Aircraft, Arrival::Transform,   0,  0.0f,   0, FirePattern::None,          0, 0, 0, 0},
-}};
+});
 // clang-format on
 static_assert(kEnemyKinds.size() == 21);
 

@@ -5,18 +5,17 @@
 
 #include "shooter/game/enemy_kinds.h"
 #include "shooter/game/entity_creators.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
 #include "shooter/game/spawner.h"
+#include "shooter/game/sprite_codes.h"
 #include "shooter/game/sprite_info.h"
-#include "shooter/shell/shell_state.h"
 
 namespace shooter {
 
 namespace {
 
-constexpr std::uint8_t kGunTurret = 56;
-constexpr std::uint8_t kOpeningTurret = 57;
 constexpr std::uint8_t kStraightShotDamage = 10;
 
 void placeBoss(const GameEntity& arrival) {
@@ -91,7 +90,7 @@ void bossCycleStep() {
   game.bossActive = (game.bossSlot != 0 && boss.active == 1 && boss.spriteCode == kBossCode) ? 1 : 0;
   if (game.bossTime <= kBossTimeLimit) return;
   if (game.bossActive == 0) {
-    const float x = spawnColumnX(64, layout->columns64);
+    const float x = spawnColumnX(64, gameContext.grid.columns64);
     placeUnit(surfaceUnits, kBossArrivalCode, x, 32.0f, 0.0f, 0.0f, kBossArrivalCode);
   } else {
     GameEntity& b = aircraft[game.bossSlot];

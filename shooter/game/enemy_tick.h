@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
+#include "shooter/game/sprite_codes.h"
+
 namespace shooter {
 
-inline constexpr std::uint8_t kBossCode = 49;
-inline constexpr std::uint8_t kBossArrivalCode = 87;
 inline constexpr std::int32_t kBossHitPointCap = 10000;
 // The boss cycle comes when the boss time passes this.
 inline constexpr std::int32_t kBossTimeLimit = 126;

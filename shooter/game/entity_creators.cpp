@@ -3,10 +3,11 @@
 
 #include <cmath>
 
+#include "platform/platform.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
-#include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter {
 
@@ -34,9 +35,9 @@ void placeShot(float x, float y, float dx, float dy, std::uint8_t side, std::uin
 void fireShot(float x, float y, float dx, float dy, std::uint8_t side, std::uint8_t spriteCode,
               std::uint8_t damage) {
   placeShot(x, y, dx, dy, side, spriteCode, damage);
-  if (frameClock.now - timers.lastShotSound >= kShotSoundGap) {
+  if (gameContext.now - timers.lastShotSound >= kShotSoundGap) {
     if (spriteCode < kEnemyShotCode) playSample(Sample::Shot);
-    timers.lastShotSound = frameClock.now;
+    timers.lastShotSound = gameContext.now;
   }
 }
 
@@ -55,6 +56,18 @@ void fireAimedShot(float startX, float startY, float fromX, float fromY) {
     sx = kAimedShotSpeed * ax / ay;
   }
   placeShot(startX, startY, ex > 0 ? -sx : sx, ey > 0 ? -sy : sy, kEnemySide, kEnemyShotCode, kEnemyShotDamage);
+}
+
+void showBanner(std::uint8_t spriteCode, double aboveCentre, std::uint8_t seconds) {
+  GameEntity& banner = pickups[findFreeSlot(pickups)];
+  banner.spriteCode = spriteCode;
+  banner.x = static_cast<float>(platform::screenWidth() / 2.0 - 50.0);
+  banner.y = static_cast<float>(platform::screenHeight() / 2.0 - aboveCentre);
+  banner.dx = 0.0f;
+  banner.dy = 0.0f;
+  banner.active = 1;
+  banner.frame = 1;
+  banner.lifeTimer = seconds;
 }
 
 void spawnExplosion(float x, float y, std::uint8_t spriteCode) {

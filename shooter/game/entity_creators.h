@@ -3,11 +3,10 @@
 
 #include <cstdint>
 
+#include "shooter/game/sprite_codes.h"
+
 namespace shooter {
 
-inline constexpr std::uint8_t kEnemyShotCode = 68;
-inline constexpr std::uint8_t kSmallExplosion = 70;
-inline constexpr std::uint8_t kLargeExplosion = 71;
 // The shot sample plays at most this often, whoever fires.
 inline constexpr double kShotSoundGap = 0.33;
 
@@ -19,6 +18,10 @@ void fireShot(float x, float y, float dx, float dy, std::uint8_t side, std::uint
 // An enemy shot from (startX, startY) flying along the line from the firing
 // unit's (fromX, fromY) to the player: 2 pixels a frame on the longer axis.
 void fireAimedShot(float startX, float startY, float fromX, float fromY);
+// A banner standing still in the pickups pool, its left edge 50 pixels left
+// of the screen's centre and its top `aboveCentre` pixels above it, for
+// `seconds` of the pickups' once-a-second ageing.
+void showBanner(std::uint8_t spriteCode, double aboveCentre, std::uint8_t seconds);
 // An explosion drifting down with the sea, with its sound.
 void spawnExplosion(float x, float y, std::uint8_t spriteCode);
 

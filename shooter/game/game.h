@@ -5,7 +5,7 @@
 
 namespace shooter {
 
-// Start-up values the game owns (scroll, player frames, collision constants).
+// Start-up values the game owns (scroll, player frames).
 void initGameValues();
 // Every frame in every screen, before the screen's handler.
 void advanceBackground();
@@ -14,11 +14,12 @@ void toggleBackgroundPhase();
 // Sea tiles over the whole screen.
 void drawBackground();
 
-// The instructions screen's Enter or Space.
+// The instructions screen's Enter or Space: the craft at three quarters of
+// the screen height, the engine running and the start banner up.
 void startGame();
-// The handlers of the Playing and Paused screens.
-void playingFrame();
-void pausedFrame();
+// One frame of play. The two key-gate values are the shell's (see
+// actionKeys); returns true when Esc asks for the pause screen.
+bool playingFrame(bool actionKeyDown, double& lastKeyTime);
 // The once-a-second work while playing. Sets gameOverReady when the
 // game-over banner has expired; the shell then moves on.
 void gameSecondTick();

@@ -36,6 +36,11 @@ struct Pool {
 
   GameEntity& operator[](int i) { return slots[static_cast<std::size_t>(i)]; }
   const GameEntity& operator[](int i) const { return slots[static_cast<std::size_t>(i)]; }
+  // Frees slots 1..Last and sends the free-slot search back to slot 1.
+  void clear() {
+    for (int i = 1; i <= Last; ++i) slots[static_cast<std::size_t>(i)].active = 0;
+    cursor = 1;
+  }
   int liveCount() const {
     int n = 0;
     for (int i = 1; i <= Last; ++i) n += slots[static_cast<std::size_t>(i)].active == 1;

@@ -3,12 +3,12 @@
 #include "shooter/game/collisions.h"
 #include "shooter/game/enemy_tick.h"
 #include "shooter/game/game.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_state.h"
 #include "shooter/game/hud.h"
 #include "shooter/game/player.h"
 #include "shooter/game/pool_update.h"
 #include "shooter/game/spawner.h"
-#include "shooter/shell/shell_state.h"
 
 namespace shooter {
 
@@ -19,25 +19,26 @@ namespace {
 constexpr double kTenthTick = 0.1;
 
 void tenthTick() {
-  if (!(frameClock.now - timers.lastTenthTick > kTenthTick)) return;
+  if (!(gameContext.now - timers.lastTenthTick > kTenthTick)) return;
   tenthTickAnimations();
   spawnTick();
   blinkTick();
-  timers.lastTenthTick = frameClock.now;
+  timers.lastTenthTick = gameContext.now;
 }
 
 }  // namespace
 
-void playingFrame() {
+bool playingFrame(bool actionKeyDown, double& lastKeyTime) {
   movePlayer();
   keypadPlusBoost();
-  actionKeys();
+  const bool pause = actionKeys(actionKeyDown, lastKeyTime);
   tenthTick();
   drawBackground();
   moveAndDrawPools();
   collisionPass();
   drawPlayer();
   drawHud();
+  return pause;
 }
 
 void gameSecondTick() {

@@ -2,41 +2,31 @@
 #include <cmath>
 
 #include "assets/sheet_layout.h"
+#include "platform/platform.h"
+#include "shooter/game/entity_creators.h"
 #include "shooter/game/game.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
-#include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/game/sprite_codes.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter {
 
-namespace {
-constexpr SpriteRect rect(const assets::SheetRect& r) { return {r.x1, r.x2, r.y1, r.y2}; }
-}  // namespace
-
 void initGameValues() {
-  playerCollisionDamage = 40;
-  unitCollisionDamage = 50;
   backgroundOffset = -32.0f;
   backgroundPhase = 0;
   playerPhase = 0;
-  playerFrames = {rect(assets::kPlayerFrame1), rect(assets::kPlayerFrame2), rect(assets::kPlayerFrame3)};
+  playerFrames = {assets::kPlayerFrame1, assets::kPlayerFrame2, assets::kPlayerFrame3};
   gameOverReady = false;
 }
 
 void startGame() {
-  screenState = ScreenState::Playing;
+  const int h = platform::screenHeight();
+  game.playerY = static_cast<std::int32_t>(std::lround(h / 2.0 + h / 4.0));
   game.score = 0;
   startEngineLoop();
-  GameEntity& banner = pickups[findFreeSlot(pickups)];
-  banner.spriteCode = 88;
-  banner.x = static_cast<float>(screenWidth / 2.0 - 50.0);
-  banner.y = static_cast<float>(screenHeight / 2.0 - 10.0);
-  banner.dx = 0.0f;
-  banner.dy = 0.0f;
-  banner.active = 1;
-  banner.frame = 1;
-  banner.lifeTimer = 4;
+  showBanner(kStartBanner, 10.0, 4);
 }
 
 std::string gameSummary() {

@@ -3,13 +3,15 @@
 
 #include <cmath>
 
+#include "platform/platform.h"
 #include "shooter/game/game.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
-#include "shooter/shell/shell_state.h"
 
 namespace shooter {
 
 GameState game;
+GameContext gameContext;
 GameTimers timers;
 UnitPool surfaceUnits;
 UnitPool aircraft;
@@ -17,29 +19,21 @@ ShotPool shots;
 UnitPool explosions;
 UnitPool pickups;
 
-std::int32_t playerCollisionDamage = 40;
-std::int32_t unitCollisionDamage = 50;
 float backgroundOffset = -32.0f;
 int backgroundPhase = 0;
 std::array<SpriteRect, 3> playerFrames{};
 int playerPhase = 0;
 
 void resetGame() {
-  const std::int32_t playerY = game.playerY;  // kept: the main menu sets it every frame
   game = GameState{};
-  game.playerY = playerY;
-  game.playerX = static_cast<std::int32_t>(std::lround(screenWidth / 2.0));
+  game.playerX = static_cast<std::int32_t>(std::lround(platform::screenWidth() / 2.0));
   timers = GameTimers{};
   gameOverReady = false;
-  surfaceUnits.cursor = aircraft.cursor = shots.cursor = explosions.cursor = pickups.cursor = 1;
-  for (int i = 1; i <= 100; ++i) {
-    surfaceUnits[i].active = 0;
-    aircraft[i].active = 0;
-    shots[i].active = 0;
-    explosions[i].active = 0;
-    pickups[i].active = 0;
-  }
-  for (int i = 100; i <= ShotPool::kLast; ++i) shots[i].active = 0;
+  surfaceUnits.clear();
+  aircraft.clear();
+  shots.clear();
+  explosions.clear();
+  pickups.clear();
 }
 
 }  // namespace shooter

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 
@@ -46,10 +46,10 @@ extern GameTimers timers;
 inline constexpr int kPlayerWidth = 64;
 inline constexpr int kPlayerBoxHeight = 46;
 
-// Set once at start-up: a collision between the player and a unit costs the
-// player this much shield and the unit this many hit points.
-extern std::int32_t playerCollisionDamage;  // 40
-extern std::int32_t unitCollisionDamage;    // 50
+// A collision between the player and a unit costs the player this much
+// shield and the unit this many hit points.
+inline constexpr std::int32_t kPlayerCollisionDamage = 40;
+inline constexpr std::int32_t kUnitCollisionDamage = 50;
 
 // The scroll of the sea, in every screen.
 inline constexpr float kScrollSpeed = 1.28f;

@@ -6,32 +6,32 @@
 #include <string>
 
 #include "assets/sheet_layout.h"
+#include "platform/platform.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_state.h"
-#include "shooter/shell/shell_state.h"
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 
 namespace {
 
-constexpr SpriteRect rect(const assets::SheetRect& r) { return {r.x1, r.x2, r.y1, r.y2}; }
 
-constexpr SpriteRect kBarFrame = rect(assets::kBossBarFrame);
-constexpr SpriteRect kBarEndCap = rect(assets::kBossBarEndCap);
-constexpr SpriteRect kBarFill = rect(assets::kBossBarFill);
-constexpr SpriteRect kLifeIcon = rect(assets::kLifeIcon);
-constexpr SpriteRect kScoreLabel = rect(assets::kScoreLabel);
+constexpr SpriteRect kBarFrame = assets::kBossBarFrame;
+constexpr SpriteRect kBarEndCap = assets::kBossBarEndCap;
+constexpr SpriteRect kBarFill = assets::kBossBarFill;
+constexpr SpriteRect kLifeIcon = assets::kLifeIcon;
+constexpr SpriteRect kScoreLabel = assets::kScoreLabel;
 
 }  // namespace
 
 void drawHud() {
-  const int h = screenHeight;
-  const int barX = screenWidth / 2 - 83;
+  const int h = platform::screenHeight();
+  const int barX = platform::screenWidth() / 2 - 83;
   drawSprite(barX, h - 20, kBarFrame, true);
   drawSprite(barX + 136, h - 20, kBarEndCap, true);
   // One column per unit of boss time, not held to the bar; columns beyond
   // the screen's right edge would be clipped anyway, so they are not drawn.
-  const int columns = std::min(game.bossTime, screenWidth);
+  const int columns = std::min(game.bossTime, platform::screenWidth());
   for (int i = 1; i <= columns; ++i) drawSprite(i + barX + 4, h - 15, kBarFill, false);
   for (int i = 1; i <= game.lives; ++i) drawSprite(4, h - 4 - i * 32, kLifeIcon, true);
   drawSprite(2, 20, kScoreLabel, true);

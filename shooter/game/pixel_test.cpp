@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 

@@ -3,11 +3,11 @@
 
 #include "platform/platform.h"
 #include "shooter/game/entity_creators.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
 #include "shooter/game/volley_table.h"
-#include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 
 namespace shooter {
 
@@ -23,23 +23,24 @@ constexpr std::int32_t kOffScreenX = -10000;
 
 void movePlayer() {
   using namespace platform::key;
-  if (platform::keyDown(Down) && game.playerY < screenHeight - kBottomMargin) game.playerY += kStep;
+  if (platform::keyDown(Down) && game.playerY < platform::screenHeight() - kBottomMargin) game.playerY += kStep;
   if (platform::keyDown(Up) && game.playerY > 0) game.playerY -= kStep;
   if (platform::keyDown(Left) && game.playerX > 0) game.playerX -= kStep;
-  if (platform::keyDown(Right) && game.playerX < screenWidth - kPlayerWidth) game.playerX += kStep;
+  if (platform::keyDown(Right) && game.playerX < platform::screenWidth() - kPlayerWidth) game.playerX += kStep;
 }
 
 void keypadPlusBoost() {
   if (platform::keyDown(platform::key::KpPlus)) game.bossTime += 2;
 }
 
-void actionKeys() {
+bool actionKeys(bool actionKeyDown, double& lastKeyTime) {
   using namespace platform::key;
-  if (actionKeyDown == 0 || !(frameClock.now - lastKeyTime > kFireGate)) return;
+  if (!actionKeyDown || !(gameContext.now - lastKeyTime > kFireGate)) return false;
   // Esc and a fire key together both act: the volley leaves as the game pauses.
-  if (platform::keyDown(Esc)) screenState = ScreenState::Paused;
+  const bool pause = platform::keyDown(Esc);
   if (platform::keyDown(Ctrl) || platform::keyDown(Space)) fireVolley();
-  lastKeyTime = frameClock.now;
+  lastKeyTime = gameContext.now;
+  return pause;
 }
 
 void fireVolley() {
@@ -61,15 +62,7 @@ void loseShield(std::int32_t damage) {
   game.blinkCounter = kBlinkTicks;
   if (livesBefore != 1) return;
   haltAllSounds();
-  GameEntity& banner = pickups[findFreeSlot(pickups)];
-  banner.spriteCode = kGameOverBanner;
-  banner.x = static_cast<float>(screenWidth / 2.0 - 50.0);
-  banner.y = static_cast<float>(screenHeight / 2.0 - 20.0);
-  banner.dx = 0.0f;
-  banner.dy = 0.0f;
-  banner.active = 1;
-  banner.frame = 1;
-  banner.lifeTimer = 2;
+  showBanner(kGameOverBanner, 20.0, 2);
   game.playerX = kOffScreenX;
 }
 

@@ -4,18 +4,22 @@
 
 #include <cstdint>
 
+#include "shooter/game/sprite_codes.h"
+
 namespace shooter {
 
 // Fire keys repeat at most this often while held.
 inline constexpr double kFireGate = 0.33;
-inline constexpr std::uint8_t kGameOverBanner = 89;
 
 // Arrow keys move 3 pixels each, within the screen.
 void movePlayer();
 // Keypad plus held: the boss cycle comes sooner, 2 units of boss time a frame.
 void keypadPlusBoost();
-// Esc pauses, Ctrl or Space fires a volley, at most once per 0.33 s.
-void actionKeys();
+// Ctrl or Space fires a volley, at most once per 0.33 s; Esc through the
+// same gate asks for the pause, which is the return value. The gate is the
+// shell's key gate: `actionKeyDown` says one of Esc, Enter, Ctrl or Space is
+// held, and `lastKeyTime` is when it last let a press through.
+bool actionKeys(bool actionKeyDown, double& lastKeyTime);
 // One volley of the current shot power.
 void fireVolley();
 // Takes damage off the shield; an empty shield costs a life, and the last

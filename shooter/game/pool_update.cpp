@@ -2,16 +2,16 @@
 // it has left the screen by its pool's margins.
 #include "shooter/game/pool_update.h"
 
+#include "platform/platform.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
+#include "shooter/game/sprite_codes.h"
 #include "shooter/game/sprite_info.h"
-#include "shooter/shell/shell_state.h"
 
 namespace shooter {
 
 namespace {
 
-// Surface codes up to this one (scenery and the low units) lie under the rest.
-constexpr std::uint8_t kLowSurfaceCode = 55;
 
 void move(GameEntity& e) {
   e.x += e.dx;
@@ -19,8 +19,8 @@ void move(GameEntity& e) {
 }
 
 void surfaceUnitsFrame() {
-  const auto w = static_cast<float>(screenWidth);
-  const auto h = static_cast<float>(screenHeight);
+  const auto w = static_cast<float>(platform::screenWidth());
+  const auto h = static_cast<float>(platform::screenHeight());
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& u = surfaceUnits[i];
     if (u.active != 1) continue;
@@ -35,8 +35,8 @@ void surfaceUnitsFrame() {
 }
 
 void aircraftFrame() {
-  const auto w = static_cast<float>(screenWidth);
-  const auto h = static_cast<float>(screenHeight);
+  const auto w = static_cast<float>(platform::screenWidth());
+  const auto h = static_cast<float>(platform::screenHeight());
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& a = aircraft[i];
     if (a.active != 1) continue;
@@ -58,8 +58,8 @@ void moveAndDraw(Pool<Last>& pool) {
 }
 
 void shotsFrame() {
-  const auto w = static_cast<float>(screenWidth);
-  const auto h = static_cast<float>(screenHeight);
+  const auto w = static_cast<float>(platform::screenWidth());
+  const auto h = static_cast<float>(platform::screenHeight());
   for (int i = 1; i <= ShotPool::kLast; ++i) {
     GameEntity& s = shots[i];
     if (s.active != 1) continue;

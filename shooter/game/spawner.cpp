@@ -6,25 +6,22 @@
 
 #include "platform/platform.h"
 #include "shooter/game/enemy_kinds.h"
+#include "shooter/game/game_context.h"
 #include "shooter/game/game_state.h"
+#include "shooter/game/sprite_codes.h"
 #include "shooter/game/sprite_info.h"
-#include "shooter/shell/shell_state.h"
 
 namespace shooter {
 
 namespace {
 
-constexpr std::uint8_t kSceneryCode = 50;
 constexpr std::uint8_t kSceneryTicks = 39;  // a new island once the counter passes this
-constexpr std::uint8_t kDiverStraight = 41;
-constexpr std::uint8_t kDiverRight = 42;
-constexpr std::uint8_t kDiverLeft = 43;
 constexpr int kDiverCone = 64;
 
 int randomBelow(int n) { return static_cast<int>(std::floor(platform::randomUnit() * n)); }
 
 float arrivalY(const EnemyKind& kind) {
-  return static_cast<float>(kind.arrival == Arrival::Bottom ? screenHeight + kind.arrivalY : kind.arrivalY);
+  return static_cast<float>(kind.arrival == Arrival::Bottom ? platform::screenHeight() + kind.arrivalY : kind.arrivalY);
 }
 
 // A unit of a kind at its arrival height, drifting by the kind's step.
@@ -51,14 +48,14 @@ void spawnScenery() {
 
 void spawnWave1() {
   const int k = randomBelow(7) + 1;
-  const float x = spawnColumnX(32, layout->columns32);
+  const float x = spawnColumnX(32, gameContext.grid.columns32);
   if (k <= 5) {
     spawnKind(static_cast<std::uint8_t>(k), x, 0.0f);
   } else if (k == 6) {
     // The diver steers towards where the player was and banks that way.
     const auto e = static_cast<std::int32_t>(std::lround(static_cast<double>(game.playerX) - std::floor(static_cast<double>(x))));
     const std::uint8_t code = e > kDiverCone ? kDiverRight : (e < -kDiverCone ? kDiverLeft : kDiverStraight);
-    const float height = static_cast<float>(screenHeight > 0 ? screenHeight : 1);
+    const float height = static_cast<float>(platform::screenHeight() > 0 ? platform::screenHeight() : 1);
     spawnKind(code, x, static_cast<float>(e) / height * 2.0f);
   } else {
     spawnKind(44, x, 0.0f);
@@ -67,12 +64,12 @@ void spawnWave1() {
 
 void spawnWave2() {
   const std::uint8_t code = randomBelow(2) == 1 ? 45 : 46;
-  spawnKind(code, spawnColumnX(64, layout->columns64), 0.0f);
+  spawnKind(code, spawnColumnX(64, gameContext.grid.columns64), 0.0f);
 }
 
 void spawnWave3() {
   switch (randomBelow(3)) {
-    case 0: spawnKind(47, spawnColumnX(128, layout->columns128), 0.0f); break;
+    case 0: spawnKind(47, spawnColumnX(128, gameContext.grid.columns128), 0.0f); break;
     case 1: spawnSurface(58, 58); break;
     default: spawnSurface(57, 57); break;
   }
@@ -104,7 +101,7 @@ std::optional<SpawnPoint> surfaceSpawnPosition(std::uint8_t kind) {
   const bool arrivesFromTop = row.pool == KindPool::Surface && row.arrival == Arrival::Top && row.code == kind;
   const float y = arrivesFromTop ? static_cast<float>(row.arrivalY) : 0.0f;
   for (int draw = 0; draw < kSpawnColumnDraws; ++draw) {
-    const float x = spawnColumnX(64, layout->columns64);
+    const float x = spawnColumnX(64, gameContext.grid.columns64);
     bool blocked = false;
     for (int i = 1; i <= UnitPool::kLast && !blocked; ++i) {
       const GameEntity& u = surfaceUnits[i];

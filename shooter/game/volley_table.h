@@ -14,7 +14,7 @@ struct VolleyShot {
 };
 
 // clang-format off
-inline constexpr std::array<VolleyShot, 9> kVolleyShots{{
+inline constexpr auto kVolleyShots = std::to_array<VolleyShot>({
     {1, 1,   23, -10,  0, -4, 59, 10},  // forward, the weak shot of power 1
     {2, 255, 23, -10,  0, -4, 60, 20},  // forward, the strong shot
     {3, 255, -8,  10, -4,  0, 62, 10},  // left
@@ -24,7 +24,7 @@ inline constexpr std::array<VolleyShot, 9> kVolleyShots{{
     {5, 255, 52,  -6,  4, -4, 65, 10},
     {5, 255, -6,  36, -4,  4, 66, 10},
     {5, 255, 52,  36,  4,  4, 67, 10},
-}};
+});
 // clang-format on
 static_assert(kVolleyShots.size() == 9);
 

@@ -2,6 +2,8 @@
 #include <array>
 
 #include "platform/platform.h"
+#include "shooter/media/sprite_sheet.h"
+#include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 
@@ -16,7 +18,7 @@ struct CreditLine {
   const char* text;
 };
 
-constexpr std::array<CreditLine, 8> kCredits{{
+constexpr auto kCredits = std::to_array<CreditLine>({
     {-120, "PROGRAMMED IN"},
     {-105, "                   C PLUS PLUS AND SDL2"},
     {-70, "PROGRAMMED BY"},
@@ -25,23 +27,17 @@ constexpr std::array<CreditLine, 8> kCredits{{
     {-5, "                   SPRITE LIB GPL"},
     {30, "USING SOUNDS FROM"},
     {45, "                   KESTREL SOUND CODE"},
-}};
+});
 static_assert(kCredits.size() == 8);
 
 }  // namespace
 
 void creditsScreen() {
-  if (menuKeyGateOpen(false)) {
-    if (platform::keyDown(platform::key::Esc) || platform::keyDown(platform::key::Enter) ||
-        platform::keyDown(platform::key::Space)) {
-      screenState = ScreenState::MainMenu;
-    }
-    lastKeyTime = frameClock.now;
-  }
+  leaveToMenuOnKey();
   platform::clearWorkPage();
   for (const auto& line : kCredits) drawText(centredX(-180), centredY(line.dy), line.text);
-  drawText(centredX(-210), screenHeight - 80, "TO SEE FULL CREDITS LOOK INTO README.TXT");
-  drawText(centredX(-180), screenHeight - 40, "PRESS ENTER TO RETURN TO MENU");
+  drawText(centredX(-210), platform::screenHeight() - 80, "TO SEE FULL CREDITS LOOK INTO README.TXT");
+  drawText(centredX(-180), platform::screenHeight() - 40, "PRESS ENTER TO RETURN TO MENU");
 }
 
 }  // namespace shooter

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "platform/platform.h"
+
 #include "shooter/shell/shell_state.h"
 
 namespace shooter {
@@ -15,14 +17,14 @@ struct DemoPlane {
 
   // Start-up: centred, flying right.
   void reset() {
-    x = std::round(screenWidth / 2.0 - 32.0);
+    x = std::round(platform::screenWidth() / 2.0 - 32.0);
     speed = 2.0;
     frame = 0;
   }
-  int y() const { return static_cast<int>(std::lround(screenHeight / 2.0 + screenHeight / 4.0)); }
+  int y() const { return static_cast<int>(std::lround(platform::screenHeight() / 2.0 + platform::screenHeight() / 4.0)); }
   void step() {
     x += speed;
-    if (speed > 0 && x > screenWidth - 164) speed = -speed;
+    if (speed > 0 && x > platform::screenWidth() - 164) speed = -speed;
     if (speed < 0 && x < 100) speed = -speed;
     frame = (frame + 1) % 3;
   }

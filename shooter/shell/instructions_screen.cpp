@@ -4,6 +4,7 @@
 #include "assets/sheet_layout.h"
 #include "platform/platform.h"
 #include "shooter/game/game.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 
@@ -17,30 +18,33 @@ struct BonusLine {
   assets::SheetRect icon;
 };
 
-constexpr std::array<BonusLine, 5> kBonusLines{{
+constexpr auto kBonusLines = std::to_array<BonusLine>({
     {"SHOOT POWER UP", -80, assets::kBonusPowerUp},
     {"REPAIR SHIELD", -40, assets::kBonusRepair},
     {"DESTROYS ALL ENEMIES ON SCREEN", 0, assets::kBonusDestroyAll},
     {"RESET BOSS TIME", 40, assets::kBonusResetBoss},
     {"EXTRA LIFE", 80, assets::kBonusExtraLife},
-}};
+});
 static_assert(kBonusLines.size() == 5);
 
 }  // namespace
 
 void instructionsScreen() {
   if (menuKeyGateOpen(false)) {
-    if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) startGame();
-    lastKeyTime = frameClock.now;
+    if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) {
+      shell.screenState = ScreenState::Playing;
+      startGame();
+    }
+    shell.lastKeyTime = shell.frameClock.now;
   }
   platform::clearWorkPage();
   drawText(centredX(-160), centredY(-160), "DESTROY EVERY ENEMY YOU CAN!");
   drawText(centredX(-160), centredY(-120), "LIST OF BONUSES:");
   for (const auto& line : kBonusLines) {
     drawText(centredX(-140), centredY(line.dy), line.text);
-    drawSprite(centredX(-180), centredY(line.dy - 10), {line.icon.x1, line.icon.x2, line.icon.y1, line.icon.y2}, true);
+    drawSprite(centredX(-180), centredY(line.dy - 10), line.icon, true);
   }
-  drawText(centredX(-100), screenHeight - 50, "PRESS ENTER TO START!");
+  drawText(centredX(-100), platform::screenHeight() - 50, "PRESS ENTER TO START!");
 }
 
 }  // namespace shooter

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   shooter::runMainLoop();
   shooter::shutDown();
   if (platform::isTimedemo()) {
-    platform::printTimedemoSummary(static_cast<int>(shooter::screenState),
+    platform::printTimedemoSummary(static_cast<int>(shooter::shell.screenState),
                                    shooter::gameSummary() + shooter::shellSummary());
   }
   platform::shutdownPlatform();

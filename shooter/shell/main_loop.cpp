@@ -24,10 +24,10 @@ bool anyHeld(std::initializer_list<int> keys) {
 
 void readKeyFlags() {
   using namespace platform::key;
-  arrowKeyDown = anyHeld({Left, Right, Down, Up}) ? 1 : 0;
-  actionKeyDown = anyHeld({Esc, Enter, Ctrl, Space}) ? 1 : 0;
-  typedText.clear();
-  if (screenState == ScreenState::NameEntry) {
+  shell.arrowKeyDown = anyHeld({Left, Right, Down, Up});
+  shell.actionKeyDown = anyHeld({Esc, Enter, Ctrl, Space});
+  shell.typedText.clear();
+  if (shell.screenState == ScreenState::NameEntry) {
     readNameEntryKeys();
   } else {
     noteKeysHeldOffNameEntry();
@@ -39,15 +39,15 @@ void readKeyFlags() {
 void handleGameOver() {
   gameOverReady = false;
   if (qualifies(static_cast<std::uint32_t>(game.score))) {
-    screenState = ScreenState::NameEntry;
+    shell.screenState = ScreenState::NameEntry;
   } else {
     resetGame();
-    screenState = ScreenState::HighScores;
+    shell.screenState = ScreenState::HighScores;
   }
 }
 
 void runScreen() {
-  switch (screenState) {
+  switch (shell.screenState) {
     case ScreenState::Title: titleScreen(); break;
     case ScreenState::MainMenu: mainMenuScreen(); break;
     case ScreenState::Instructions: instructionsScreen(); break;
@@ -55,25 +55,27 @@ void runScreen() {
     case ScreenState::Credits: creditsScreen(); break;
     case ScreenState::HighScores: highScoresScreen(); break;
     case ScreenState::Nothing: break;
-    case ScreenState::Playing: playingFrame(); break;
-    case ScreenState::Paused: pausedFrame(); break;
+    case ScreenState::Playing:
+      if (playingFrame(shell.actionKeyDown, shell.lastKeyTime)) shell.screenState = ScreenState::Paused;
+      break;
+    case ScreenState::Paused: pauseScreen(); break;
     case ScreenState::NameEntry: nameEntryScreen(); break;
     default: platform::printText("error!"); break;
   }
 }
 
 void onceASecond() {
-  FrameClock& c = frameClock;
+  FrameClock& c = shell.frameClock;
   c.fpsValue = c.framesThisSecond;
   c.framesThisSecond = 0;
   c.lastSecondTime = c.now;
   if (++c.secondsCounter > 1000) c.secondsCounter = 0;
-  if (c.secondsCounter > 5 && screenState == ScreenState::Title) {
-    screenState = ScreenState::MainMenu;
+  if (c.secondsCounter > 5 && shell.screenState == ScreenState::Title) {
+    shell.screenState = ScreenState::MainMenu;
     c.secondsCounter = 0;
   }
   toggleBackgroundPhase();
-  if (screenState == ScreenState::Playing) {
+  if (shell.screenState == ScreenState::Playing) {
     gameSecondTick();
     if (gameOverReady) handleGameOver();
   }
@@ -89,36 +91,37 @@ void onceASecond() {
 }  // namespace
 
 void drawFrame() {
-  if (platform::pendingKeyText() == platform::kCloseKeyText) running = 0;
+  handGameContext();
+  if (platform::pendingKeyText() == platform::kCloseKeyText) shell.running = false;
   readKeyFlags();
   // Losing the window's focus (or the pad in use) pauses a running game.
-  if (platform::takePauseRequest() && screenState == ScreenState::Playing) screenState = ScreenState::Paused;
+  if (platform::takePauseRequest() && shell.screenState == ScreenState::Playing) shell.screenState = ScreenState::Paused;
   advanceBackground();
   runScreen();
-  frameClock.lastFrameTime = frameClock.now;
-  if (showFps == 1) {
+  shell.frameClock.lastFrameTime = shell.frameClock.now;
+  if (shell.showFps) {
     platform::locate(1, 1);
-    platform::printText("FPS: " + platform::toText(std::int64_t{frameClock.fpsValue}));
+    platform::printText("FPS: " + platform::toText(std::int64_t{shell.frameClock.fpsValue}));
   }
-  ++frameClock.framesThisSecond;
-  if (frameClock.now - frameClock.lastSecondTime >= 1.0) onceASecond();
-  pageA = 1 - pageA;
-  pageB = 1 - pageB;
-  platform::setWorkPage(pageB);
-  platform::setVisiblePage(pageA);
+  ++shell.frameClock.framesThisSecond;
+  if (shell.frameClock.now - shell.frameClock.lastSecondTime >= 1.0) onceASecond();
+  shell.pageA = 1 - shell.pageA;
+  shell.pageB = 1 - shell.pageB;
+  platform::setWorkPage(shell.pageB);
+  platform::setVisiblePage(shell.pageA);
 }
 
 void mainLoopPass() {
-  if (frameClock.now - frameClock.lastFrameTime >= frameClock.frameInterval) drawFrame();
-  frameClock.now = platform::timer();
-  platform::sleepMs(frameClock.sleepMs);
+  if (shell.frameClock.now - shell.frameClock.lastFrameTime >= shell.frameClock.frameInterval) drawFrame();
+  shell.frameClock.now = platform::timer();
+  platform::sleepMs(shell.frameClock.sleepMs);
 }
 
 void runMainLoop() {
   // Drawing starts on the page that is not shown; the first flip shows it.
-  platform::setWorkPage(pageB);
-  platform::setVisiblePage(pageA);
-  while (running == 1) mainLoopPass();
+  platform::setWorkPage(shell.pageB);
+  platform::setVisiblePage(shell.pageA);
+  while (shell.running) mainLoopPass();
 }
 
 std::string shellSummary() {

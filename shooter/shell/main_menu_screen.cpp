@@ -6,7 +6,9 @@
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/demo_plane.h"
+#include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 
@@ -14,7 +16,6 @@ namespace shooter {
 
 namespace {
 
-constexpr SpriteRect rect(const assets::SheetRect& r) { return {r.x1, r.x2, r.y1, r.y2}; }
 
 constexpr int kMenuItems = 5;
 constexpr ScreenState kMenuTargets[kMenuItems - 1] = {ScreenState::Instructions, ScreenState::Options,
@@ -22,41 +23,36 @@ constexpr ScreenState kMenuTargets[kMenuItems - 1] = {ScreenState::Instructions,
 
 void menuKeys() {
   if (!menuKeyGateOpen(true)) return;
-  if (platform::keyDown(platform::key::Esc)) running = 0;
-  if (platform::keyDown(platform::key::Down)) ++menuCursor;
-  if (platform::keyDown(platform::key::Up)) --menuCursor;
-  if (menuCursor < 0) menuCursor = kMenuItems - 1;
-  if (menuCursor >= kMenuItems) menuCursor = 0;
+  if (platform::keyDown(platform::key::Esc)) shell.running = false;
+  moveMenuCursor(kMenuItems);
   if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Ctrl) ||
       platform::keyDown(platform::key::Space)) {
-    if (menuCursor == kMenuItems - 1) {
-      running = 0;
+    if (shell.menuCursor == kMenuItems - 1) {
+      shell.running = false;
     } else {
-      screenState = kMenuTargets[menuCursor];
+      shell.screenState = kMenuTargets[shell.menuCursor];
     }
   }
-  lastKeyTime = frameClock.now;
+  shell.lastKeyTime = shell.frameClock.now;
 }
 
 }  // namespace
 
 void mainMenuScreen() {
-  // Each game starts with the craft at three quarters of the screen height.
-  game.playerY = static_cast<std::int32_t>(std::lround(screenHeight / 2.0 + screenHeight / 4.0));
   menuKeys();
 
   drawBackground();
-  drawSprite(layout->logoX, layout->logoY, rect(assets::kMenuLogo), false);
-  platform::fillBox(platform::workPage(), layout->menuX - 1, layout->menuY - 1, layout->menuX + 101,
-                    layout->menuY + 95, 0xFFFFE700u);
-  drawSprite(layout->menuX, layout->menuY, rect(assets::kMenuPicture), true);
+  drawSprite(shell.layout->logoX, shell.layout->logoY, assets::kMenuLogo, false);
+  platform::fillBox(platform::workPage(), shell.layout->menuX - 1, shell.layout->menuY - 1, shell.layout->menuX + 101,
+                    shell.layout->menuY + 95, 0xFFFFE700u);
+  drawSprite(shell.layout->menuX, shell.layout->menuY, assets::kMenuPicture, true);
   demoPlane.step();
   drawSprite(static_cast<int>(demoPlane.x), demoPlane.y(), playerFrames[static_cast<std::size_t>(demoPlane.frame)],
              true);
-  drawText(static_cast<int>(std::lround(screenWidth / 2.0 - 125.0)), screenHeight - 30, "CLASSIC SKYWARD GAME CLONE");
-  const int pointerY = static_cast<int>(layout->menuY + 6 + menuCursor * 18.25);
-  drawSprite(layout->menuX - 12, pointerY, rect(assets::kPointerLeft), true);
-  drawSprite(layout->menuX + 105, pointerY, rect(assets::kPointerRight), true);
+  drawText(static_cast<int>(std::lround(platform::screenWidth() / 2.0 - 125.0)), platform::screenHeight() - 30, "CLASSIC SKYWARD GAME CLONE");
+  const int pointerY = static_cast<int>(shell.layout->menuY + 6 + shell.menuCursor * 18.25);
+  drawSprite(shell.layout->menuX - 12, pointerY, assets::kPointerLeft, true);
+  drawSprite(shell.layout->menuX + 105, pointerY, assets::kPointerRight, true);
 }
 
 }  // namespace shooter

@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/name_entry.h"
 #include "shooter/shell/screens.h"
@@ -24,13 +25,13 @@ struct KeyChar {
 
 // The keys that type, in the order their characters are appended when
 // several are held; Backspace's "?" means "remove the last character".
-constexpr std::array<KeyChar, 38> kKeyCharTable{{
+constexpr auto kKeyCharTable = std::to_array<KeyChar>({
     {16, 'Q'}, {17, 'W'}, {18, 'E'}, {19, 'R'}, {20, 'T'}, {21, 'Y'}, {22, 'U'}, {23, 'I'}, {24, 'O'}, {25, 'P'},
     {30, 'A'}, {31, 'S'}, {32, 'D'}, {33, 'F'}, {34, 'G'}, {35, 'H'}, {36, 'J'}, {37, 'K'}, {38, 'L'},
     {44, 'Z'}, {45, 'X'}, {46, 'C'}, {47, 'V'}, {48, 'B'}, {49, 'N'}, {50, 'M'},
     {2, '1'}, {3, '2'}, {4, '3'}, {5, '4'}, {6, '5'}, {7, '6'}, {8, '7'}, {9, '8'}, {10, '9'}, {11, '0'},
     {57, ' '}, {14, '?'},
-}};
+});
 static_assert(kKeyCharTable.size() == 38);
 
 // Keys and pad buttons held when the screen opened: arrows and fire keys
@@ -64,23 +65,23 @@ void noteKeysHeldOffNameEntry() {
 }
 
 void readNameEntryKeys() {
-  typedText.clear();
+  shell.typedText.clear();
   for (const auto& k : kKeyCharTable) {
     if (!freshKeyDown(k.scancode)) continue;
     if (k.scancode == platform::key::Backspace) {
-      typedText = "?";
+      shell.typedText = "?";
     } else {
-      typedText += k.character;
+      shell.typedText += k.character;
     }
   }
   // The keyboard's arrows do nothing here; a pad's arrows spell the name.
-  arrowKeyDown = 0;
+  shell.arrowKeyDown = false;
   for (const int k : kArrowKeys) {
-    if (freshPadKeyDown(k)) arrowKeyDown = 1;
+    if (freshPadKeyDown(k)) shell.arrowKeyDown = true;
   }
-  actionKeyDown = typedText.empty() ? 0 : 1;
+  shell.actionKeyDown = !shell.typedText.empty();
   for (const int k : kActionKeys) {
-    if (freshKeyDown(k)) actionKeyDown = 1;
+    if (freshKeyDown(k)) shell.actionKeyDown = true;
   }
 }
 
@@ -119,16 +120,16 @@ void padNameKeys(std::string& name) {
 
 void nameEntryScreen() {
   if (menuKeyGateOpen(true)) {
-    if (arrowKeyDown) padNameKeys(playerName);
+    if (shell.arrowKeyDown) padNameKeys(playerName);
     if (freshKeyDown(platform::key::Enter)) {
       insertHighScore(highScores, playerName, static_cast<std::uint32_t>(game.score));
       resetGame();
       const auto saved = saveHighScores();
       if (!saved.ok) std::cerr << "shooter: cannot save " << kHighScoresFile << ": " << saved.reason << '\n';
-      screenState = ScreenState::HighScores;
+      shell.screenState = ScreenState::HighScores;
     }
-    applyTypedText(playerName, typedText);
-    lastKeyTime = frameClock.now;
+    applyTypedText(playerName, shell.typedText);
+    shell.lastKeyTime = shell.frameClock.now;
   }
   platform::clearWorkPage();
   drawText(centredX(-100), centredY(-50), "YOUR SCORE: " + std::to_string(game.score));

@@ -6,10 +6,12 @@
 
 #include "assets/sheet_layout.h"
 #include "platform/platform.h"
+#include "shooter/media/sound_bank.h"
+#include "shooter/media/sprite_sheet.h"
+#include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
 
 namespace shooter {
 
@@ -21,42 +23,40 @@ enum Item { Resolution, FullScreen, DesiredFps, CollisionType, CollisionRate, Vo
 constexpr std::array<const char*, 3> kResolutionNames{"400 X 300", "512 X 384", "640 X 480"};
 
 void leaveOptions() {
-  menuCursor = 0;
-  screenState = ScreenState::MainMenu;
+  shell.menuCursor = 0;
+  shell.screenState = ScreenState::MainMenu;
 }
 
 void applyAccepted() {
-  settings.resolution = working.resolution;
-  settings.fullScreen = working.fullScreen;
-  settings.desiredFps = working.desiredFps;
-  settings.collisionType = working.collisionType;
-  settings.collisionRate = working.collisionRate;
-  frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
-  collisionInterval = settings.collisionRate / 1000.0;
-  layout = &layoutFor(settings.resolution);
-  screenWidth = layout->width;
-  screenHeight = layout->height;
-  platform::openScreen(layout->width, layout->height, 2, settings.fullScreen == 1);
+  settings.resolution = shell.working.resolution;
+  settings.fullScreen = shell.working.fullScreen;
+  settings.desiredFps = shell.working.desiredFps;
+  settings.collisionType = shell.working.collisionType;
+  settings.collisionRate = shell.working.collisionRate;
+  shell.frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
+  shell.collisionInterval = settings.collisionRate / 1000.0;
+  shell.layout = &layoutFor(settings.resolution);
+  platform::openScreen(shell.layout->width, shell.layout->height, 2, settings.fullScreen == 1);
   const auto saved = saveSettings();
   if (!saved.ok) std::cerr << "shooter: cannot save " << kSettingsFile << ": " << saved.reason << '\n';
 }
 
 void chooseItem() {
-  switch (menuCursor) {
+  switch (shell.menuCursor) {
     case Resolution:
-      if (++working.resolution > 2) working.resolution = 1;
+      if (++shell.working.resolution > 2) shell.working.resolution = 1;
       break;
     case FullScreen:
-      working.fullScreen = static_cast<std::uint8_t>(~working.fullScreen & 1u);
+      shell.working.fullScreen = static_cast<std::uint8_t>(~shell.working.fullScreen & 1u);
       break;
     case DesiredFps:
-      working.desiredFps = working.desiredFps == 50 ? 33 : 50;
+      shell.working.desiredFps = shell.working.desiredFps == 50 ? 33 : 50;
       break;
     case CollisionType:
-      working.collisionType = static_cast<std::uint8_t>(~working.collisionType & 1u);
+      shell.working.collisionType = static_cast<std::uint8_t>(~shell.working.collisionType & 1u);
       break;
     case CollisionRate:
-      working.collisionRate = static_cast<std::uint8_t>(working.collisionRate % 50 + 10);
+      shell.working.collisionRate = static_cast<std::uint8_t>(shell.working.collisionRate % 50 + 10);
       break;
     case Volume:
       settings.volume = static_cast<std::uint8_t>(settings.volume + 16);
@@ -69,13 +69,13 @@ void chooseItem() {
       leaveOptions();
       break;
     case Cancel:
-      working.resolution = settings.resolution;
-      working.fullScreen = settings.fullScreen;
-      working.desiredFps = settings.desiredFps;
-      working.collisionType = settings.collisionType;
-      working.collisionRate = settings.collisionRate;
-      frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
-      collisionInterval = settings.collisionRate / 1000.0;
+      shell.working.resolution = settings.resolution;
+      shell.working.fullScreen = settings.fullScreen;
+      shell.working.desiredFps = settings.desiredFps;
+      shell.working.collisionType = settings.collisionType;
+      shell.working.collisionRate = settings.collisionRate;
+      shell.frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
+      shell.collisionInterval = settings.collisionRate / 1000.0;
       leaveOptions();
       break;
     default:
@@ -86,20 +86,17 @@ void chooseItem() {
 void optionKeys() {
   if (!menuKeyGateOpen(true)) return;
   if (platform::keyDown(platform::key::Esc)) {
-    working.resolution = settings.resolution;
-    working.fullScreen = settings.fullScreen;
+    shell.working.resolution = settings.resolution;
+    shell.working.fullScreen = settings.fullScreen;
     leaveOptions();
   } else {
     if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) chooseItem();
     // Up and Down act after Enter, and only while the screen is still open.
-    if (screenState == ScreenState::Options) {
-      if (platform::keyDown(platform::key::Down)) ++menuCursor;
-      if (platform::keyDown(platform::key::Up)) --menuCursor;
-      if (menuCursor < 0) menuCursor = kItemCount - 1;
-      if (menuCursor >= kItemCount) menuCursor = 0;
+    if (shell.screenState == ScreenState::Options) {
+      moveMenuCursor(kItemCount);
     }
   }
-  lastKeyTime = frameClock.now;
+  shell.lastKeyTime = shell.frameClock.now;
 }
 
 }  // namespace
@@ -110,24 +107,22 @@ void optionsScreen() {
   const int labelX = centredX(-150);
   const int valueX = centredX(40);
   drawText(labelX, 80, "RESOLUTION: ");
-  if (working.resolution < kResolutionNames.size()) drawText(valueX, 80, kResolutionNames[working.resolution]);
+  if (shell.working.resolution < kResolutionNames.size()) drawText(valueX, 80, kResolutionNames[shell.working.resolution]);
   drawText(labelX, 110, "FULL SCREEN: ");
-  drawText(valueX, 110, working.fullScreen == 1 ? "YES" : "NO");
+  drawText(valueX, 110, shell.working.fullScreen == 1 ? "YES" : "NO");
   drawText(labelX, 140, "DESIRED FPS:");
-  drawText(valueX, 140, std::to_string(working.desiredFps));
+  drawText(valueX, 140, std::to_string(shell.working.desiredFps));
   drawText(labelX, 170, "COLLISIONS TYPE:");
-  drawText(valueX, 170, working.collisionType != 0 ? "PER PIXEL" : "SIMPLE");
+  drawText(valueX, 170, shell.working.collisionType != 0 ? "PER PIXEL" : "SIMPLE");
   drawText(labelX, 200, "COLLISIONS RATE:");
-  drawText(valueX, 200, std::to_string(working.collisionRate) + " PS");
+  drawText(valueX, 200, std::to_string(shell.working.collisionRate) + " PS");
   drawText(labelX, 230, "VOLUME: ");
   drawText(valueX, 230, std::to_string(settings.volume));
   drawText(centredX(-25), 260, "ACCEPT");
   drawText(centredX(-25), 290, "CANCEL");
-  const int y = 80 + 30 * menuCursor;
-  const auto& l = assets::kPointerLeft;
-  const auto& r = assets::kPointerRight;
-  drawSprite(centredX(-162), y, {l.x1, l.x2, l.y1, l.y2}, true);
-  drawSprite(centredX(162), y, {r.x1, r.x2, r.y1, r.y2}, true);
+  const int y = 80 + 30 * shell.menuCursor;
+  drawSprite(centredX(-162), y, assets::kPointerLeft, true);
+  drawSprite(centredX(162), y, assets::kPointerRight, true);
 }
 
 }  // namespace shooter

@@ -6,7 +6,7 @@
 
 namespace shooter {
 
-// Start-up in its fixed order; leaves `running` at 0 when a data file or the
+// Start-up in its fixed order; leaves `shell.running` false when a data file or the
 // audio device is missing (the message is printed and the 1000 ms wait done).
 // `firstArgument` is the command line's first argument ("fps" rule).
 // With `openSound` false the game runs silent on the sound device with no
@@ -18,7 +18,7 @@ void mainLoopPass();
 // Draws one frame: keys, scroll, the current screen, FPS line, the
 // once-a-second work, page flip.
 void drawFrame();
-// Runs passes while `running` is 1.
+// Runs passes while `shell.running` holds.
 void runMainLoop();
 // Frees sound, prints the exit lines, waits and closes the screen.
 void shutDown();

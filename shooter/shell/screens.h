@@ -12,6 +12,8 @@ void optionsScreen();
 void creditsScreen();
 void highScoresScreen();
 void nameEntryScreen();
+// The paused game: the sea scrolls under a two-item menu.
+void pauseScreen();
 
 // The name-entry screen's key flags and typed text, from the keys pressed
 // since it opened: typed keys, Esc, Enter, Ctrl, Space and a pad's arrows.

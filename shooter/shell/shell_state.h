@@ -7,7 +7,6 @@
 #include <string>
 
 #include "shooter/shell/screen_layout.h"
-#include "shooter/shell/sprite_sheet.h"
 
 namespace shooter {
 
@@ -41,21 +40,6 @@ struct FrameClock {
 // Menu keys repeat at most this often while held.
 inline constexpr double kMenuKeyGate = 0.175;
 
-extern std::uint8_t running;
-extern ScreenState screenState;
-extern std::int8_t menuCursor;
-extern std::uint8_t arrowKeyDown;
-extern std::uint8_t actionKeyDown;
-extern std::string typedText;
-extern double lastKeyTime;
-extern std::int32_t screenWidth;
-extern std::int32_t screenHeight;
-extern int pageA;
-extern int pageB;
-extern std::uint8_t showFps;
-extern FrameClock frameClock;
-extern const ScreenLayout* layout;
-
 // The options screen's working copies and the values derived from settings.
 struct WorkingSettings {
   std::uint8_t resolution = 0;
@@ -64,18 +48,44 @@ struct WorkingSettings {
   std::uint8_t collisionType = 0;
   std::uint8_t collisionRate = 0;
 };
-extern WorkingSettings working;
-extern double collisionInterval;  // seconds between two collision passes
 
-// Puts every value above back to its start value (start-up, and tests that
-// run the shell more than once in one process).
-void resetShellState();
+// Everything the shell changes while it runs, with its start values. The
+// screen size is not kept here: the platform's open screen is the one
+// place it lives (platform::screenWidth and screenHeight).
+struct ShellState {
+  bool running = true;
+  ScreenState screenState = ScreenState::Title;
+  std::int8_t menuCursor = 0;  // the highlighted item of the current menu
+  // The shared key flags of this frame: an arrow, or one of Esc, Enter,
+  // Ctrl and Space, is held. Name entry sets them from typed keys instead.
+  bool arrowKeyDown = false;
+  bool actionKeyDown = false;
+  std::string typedText;     // name entry: the keys typed this frame
+  double lastKeyTime = 0.0;  // when the key gate last let a press through
+  int pageA = 0;             // the page shown
+  int pageB = 1;             // the page drawn on
+  bool showFps = false;
+  FrameClock frameClock;
+  const ScreenLayout* layout = &kScreenLayouts[2];
+  WorkingSettings working;
+  double collisionInterval = 0.0;  // seconds between two collision passes
+};
+
+// Start-up puts it back with `shell = {}`, so that tests can run the shell
+// more than once in one process.
+extern ShellState shell;
 
 // The shared menu key gate: true when a relevant key is held and more than
 // 0.175 s have passed since the last accepted press.
 inline bool menuKeyGateOpen(bool arrowsCount) {
-  return (actionKeyDown != 0 || (arrowsCount && arrowKeyDown != 0)) && frameClock.now - lastKeyTime > kMenuKeyGate;
+  return (shell.actionKeyDown || (arrowsCount && shell.arrowKeyDown)) &&
+         shell.frameClock.now - shell.lastKeyTime > kMenuKeyGate;
 }
+
+// Hands the game what it reads of the shell: this frame's clock reading, the
+// collision settings and the screen's grid. Called at the top of every frame
+// and before start-up resets the game.
+void handGameContext();
 
 // The frame rate the loop aims for: the setting, except that 0 counts as 50,
 // so that nothing derived from it divides by zero and the once-a-second

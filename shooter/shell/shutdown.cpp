@@ -1,15 +1,15 @@
 // The orderly end of `shooter`.
 #include "platform/platform.h"
+#include "shooter/media/sound_bank.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
-#include "shooter/shell/sprite_sheet.h"
 
 namespace shooter {
 
 void shutDown() {
-  platform::setWorkPage(pageA);
-  platform::setVisiblePage(pageA);
+  platform::setWorkPage(shell.pageA);
+  platform::setVisiblePage(shell.pageA);
   closeAudio();
   platform::clearWorkPage();
   platform::locate(1, 1);

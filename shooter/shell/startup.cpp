@@ -5,14 +5,14 @@
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sound_bank.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/demo_plane.h"
 #include "shooter/shell/file_locations.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
-#include "shooter/shell/sprite_sheet.h"
 
 namespace shooter {
 
@@ -24,33 +24,24 @@ namespace {
 void failStartUp(const char* message) {
   platform::printText(message);
   platform::sleepMs(1000);
-  running = 0;
+  shell.running = false;
 }
 
 // Opens the screen for a resolution setting. 400x300 has a layout row of its
 // own, so a file that asks for it gets it; values beyond the table open
 // 640x480.
 void openScreenFor(std::uint8_t resolution, std::uint8_t fullScreen) {
-  layout = &layoutFor(resolution);
-  if (!platform::openScreen(layout->width, layout->height, 2, fullScreen == 1)) {
-    platform::printText("Unable to open the screen!");
-    platform::sleepMs(1000);
-    running = 0;
+  shell.layout = &layoutFor(resolution);
+  if (!platform::openScreen(shell.layout->width, shell.layout->height, 2, fullScreen == 1)) {
+    failStartUp("Unable to open the screen!");
   }
-  screenWidth = layout->width;
-  screenHeight = layout->height;
 }
 
-struct Cell {
-  int row, column;
-};
-constexpr Cell kLoadingCells[3] = {{18, 16}, {12, 22}, {15, 30}};
 
 }  // namespace
 
 void startUp(const std::string& firstArgument, bool openSound) {
-  resetShellState();
-  running = 1;
+  shell = {};
   platform::seedRandomFromTimer();
 
   // A save cut short by a crash leaves its temporary file; the real file is whole.
@@ -65,25 +56,20 @@ void startUp(const std::string& firstArgument, bool openSound) {
     failStartUp("Settings file not found!");
   }
   platform::setWindowTitle("Kestrel Shooter Game");
-  pageA = 0;
-  pageB = 1;
-  frameClock.secondsCounter = 0;
-  showFps = 0;
 
-  frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
-  working.desiredFps = settings.desiredFps;
-  if (firstArgument.find("fps") != std::string::npos) showFps = 1;
+  shell.frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
+  shell.working.desiredFps = settings.desiredFps;
+  if (firstArgument.find("fps") != std::string::npos) shell.showFps = true;
 
-  working.collisionType = settings.collisionType;
-  working.collisionRate = settings.collisionRate;
-  collisionInterval = settings.collisionRate / 1000.0;
-  frameClock.frameInterval = frameIntervalFor(settings.desiredFps);
-  frameClock.sleepMs = static_cast<std::uint8_t>(std::lround(frameClock.msPerFrame / 4.0));
+  shell.working.collisionType = settings.collisionType;
+  shell.working.collisionRate = settings.collisionRate;
+  shell.collisionInterval = settings.collisionRate / 1000.0;
+  shell.frameClock.frameInterval = frameIntervalFor(settings.desiredFps);
+  shell.frameClock.sleepMs = static_cast<std::uint8_t>(std::lround(shell.frameClock.msPerFrame / 4.0));
   initGameValues();
   if (settings.volume > 128) settings.volume = 128;
 
-  const Cell cell = kLoadingCells[layout - kScreenLayouts.data()];
-  platform::locate(cell.row, cell.column);
+  platform::locate(shell.layout->loadingCell.row, shell.layout->loadingCell.column);
   platform::printText("Loading... Please wait.");
 
   loadSpriteSheet(assetPath("plik.bmp"));
@@ -91,10 +77,9 @@ void startUp(const std::string& firstArgument, bool openSound) {
   loadAnimations(assetPath("anim_data.dat"));
   initGlyphs();
 
-  screenState = ScreenState::Title;
-  menuCursor = 0;
-  working.resolution = settings.resolution;
-  working.fullScreen = settings.fullScreen;
+  shell.working.resolution = settings.resolution;
+  shell.working.fullScreen = settings.fullScreen;
+  handGameContext();
   resetGame();
 
   highScores = HighScoreTable{};

@@ -8,12 +8,13 @@
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
+#include "tests/support/headless_access.h"
 
 using namespace platform;
 
 namespace {
 
-HeadlessBackend& headless() { return static_cast<HeadlessBackend&>(backend()); }
+HeadlessBackend& headless() { return platform::test_support::headlessBackend(); }
 
 void start(RunOptions options = {}) {
   ASSERT_FALSE(initPlatform(std::make_unique<HeadlessBackend>(options.timedemoTickPerRead), options).has_value());

@@ -11,6 +11,7 @@
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
+#include "tests/support/headless_access.h"
 
 namespace testbench_test {
 
@@ -28,7 +29,7 @@ class HeadlessTest : public testing::Test {
   void TearDown() override { platform::shutdownPlatform(); }
 
   static platform::HeadlessBackend& headless() {
-    return static_cast<platform::HeadlessBackend&>(platform::backend());
+    return platform::test_support::headlessBackend();
   }
   // Named per process: test cases run as parallel processes.
   static std::string tempPath(const std::string& name) {

@@ -51,9 +51,9 @@ RenderOptions fortressOptions(int frame) {
 void paintCloudWisps(View& v, std::uint64_t seed, int count) {
   Rng rng(seed);
   for (int i = 0; i < count; ++i) {
-    const double cx = rng.range(6, v.width() - 6);
-    const double cy = rng.range(6, v.height() - 6);
-    const double r = rng.range(3.0, 6.5);
+    const double cx = rng.between(6, v.width() - 6);
+    const double cy = rng.between(6, v.height() - 6);
+    const double r = rng.between(3.0, 6.5);
     fillEllipse(v, cx + 1, cy + 1.5, r * 1.4, r * 0.8, paletteColour('l'));
     fillEllipse(v, cx, cy, r * 1.4, r * 0.8, paletteColour('L'));
     fillEllipse(v, cx - r * 0.5, cy - 0.5, r * 0.7, r * 0.45, paletteColour('w'));

@@ -27,12 +27,12 @@ void paintBlast(View& v, int frame, int frames, std::uint64_t seed, int blobCoun
   Rng rng(seed);
   std::vector<Blob> blobs;
   for (int i = 0; i < blobCount; ++i) {
-    const double a = rng.range(0, 6.2832);
-    const double dist = i == 0 ? 0.0 : rng.range(0.08, 0.24) * size;
-    blobs.push_back({c + std::cos(a) * dist, c + std::sin(a) * dist, rng.range(0.16, 0.27) * size, rng.range(0, 0.25)});
+    const double a = rng.between(0, 6.2832);
+    const double dist = i == 0 ? 0.0 : rng.between(0.08, 0.24) * size;
+    blobs.push_back({c + std::cos(a) * dist, c + std::sin(a) * dist, rng.between(0.16, 0.27) * size, rng.between(0, 0.25)});
   }
   std::vector<Spark> sparks;
-  for (int i = 0; i < blobCount * 2; ++i) sparks.push_back({rng.range(0, 6.2832), rng.range(0.25, 0.48)});
+  for (int i = 0; i < blobCount * 2; ++i) sparks.push_back({rng.between(0, 6.2832), rng.between(0.25, 0.48)});
 
   const double t = (frame - 1) / static_cast<double>(frames - 1);  // 0..1
   // Smooth value noise (random values on a coarse lattice, blended), so the
@@ -41,7 +41,7 @@ void paintBlast(View& v, int frame, int frames, std::uint64_t seed, int blobCoun
   const int lattice = v.width() / cell + 2;
   Rng grainRng(seed ^ 0xA5A5u);
   std::vector<double> knots(static_cast<std::size_t>(lattice * lattice));
-  for (double& k : knots) k = grainRng.uniform();
+  for (double& k : knots) k = grainRng.unit();
   auto knot = [&](int i, int j) { return knots[static_cast<std::size_t>(j * lattice + i)]; };
   auto smoothNoise = [&](int x, int y) {
     const double fx = (x + 0.5) / cell;

@@ -50,7 +50,7 @@ double shore(const IslandShape& s, double angle, const std::array<double, 3>& ph
 // Cheap repeatable per-pixel noise in [0, 1).
 double grain(int x, int y, std::uint64_t seed) {
   Rng r(seed * 1000003u + static_cast<std::uint64_t>(y * 64 + x));
-  return r.uniform();
+  return r.unit();
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ void paintIsland(int code, int frame, View& v) {
   if (found == nullptr) return;
   const IslandShape& s = *found;
   Rng rng(s.seed);
-  const std::array<double, 3> phase{rng.range(0, 6.28), rng.range(0, 6.28), rng.range(0, 6.28)};
+  const std::array<double, 3> phase{rng.between(0, 6.28), rng.between(0, 6.28), rng.between(0, 6.28)};
   const double cx = v.width() / 2.0;
   const double cy = v.height() / 2.0;
   for (int y = 0; y < v.height(); ++y) {

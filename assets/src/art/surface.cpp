@@ -72,11 +72,11 @@ const AircraftDesign kPlatformDesign{32, 32, kPlatform, {}};
 void paintFoam(View& v, double cx, double top, double bottom, double halfWidth, std::uint64_t seed, int count) {
   Rng rng(seed);
   for (int i = 0; i < count; ++i) {
-    const double y = rng.range(top, bottom);
-    const double side = rng.uniform() < 0.5 ? -1.0 : 1.0;
-    const double x = cx + side * (halfWidth + rng.range(-1.0, 2.5));
-    const double r = rng.range(0.8, 2.2);
-    fillEllipse(v, x, y, r, r * 1.3, paletteColour(rng.uniform() < 0.4 ? 'w' : 'f'));
+    const double y = rng.between(top, bottom);
+    const double side = rng.unit() < 0.5 ? -1.0 : 1.0;
+    const double x = cx + side * (halfWidth + rng.between(-1.0, 2.5));
+    const double r = rng.between(0.8, 2.2);
+    fillEllipse(v, x, y, r, r * 1.3, paletteColour(rng.unit() < 0.4 ? 'w' : 'f'));
   }
 }
 
@@ -124,8 +124,8 @@ void paintSubmerged(View& v, double depth, std::uint64_t seed) {
   }
   Rng rng(seed);
   for (int i = 0; i < 10; ++i) {
-    const double bx = rng.range(8, 24);
-    const double by = rng.range(10, 90);
+    const double bx = rng.between(8, 24);
+    const double by = rng.between(10, 90);
     fillEllipse(v, bx, by, 1.0, 1.0, paletteColour('f'));
   }
 }

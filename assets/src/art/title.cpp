@@ -30,9 +30,9 @@ void paintSky(View& v) {
   // Long evening clouds, lit from below.
   Rng rng(0x717Eu);
   for (int i = 0; i < 9; ++i) {
-    const double cx = rng.range(0, v.width());
-    const double cy = rng.range(50, kHorizon - 8);
-    const double rx = rng.range(14, 34);
+    const double cx = rng.between(0, v.width());
+    const double cy = rng.between(50, kHorizon - 8);
+    const double rx = rng.between(14, 34);
     fillEllipse(v, cx, cy, rx, 2.6, paletteColour('a'));
     fillEllipse(v, cx + 2, cy + 1.2, rx * 0.85, 1.5, paletteColour(cy > 72 ? 'E' : 'A'));
   }
@@ -49,11 +49,11 @@ void paintSea(View& v) {
   for (int y = kHorizon + 1; y < v.height(); y += 2) {
     const double spread = 6.0 + (y - kHorizon) * 0.55;
     for (int k = 0; k < 3; ++k) {
-      const int x = static_cast<int>(206 + rng.range(-spread, spread));
+      const int x = static_cast<int>(206 + rng.between(-spread, spread));
       const int len = 2 + rng.below(5);
       fillBox(v, x, y, len, 1, paletteColour(y < kHorizon + 16 ? 'Y' : (k == 0 ? 'y' : 'O')));
     }
-    if (rng.uniform() < 0.8) fillBox(v, rng.below(v.width()), y, 2 + rng.below(3), 1, paletteColour('M'));
+    if (rng.unit() < 0.8) fillBox(v, rng.below(v.width()), y, 2 + rng.below(3), 1, paletteColour('M'));
   }
   fillBox(v, 0, kHorizon, v.width(), 1, paletteColour('E'));
 }

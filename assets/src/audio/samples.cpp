@@ -1,3 +1,4 @@
+#include "sample_names.h"
 #include "samples.h"
 
 #include <cmath>
@@ -28,7 +29,7 @@ Sound engineLoop() {
   s.samples.assign(kLength, 0.0f);
   Rng rng(0xE9);
   double phases[40];
-  for (double& p : phases) p = rng.range(0, kTwoPi);
+  for (double& p : phases) p = rng.between(0, kTwoPi);
   for (std::size_t i = 0; i < kLength; ++i) {
     const double cycle = static_cast<double>(i) / kLength;  // 0..1 round the loop
     const double wobble = 0.012 * std::sin(kTwoPi * kWobble * cycle);
@@ -109,7 +110,7 @@ std::vector<float> blast(const BlastRecipe& r, double delay, double level) {
     phase += kTwoPi * glide(t, r.boomFrom, r.boomTo, r.boomTau) / kRate;
     const double boom = std::sin(phase) * decayEnvelope(t, 0.004, r.boomTau) * r.boomLevel;
     // Crackle: short bursts of raw noise, thinning out as the blast dies.
-    if (crackle.uniform() < r.crackleRate / kRate * std::exp(-t / (r.noiseTau * 1.5))) crackEnv = 1.0;
+    if (crackle.unit() < r.crackleRate / kRate * std::exp(-t / (r.noiseTau * 1.5))) crackEnv = 1.0;
     crackEnv *= 0.985;
     const double crack = noise[(i * 7) % length] * crackEnv * 0.35;
     const double v = body * decayEnvelope(t, 0.003, r.noiseTau) * 3.0 + boom + crack;
@@ -180,11 +181,11 @@ Sound pickupChime() {
 
 std::vector<NamedSample> gameSamples() {
   return {
-      {"aircraft008_mod.wav", engineLoop(), true},
-      {"battle029.wav", shotSound(), false},
-      {"battle004.wav", bigExplosion(), false},
-      {"battle003.wav", smallExplosion(), false},
-      {"Item2.wav", pickupChime(), false},
+      {kSampleFileNames[0], engineLoop(), true},
+      {kSampleFileNames[1], shotSound(), false},
+      {kSampleFileNames[2], bigExplosion(), false},
+      {kSampleFileNames[3], smallExplosion(), false},
+      {kSampleFileNames[4], pickupChime(), false},
   };
 }
 

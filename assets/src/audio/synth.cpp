@@ -11,7 +11,7 @@ namespace assets {
 std::vector<float> whiteNoise(std::size_t length, std::uint64_t seed) {
   Rng rng(seed);
   std::vector<float> out(length);
-  for (float& s : out) s = static_cast<float>(rng.range(-1.0, 1.0));
+  for (float& s : out) s = static_cast<float>(rng.between(-1.0, 1.0));
   return out;
 }
 

@@ -5,12 +5,10 @@
 #include <cstring>
 #include <string_view>
 
-#include "platform/little_endian.h"
+#include "media_kit/wav16.h"
 
 namespace assets {
 namespace {
-
-void putTag(std::vector<std::uint8_t>& out, std::string_view tag) { out.insert(out.end(), tag.begin(), tag.end()); }
 
 std::uint32_t get32(std::span<const std::uint8_t> b, std::size_t at) {
   return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
@@ -26,29 +24,12 @@ bool tagAt(std::span<const std::uint8_t> b, std::size_t at, std::string_view tag
 }  // namespace
 
 std::vector<std::uint8_t> encodeWav(const Sound& sound) {
-  const auto frames = static_cast<std::uint32_t>(sound.samples.size());
-  const std::uint32_t dataBytes = frames * 2u;
-  const auto rate = static_cast<std::uint32_t>(sound.sampleRate);
-  std::vector<std::uint8_t> out;
-  out.reserve(44u + dataBytes);
-  putTag(out, "RIFF");
-  platform::appendLe32(out, 36u + dataBytes);
-  putTag(out, "WAVE");
-  putTag(out, "fmt ");
-  platform::appendLe32(out, 16);
-  platform::appendLe16(out, 1);  // PCM
-  platform::appendLe16(out, 1);  // mono
-  platform::appendLe32(out, rate);
-  platform::appendLe32(out, rate * 2u);
-  platform::appendLe16(out, 2);
-  platform::appendLe16(out, 16);
-  putTag(out, "data");
-  platform::appendLe32(out, dataBytes);
+  std::vector<std::int16_t> pcm;
+  pcm.reserve(sound.samples.size());
   for (float s : sound.samples) {
-    const long v = std::lround(std::clamp(static_cast<double>(s), -1.0, 1.0) * 32767.0);
-    platform::appendLe16(out, static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(v))));
+    pcm.push_back(static_cast<std::int16_t>(std::lround(std::clamp(static_cast<double>(s), -1.0, 1.0) * 32767.0)));
   }
-  return out;
+  return media_kit::encodeWav16(pcm, static_cast<std::uint32_t>(sound.sampleRate));
 }
 
 std::optional<WavData> decodeWav(std::span<const std::uint8_t> b) {

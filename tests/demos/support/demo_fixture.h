@@ -16,6 +16,7 @@
 #include "platform/image.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
+#include "tests/support/headless_access.h"
 #include "tests/support/recording_media.h"
 
 namespace demo_test {
@@ -57,7 +58,7 @@ class DemoTest : public testing::Test {
   }
 
   static platform::HeadlessBackend& headless() {
-    return static_cast<platform::HeadlessBackend&>(platform::backend());
+    return platform::test_support::headlessBackend();
   }
   static void press(int key) { headless().pressKey(key); }
   static void release(int key) { headless().releaseKey(key); }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/sample_names.h"
+
 namespace faults {
 
 // The files the game reads at start, as the tests name them.
@@ -14,8 +16,7 @@ inline constexpr const char* kSettingsFile = "settings.dat";
 inline constexpr const char* kScoresFile = "high_scores.dat";
 inline constexpr const char* kSheetFile = "plik.bmp";
 inline constexpr const char* kAnimationFile = "anim_data.dat";
-inline const std::vector<std::string> kSampleFiles{"aircraft008_mod.wav", "battle029.wav", "battle004.wav",
-                                                   "battle003.wav", "Item2.wav"};
+inline const std::vector<std::string> kSampleFiles{assets::kSampleFileNames.begin(), assets::kSampleFileNames.end()};
 
 // 512x384 windowed, volume 64, 33 frames a second (fewer frames per second of
 // game time keep the runs short), box collisions checked 10 times a second.

@@ -2,11 +2,12 @@
 // events, and data that would fault a careless frame.
 #include <gtest/gtest.h>
 
-#include "game_fixture.h"
 #include "assets/sheet_layout.h"
-#include "shooter/game/entity_creators.h"
+#include "game_fixture.h"
 #include "shooter/game/enemy_tick.h"
+#include "shooter/game/entity_creators.h"
 #include "shooter/game/pool_update.h"
+#include "shooter/media/sprite_sheet.h"
 
 namespace shooter::testing {
 

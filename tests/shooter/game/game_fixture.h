@@ -16,11 +16,12 @@
 #include "platform/run_options.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sound_bank.h"
+#include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
-#include "shooter/shell/sprite_sheet.h"
+#include "tests/support/headless_access.h"
 
 namespace shooter::testing {
 
@@ -62,7 +63,7 @@ class GameTest : public ::testing::Test {
     std::ofstream(name, std::ios::binary) << text;
   }
   static platform::HeadlessBackend& headless() {
-    return static_cast<platform::HeadlessBackend&>(platform::backend());
+    return platform::test_support::headlessBackend();
   }
 
   // An animation row with `frames` frames of w x h at sheet (sx, sy).
@@ -81,16 +82,21 @@ class GameTest : public ::testing::Test {
       for (int y = y1; y <= y2; ++y) collisionMask[static_cast<std::size_t>(x) * kSheetHeight + y] = 1;
     }
   }
-  static void perPixelMode(bool on) { settings.collisionType = on ? 1 : 0; }
+  // The settings value, handed to the game at once for tests that call the
+  // collision pass without drawing a frame.
+  static void perPixelMode(bool on) {
+    settings.collisionType = on ? 1 : 0;
+    handGameContext();
+  }
 
   void runUntil(double seconds) {
-    while (running == 1 && frameClock.now < seconds) mainLoopPass();
+    while (shell.running && shell.frameClock.now < seconds) mainLoopPass();
   }
-  void runFor(double seconds) { runUntil(frameClock.now + seconds); }
+  void runFor(double seconds) { runUntil(shell.frameClock.now + seconds); }
   // Runs main-loop passes until one more frame has been drawn.
   void runFrame() {
     const auto frames = platform::framesShown();
-    while (running == 1 && platform::framesShown() == frames) mainLoopPass();
+    while (shell.running && platform::framesShown() == frames) mainLoopPass();
   }
   void runFrames(int n) {
     for (int i = 0; i < n; ++i) runFrame();
@@ -108,12 +114,12 @@ class GameTest : public ::testing::Test {
   // Title, main menu, instructions, then Enter: the game is running.
   void startGameFromInstructions() {
     runUntil(6.5);
-    ASSERT_EQ(screenState, ScreenState::MainMenu);
-    menuCursor = 0;
+    ASSERT_EQ(shell.screenState, ScreenState::MainMenu);
+    shell.menuCursor = 0;
     tap(key::Enter);
-    ASSERT_EQ(screenState, ScreenState::Instructions);
+    ASSERT_EQ(shell.screenState, ScreenState::Instructions);
     tap(key::Enter);
-    ASSERT_EQ(screenState, ScreenState::Playing);
+    ASSERT_EQ(shell.screenState, ScreenState::Playing);
   }
   // Keeps the spawner quiet for a while, so a test sees only its own units.
   static void holdWaves() {
@@ -122,11 +128,11 @@ class GameTest : public ::testing::Test {
   }
   // Empties every pool without touching the rest of the game.
   static void clearPools() {
-    for (int i = 1; i <= 100; ++i) {
-      surfaceUnits[i].active = aircraft[i].active = explosions[i].active = pickups[i].active = 0;
-    }
-    for (int i = 1; i <= 200; ++i) shots[i].active = 0;
-    surfaceUnits.cursor = aircraft.cursor = shots.cursor = explosions.cursor = pickups.cursor = 1;
+    surfaceUnits.clear();
+    aircraft.clear();
+    shots.clear();
+    explosions.clear();
+    pickups.clear();
   }
   template <int Last>
   static GameEntity& put(Pool<Last>& pool, int slot, std::uint8_t code, float x, float y) {

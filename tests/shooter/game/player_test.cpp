@@ -89,7 +89,7 @@ TEST_F(Player, HoldingSpaceFiresAVolleyEveryThirdOfASecondNeverTwoInAFrame) {
     runFrame();
     const int fired = shots.cursor - cursor;
     ASSERT_LE(fired, 1);
-    if (fired == 1) volleyTimes.push_back(frameClock.lastFrameTime);
+    if (fired == 1) volleyTimes.push_back(shell.frameClock.lastFrameTime);
   }
   ASSERT_GE(volleyTimes.size(), 8u);
   for (std::size_t i = 1; i < volleyTimes.size(); ++i) {
@@ -106,7 +106,7 @@ TEST_F(Player, EscAndSpaceTogetherFireAndPause) {
   press(key::Esc);
   press(key::Space);
   runFrame();
-  EXPECT_EQ(screenState, ScreenState::Paused);
+  EXPECT_EQ(shell.screenState, ScreenState::Paused);
   EXPECT_EQ(shots.liveCount(), 1);
 }
 
@@ -119,7 +119,7 @@ TEST_F(Player, KeypadPlusBringsTheArrivalUnitAndThenTheBoss) {
   press(key::KpPlus);
   runFrames(5);
   EXPECT_GE(game.bossTime - before, 10) << "2 a frame";
-  while (countCode(surfaceUnits, 87) == 0 && frameClock.now < 20.0) runFrame();
+  while (countCode(surfaceUnits, 87) == 0 && shell.frameClock.now < 20.0) runFrame();
   release(key::KpPlus);
   ASSERT_EQ(countCode(surfaceUnits, 87), 1);
   EXPECT_EQ(game.bossTime, 1);
@@ -165,9 +165,9 @@ TEST_F(LostLives, TheSecondEmptyShieldEndsTheGameAndTheBannerHandsOver) {
   EXPECT_EQ(soundCounters().halts, 1u);
   EXPECT_EQ(countCode(pickups, 89), 1);
   runFor(3.0);
-  EXPECT_EQ(screenState, ScreenState::Playing) << "the banner shows for about four seconds";
+  EXPECT_EQ(shell.screenState, ScreenState::Playing) << "the banner shows for about four seconds";
   runFor(2.1);
-  EXPECT_EQ(screenState, ScreenState::HighScores) << "a score of 0 does not qualify";
+  EXPECT_EQ(shell.screenState, ScreenState::HighScores) << "a score of 0 does not qualify";
   EXPECT_EQ(game.lives, 2) << "the game was reset";
 }
 
@@ -180,11 +180,11 @@ TEST_F(LostLives, APadAloneGoesFromTheTitleToASavedName) {
     runFrame();
   };
   runUntil(6.0);
-  ASSERT_EQ(screenState, ScreenState::MainMenu);
+  ASSERT_EQ(shell.screenState, ScreenState::MainMenu);
   padTap(key::Space);  // the south button chooses the first item
-  ASSERT_EQ(screenState, ScreenState::Instructions);
+  ASSERT_EQ(shell.screenState, ScreenState::Instructions);
   padTap(key::Space);
-  ASSERT_EQ(screenState, ScreenState::Playing);
+  ASSERT_EQ(shell.screenState, ScreenState::Playing);
   holdWaves();
   game.score = 5000;
   // Firing and flying left right into the end of the game.
@@ -193,7 +193,7 @@ TEST_F(LostLives, APadAloneGoesFromTheTitleToASavedName) {
   emptyTheShield();
   emptyTheShield();
   runFor(5.5);
-  ASSERT_EQ(screenState, ScreenState::NameEntry);
+  ASSERT_EQ(shell.screenState, ScreenState::NameEntry);
   const std::string before = playerName;
   runFor(1.0);
   EXPECT_EQ(playerName, before) << "buttons held from play change nothing";
@@ -207,7 +207,7 @@ TEST_F(LostLives, APadAloneGoesFromTheTitleToASavedName) {
   padTap(key::Up);
   EXPECT_EQ(playerName, "BA");
   padTap(key::Enter);  // the east button
-  EXPECT_EQ(screenState, ScreenState::HighScores);
+  EXPECT_EQ(shell.screenState, ScreenState::HighScores);
   EXPECT_EQ(highScores[1].name, "BA");
   EXPECT_EQ(highScores[1].score, 5000u);
   std::ifstream saved("high_scores.dat", std::ios::binary);
@@ -222,7 +222,7 @@ class PauseScreen : public GameTest {
     holdWaves();
     runFor(0.4);
     tap(key::Esc);
-    ASSERT_EQ(screenState, ScreenState::Paused);
+    ASSERT_EQ(shell.screenState, ScreenState::Paused);
   }
 };
 
@@ -241,25 +241,25 @@ TEST_F(PauseScreen, PauseFreezesTheGameWhileTheSeaScrolls) {
   EXPECT_EQ(game.bossTime, bossTime) << "no second ticks while paused";
   EXPECT_NE(offsets[0], offsets[1]);
   tap(key::Esc);
-  EXPECT_EQ(screenState, ScreenState::Playing);
+  EXPECT_EQ(shell.screenState, ScreenState::Playing);
   EXPECT_GT(plane.y, 100.0f);
 }
 
 TEST_F(PauseScreen, TheMenuWrapsResumesAndLeavesForTheMainMenu) {
   pause();
   tap(key::Up);
-  EXPECT_EQ(menuCursor, 1);
+  EXPECT_EQ(shell.menuCursor, 1);
   tap(key::Down);
-  EXPECT_EQ(menuCursor, 0);
+  EXPECT_EQ(shell.menuCursor, 0);
   tap(key::Enter);
-  EXPECT_EQ(screenState, ScreenState::Playing);
+  EXPECT_EQ(shell.screenState, ScreenState::Playing);
   runFor(0.4);
   tap(key::Esc);
-  ASSERT_EQ(screenState, ScreenState::Paused);
+  ASSERT_EQ(shell.screenState, ScreenState::Paused);
   game.score = 300;
   tap(key::Down);
   tap(key::Space);
-  EXPECT_EQ(screenState, ScreenState::MainMenu);
+  EXPECT_EQ(shell.screenState, ScreenState::MainMenu);
   EXPECT_EQ(game.score, 0);
   EXPECT_EQ(pickups.liveCount(), 0);
   EXPECT_EQ(soundCounters().halts, 1u);
@@ -268,11 +268,11 @@ TEST_F(PauseScreen, TheMenuWrapsResumesAndLeavesForTheMainMenu) {
 TEST_F(PauseScreen, QEndsTheProgramHereButNotDuringPlay) {
   startGameFromInstructions();
   tap(key::Q);
-  EXPECT_EQ(running, 1);
+  EXPECT_TRUE(shell.running);
   runFor(0.4);
   tap(key::Esc);
   tap(key::Q);
-  EXPECT_EQ(running, 0);
+  EXPECT_FALSE(shell.running);
 }
 
 }  // namespace shooter::testing

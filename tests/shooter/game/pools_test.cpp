@@ -44,16 +44,29 @@ TEST(FindFreeSlot, ShotsScanToTwoHundredTheOthersToOneHundred) {
 using Reset = GameTest;
 
 TEST_F(Reset, ResetGameEmptiesEveryPoolAndRestoresTheStartValues) {
-  for (int i = 1; i <= 100; ++i) surfaceUnits[i].active = explosions[i].active = pickups[i].active = 1;
-  for (int i = 1; i <= 200; ++i) shots[i].active = 1;
-  shots.cursor = 150;
+  auto fillAll = [](auto& pool) {
+    for (int i = 1; i <= pool.kLast; ++i) pool[i].active = 1;
+    pool.cursor = 90;
+  };
+  fillAll(surfaceUnits);
+  fillAll(aircraft);
+  fillAll(shots);
+  fillAll(explosions);
+  fillAll(pickups);
   game.lives = 4;
   game.shootPower = 5;
   game.score = 900;
   game.wave1Threshold = 7;
   resetGame();
-  EXPECT_EQ(surfaceUnits.liveCount() + shots.liveCount() + explosions.liveCount() + pickups.liveCount(), 0);
-  EXPECT_EQ(shots.cursor, 1);
+  auto expectEmpty = [](const auto& pool, const char* name) {
+    EXPECT_EQ(pool.liveCount(), 0) << name;
+    EXPECT_EQ(pool.cursor, 1) << name;
+  };
+  expectEmpty(surfaceUnits, "surface units");
+  expectEmpty(aircraft, "aircraft");
+  expectEmpty(shots, "shots");
+  expectEmpty(explosions, "explosions");
+  expectEmpty(pickups, "pickups");
   EXPECT_EQ(game.lives, 2);
   EXPECT_EQ(game.shootPower, 1);
   EXPECT_EQ(game.score, 0);

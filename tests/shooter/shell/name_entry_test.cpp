@@ -16,7 +16,7 @@ class NameEntry : public ShellTest {
     reachMainMenu();
     playerName.clear();
     game.score = score;
-    screenState = ScreenState::NameEntry;
+    shell.screenState = ScreenState::NameEntry;
   }
 };
 
@@ -49,7 +49,7 @@ TEST_F(NameEntry, EnterStoresTheScoreSavesTheTableAndShowsIt) {
   tap(key::Space);
   tap(key::Digit1);
   tap(key::Enter);
-  EXPECT_EQ(screenState, ScreenState::HighScores);
+  EXPECT_EQ(shell.screenState, ScreenState::HighScores);
   EXPECT_EQ(highScores[5].name, "K 1");
   EXPECT_EQ(highScores[5].score, 650u);
   EXPECT_EQ(highScores[10].score, 200u);
@@ -84,7 +84,7 @@ TEST_F(NameEntry, AFailedSaveIsReportedAndPlayGoesOnWithTheTableInMemory) {
   const std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(err.find("high_scores.dat"), std::string::npos) << err;
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
-  EXPECT_EQ(screenState, ScreenState::HighScores);
+  EXPECT_EQ(shell.screenState, ScreenState::HighScores);
   EXPECT_EQ(highScores[1].name, "Z");
   EXPECT_EQ(parseHighScores(readFile("high_scores.dat"))[1].name, "PILOT1") << "the old file is untouched";
 }
@@ -124,17 +124,17 @@ TEST_F(NameEntry, KeysAndButtonsHeldFromBeforeNeverChangeTheName) {
   reachMainMenu();
   playerName.clear();
   game.score = 5000;
-  screenState = ScreenState::Nothing;  // a screen that ignores keys, standing in for play
+  shell.screenState = ScreenState::Nothing;  // a screen that ignores keys, standing in for play
   press(key::Left);
   press(key::Space);
   press(key::Backspace);
   press(key::Enter);
   headless().pressPadButton(key::Down);
   runFrame();
-  screenState = ScreenState::NameEntry;
+  shell.screenState = ScreenState::NameEntry;
   runFor(1.0);
   EXPECT_EQ(playerName, "");
-  EXPECT_EQ(screenState, ScreenState::NameEntry) << "a left-over Enter stores nothing";
+  EXPECT_EQ(shell.screenState, ScreenState::NameEntry) << "a left-over Enter stores nothing";
   tap(key::A);
   tap(key::B);
   tap(key::C);
@@ -145,7 +145,7 @@ TEST_F(NameEntry, KeysAndButtonsHeldFromBeforeNeverChangeTheName) {
   EXPECT_EQ(playerName, "ABC ") << "let go and pressed again, a key types";
   release(key::Enter);
   tap(key::Enter);
-  EXPECT_EQ(screenState, ScreenState::HighScores);
+  EXPECT_EQ(shell.screenState, ScreenState::HighScores);
   EXPECT_EQ(highScores[1].name, "ABC ");
 }
 
@@ -153,13 +153,13 @@ TEST_F(NameEntry, FocusLossPausesOnlyARunningGame) {
   enterWithScore(0);
   headless().loseFocus();
   runFrame();
-  EXPECT_EQ(screenState, ScreenState::NameEntry);
-  screenState = ScreenState::Playing;
+  EXPECT_EQ(shell.screenState, ScreenState::NameEntry);
+  shell.screenState = ScreenState::Playing;
   runFrame();
-  EXPECT_EQ(screenState, ScreenState::Playing) << "the request was used up on the other screen";
+  EXPECT_EQ(shell.screenState, ScreenState::Playing) << "the request was used up on the other screen";
   headless().loseFocus();
   runFrame();
-  EXPECT_EQ(screenState, ScreenState::Paused);
+  EXPECT_EQ(shell.screenState, ScreenState::Paused);
 }
 
 }  // namespace shooter::testing

@@ -1,8 +1,8 @@
 // The options screen: item cycles, Esc, ACCEPT and CANCEL.
 #include "platform/platform.h"
 #include "shell_fixture.h"
+#include "shooter/media/sound_bank.h"
 #include "shooter/shell/settings.h"
-#include "shooter/shell/sound_bank.h"
 
 namespace shooter::testing {
 
@@ -14,10 +14,10 @@ class Options : public ShellTest {
     reachMainMenu();
     tap(key::Down);
     tap(key::Enter);
-    ASSERT_EQ(screenState, ScreenState::Options);
+    ASSERT_EQ(shell.screenState, ScreenState::Options);
   }
   void choose(int item) {
-    while (menuCursor != item) tap(key::Down);
+    while (shell.menuCursor != item) tap(key::Down);
     tap(key::Enter);
   }
 };
@@ -27,11 +27,11 @@ TEST_F(Options, ResolutionFromZeroGoesToSmallAndNeverBack) {
   start();
   openOptions();
   choose(0);
-  EXPECT_EQ(working.resolution, 1);
+  EXPECT_EQ(shell.working.resolution, 1);
   choose(0);
-  EXPECT_EQ(working.resolution, 2);
+  EXPECT_EQ(shell.working.resolution, 2);
   choose(0);
-  EXPECT_EQ(working.resolution, 1);
+  EXPECT_EQ(shell.working.resolution, 1);
 }
 
 TEST_F(Options, CollisionRateCyclesFromAnOddFileValue) {
@@ -41,7 +41,7 @@ TEST_F(Options, CollisionRateCyclesFromAnOddFileValue) {
   int seen[4];
   for (int& v : seen) {
     choose(4);
-    v = working.collisionRate;
+    v = shell.working.collisionRate;
   }
   EXPECT_EQ(seen[0], 35);
   EXPECT_EQ(seen[1], 45);
@@ -52,7 +52,7 @@ TEST_F(Options, CollisionRateCyclesFromAnOddFileValue) {
   start();
   openOptions();
   choose(4);
-  EXPECT_EQ(working.collisionRate, 10) << "from 50 back to 10";
+  EXPECT_EQ(shell.working.collisionRate, 10) << "from 50 back to 10";
 }
 
 TEST_F(Options, VolumeWrapsAfter128AndPreviewsEveryStep) {
@@ -73,15 +73,15 @@ TEST_F(Options, EscKeepsTheFpsEditButRestoresTheScreenChoice) {
   start();
   openOptions();
   choose(2);
-  EXPECT_EQ(working.desiredFps, 33);
+  EXPECT_EQ(shell.working.desiredFps, 33);
   choose(0);
   choose(1);
   tap(key::Esc);
-  EXPECT_EQ(screenState, ScreenState::MainMenu);
-  EXPECT_EQ(menuCursor, 0);
-  EXPECT_EQ(working.resolution, 2);
-  EXPECT_EQ(working.fullScreen, 0);
-  EXPECT_EQ(working.desiredFps, 33) << "the edited rate stays in its working copy";
+  EXPECT_EQ(shell.screenState, ScreenState::MainMenu);
+  EXPECT_EQ(shell.menuCursor, 0);
+  EXPECT_EQ(shell.working.resolution, 2);
+  EXPECT_EQ(shell.working.fullScreen, 0);
+  EXPECT_EQ(shell.working.desiredFps, 33) << "the edited rate stays in its working copy";
   tap(key::Down);
   tap(key::Enter);
   choose(6);
@@ -96,14 +96,14 @@ TEST_F(Options, AcceptReopensTheScreenAndRewritesTheFile) {
   choose(6);
   EXPECT_EQ(headless().windowOpenCount(), opens + 1);
   EXPECT_EQ(readFile("settings.dat"), "2\r\n0\r\n64\r\n50\r\n1\r\n20\r\n");
-  EXPECT_EQ(screenState, ScreenState::MainMenu);
+  EXPECT_EQ(shell.screenState, ScreenState::MainMenu);
   tap(key::Down);
   tap(key::Enter);
   choose(0);
   choose(1);
   choose(3);
   choose(6);
-  EXPECT_EQ(screenWidth, 512);
+  EXPECT_EQ(platform::screenWidth(), 512);
   EXPECT_EQ(headless().windowWidth(), 512);
   EXPECT_TRUE(headless().fullScreen());
   EXPECT_EQ(readFile("settings.dat"), "1\r\n1\r\n64\r\n50\r\n0\r\n20\r\n");
@@ -116,22 +116,22 @@ TEST_F(Options, CancelRestoresEveryWorkingCopy) {
   choose(3);
   choose(4);
   choose(7);
-  EXPECT_EQ(screenState, ScreenState::MainMenu);
-  EXPECT_EQ(working.desiredFps, 50);
-  EXPECT_EQ(working.collisionType, 1);
-  EXPECT_EQ(working.collisionRate, 20);
+  EXPECT_EQ(shell.screenState, ScreenState::MainMenu);
+  EXPECT_EQ(shell.working.desiredFps, 50);
+  EXPECT_EQ(shell.working.collisionType, 1);
+  EXPECT_EQ(shell.working.collisionRate, 20);
   EXPECT_EQ(readFile("settings.dat"), kDefaultSettings) << "CANCEL writes nothing";
 }
 
 TEST_F(Options, CursorWrapsOverEightItems) {
   start();
   openOptions();
-  EXPECT_EQ(menuCursor, 1) << "the main menu's cursor carries over";
+  EXPECT_EQ(shell.menuCursor, 1) << "the main menu's cursor carries over";
   tap(key::Up);
   tap(key::Up);
-  EXPECT_EQ(menuCursor, 7);
+  EXPECT_EQ(shell.menuCursor, 7);
   tap(key::Down);
-  EXPECT_EQ(menuCursor, 0);
+  EXPECT_EQ(shell.menuCursor, 0);
 }
 
 }  // namespace shooter::testing

@@ -13,9 +13,10 @@
 #include "platform/platform.h"
 #include "platform/recording_sound_device.h"
 #include "platform/run_options.h"
+#include "shooter/media/sound_bank.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "tests/support/headless_access.h"
 
 namespace shooter::testing {
 
@@ -79,17 +80,17 @@ class ShellTest : public ::testing::Test {
     startUp(firstArgument);
     startupOutput_ = ::testing::internal::GetCapturedStdout();
   }
-  platform::HeadlessBackend& headless() { return static_cast<platform::HeadlessBackend&>(platform::backend()); }
+  platform::HeadlessBackend& headless() { return platform::test_support::headlessBackend(); }
 
   // Runs main-loop passes until the program's clock reaches `seconds`.
   void runUntil(double seconds) {
-    while (running == 1 && frameClock.now < seconds) mainLoopPass();
+    while (shell.running && shell.frameClock.now < seconds) mainLoopPass();
   }
-  void runFor(double seconds) { runUntil(frameClock.now + seconds); }
+  void runFor(double seconds) { runUntil(shell.frameClock.now + seconds); }
   // Runs until exactly one more frame has been drawn.
   void runFrame() {
     const auto frames = platform::framesShown();
-    while (running == 1 && platform::framesShown() == frames) mainLoopPass();
+    while (shell.running && platform::framesShown() == frames) mainLoopPass();
   }
   void press(int key) { headless().pressKey(key); }
   void release(int key) { headless().releaseKey(key); }
@@ -112,7 +113,7 @@ class ShellTest : public ::testing::Test {
   // From start-up to the main menu (the title lasts about five seconds).
   void reachMainMenu() {
     runUntil(6.5);
-    ASSERT_EQ(screenState, ScreenState::MainMenu);
+    ASSERT_EQ(shell.screenState, ScreenState::MainMenu);
   }
 
   std::string startupOutput_;

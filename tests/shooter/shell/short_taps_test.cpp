@@ -21,28 +21,28 @@ void tapBetweenFrames(platform::HeadlessBackend& backend, int scancode) {
 TEST_F(ShortTaps, AnEscTapBetweenTwoFramesPausesThePlayAndNothingMore) {
   start();
   reachMainMenu();
-  screenState = ScreenState::Instructions;
+  shell.screenState = ScreenState::Instructions;
   tap(key::Enter);
-  ASSERT_EQ(screenState, ScreenState::Playing);
+  ASSERT_EQ(shell.screenState, ScreenState::Playing);
   runFor(2.5);  // past the start banner and the key gate
   runFrame();
   tapBetweenFrames(headless(), key::Esc);
   runFrame();
-  EXPECT_EQ(screenState, ScreenState::Paused);
+  EXPECT_EQ(shell.screenState, ScreenState::Paused);
   runFor(0.5);
-  EXPECT_EQ(screenState, ScreenState::Paused) << "the pause box must not read the same tap as its own Esc";
+  EXPECT_EQ(shell.screenState, ScreenState::Paused) << "the pause box must not read the same tap as its own Esc";
 }
 
 TEST_F(ShortTaps, ADownTapInTheMenuMovesTheCursorOnce) {
   start();
   reachMainMenu();
   runFor(0.2);  // the menu's key gate is open
-  const int before = menuCursor;
+  const int before = shell.menuCursor;
   tapBetweenFrames(headless(), key::Down);
   runFrame();
-  EXPECT_EQ(menuCursor, before + 1);
+  EXPECT_EQ(shell.menuCursor, before + 1);
   runFor(0.5);
-  EXPECT_EQ(menuCursor, before + 1);
+  EXPECT_EQ(shell.menuCursor, before + 1);
 }
 
 }  // namespace shooter::testing

@@ -15,17 +15,17 @@ using StartUp = ShellTest;
 
 TEST_F(StartUp, OpensTheScreenFromTheSettingsAndShowsTheLoadingLine) {
   start();
-  EXPECT_EQ(running, 1);
-  EXPECT_EQ(screenWidth, 640);
-  EXPECT_EQ(screenHeight, 480);
+  EXPECT_TRUE(shell.running);
+  EXPECT_EQ(platform::screenWidth(), 640);
+  EXPECT_EQ(platform::screenHeight(), 480);
   EXPECT_EQ(headless().title(), "Kestrel Shooter Game");
   EXPECT_EQ(headless().windowWidth(), 640);
   EXPECT_FALSE(headless().fullScreen());
   EXPECT_NE(startupOutput_.find("Loading... Please wait."), std::string::npos);
-  EXPECT_EQ(frameClock.msPerFrame, 20);
-  EXPECT_EQ(frameClock.sleepMs, 5);
-  EXPECT_DOUBLE_EQ(frameClock.frameInterval, 0.02);
-  EXPECT_DOUBLE_EQ(collisionInterval, 0.02);
+  EXPECT_EQ(shell.frameClock.msPerFrame, 20);
+  EXPECT_EQ(shell.frameClock.sleepMs, 5);
+  EXPECT_DOUBLE_EQ(shell.frameClock.frameInterval, 0.02);
+  EXPECT_DOUBLE_EQ(shell.collisionInterval, 0.02);
   EXPECT_EQ(highScores[1].name, "PILOT1");
   EXPECT_EQ(highScores[10].score, 100u);
 }
@@ -33,17 +33,17 @@ TEST_F(StartUp, OpensTheScreenFromTheSettingsAndShowsTheLoadingLine) {
 TEST_F(StartUp, SmallScreenAndFullScreenFromTheFile) {
   writeFile("settings.dat", "1\r\n1\r\n200\r\n33\r\n0\r\n10\r\n");
   start();
-  EXPECT_EQ(screenWidth, 512);
+  EXPECT_EQ(platform::screenWidth(), 512);
   EXPECT_TRUE(headless().fullScreen());
   EXPECT_EQ(settings.volume, 128) << "volumes above 128 are clamped";
-  EXPECT_EQ(frameClock.msPerFrame, 30);
-  EXPECT_EQ(frameClock.sleepMs, 8);
+  EXPECT_EQ(shell.frameClock.msPerFrame, 30);
+  EXPECT_EQ(shell.frameClock.sleepMs, 8);
 }
 
 TEST_F(StartUp, MissingSettingsPrintsTheMessageAndEndsInOrder) {
   std::filesystem::remove("settings.dat");
   start();
-  EXPECT_EQ(running, 0);
+  EXPECT_FALSE(shell.running);
   EXPECT_NE(startupOutput_.find("Settings file not found!"), std::string::npos);
   EXPECT_FALSE(platform::screenIsOpen());
   EXPECT_GE(platform::timer(), 1.0) << "the message stays for 1000 ms";
@@ -57,7 +57,7 @@ TEST_F(StartUp, MissingSettingsPrintsTheMessageAndEndsInOrder) {
 TEST_F(StartUp, MissingHighScoresPrintsItsMessage) {
   std::filesystem::remove("high_scores.dat");
   start();
-  EXPECT_EQ(running, 0);
+  EXPECT_FALSE(shell.running);
   EXPECT_NE(startupOutput_.find("High Scores not found!"), std::string::npos);
 }
 
@@ -65,9 +65,9 @@ TEST_F(StartUp, DamagedSettingsNeverFault) {
   for (const char* text : {"", "garbage", "9\r\n", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n", "255,255,255,255,255,255"}) {
     writeFile("settings.dat", text);
     start();
-    EXPECT_GT(frameClock.frameInterval, 0.0) << text;
-    EXPECT_GT(frameClock.msPerFrame, 0) << text;
-    EXPECT_GT(screenWidth, 0) << text;
+    EXPECT_GT(shell.frameClock.frameInterval, 0.0) << text;
+    EXPECT_GT(shell.frameClock.msPerFrame, 0) << text;
+    EXPECT_GT(platform::screenWidth(), 0) << text;
     runFor(0.5);
     restart();
   }
@@ -78,14 +78,14 @@ TEST_F(StartUp, TitleCannotBeSkippedAndGivesWayAfterAboutFiveSeconds) {
   press(platform::key::Enter);
   press(platform::key::Esc);
   runFrame();
-  EXPECT_EQ(frameClock.secondsCounter, 1) << "the first drawn frame is the first tick";
+  EXPECT_EQ(shell.frameClock.secondsCounter, 1) << "the first drawn frame is the first tick";
   runUntil(4.6);
-  EXPECT_EQ(screenState, ScreenState::Title);
-  EXPECT_EQ(running, 1);
+  EXPECT_EQ(shell.screenState, ScreenState::Title);
+  EXPECT_TRUE(shell.running);
   release(platform::key::Enter);
   release(platform::key::Esc);
   runUntil(5.6);
-  EXPECT_EQ(screenState, ScreenState::MainMenu);
+  EXPECT_EQ(shell.screenState, ScreenState::MainMenu);
 }
 
 TEST_F(StartUp, TheFirstTickFallsOnTheFirstFrameHoweverLateItComes) {
@@ -93,26 +93,26 @@ TEST_F(StartUp, TheFirstTickFallsOnTheFirstFrameHoweverLateItComes) {
   start();
   headless().advanceClock(2.3);
   runFrame();
-  EXPECT_EQ(frameClock.secondsCounter, 1);
+  EXPECT_EQ(shell.frameClock.secondsCounter, 1);
   runUntil(2.3 + 4.6);
-  EXPECT_EQ(screenState, ScreenState::Title);
+  EXPECT_EQ(shell.screenState, ScreenState::Title);
   runUntil(2.3 + 5.6);
-  EXPECT_EQ(screenState, ScreenState::MainMenu);
+  EXPECT_EQ(shell.screenState, ScreenState::MainMenu);
 }
 
 TEST_F(StartUp, TheFpsWordIsACaseSensitiveSubstring) {
   start("showfps");
-  EXPECT_EQ(showFps, 1);
+  EXPECT_TRUE(shell.showFps);
   restart();
   start("FPS");
-  EXPECT_EQ(showFps, 0);
+  EXPECT_FALSE(shell.showFps);
 }
 
 TEST_F(StartUp, PacingDrawsAboutTheDesiredRate) {
   start();
   runUntil(10.0);
-  EXPECT_GE(frameClock.fpsValue, 48);
-  EXPECT_LE(frameClock.fpsValue, 52);
+  EXPECT_GE(shell.frameClock.fpsValue, 48);
+  EXPECT_LE(shell.frameClock.fpsValue, 52);
 }
 
 TEST_F(StartUp, ADesiredRateOfZeroPacesAtFiftyForAWholeMinute) {
@@ -122,10 +122,10 @@ TEST_F(StartUp, ADesiredRateOfZeroPacesAtFiftyForAWholeMinute) {
   runUntil(2.0);
   int lowest = 1000;
   int highest = 0;
-  while (running == 1 && frameClock.now < 60.0) {
+  while (shell.running && shell.frameClock.now < 60.0) {
     runFor(1.0);
-    lowest = std::min(lowest, frameClock.fpsValue);
-    highest = std::max(highest, frameClock.fpsValue);
+    lowest = std::min(lowest, shell.frameClock.fpsValue);
+    highest = std::max(highest, shell.frameClock.fpsValue);
   }
   EXPECT_GE(lowest, 48);
   EXPECT_LE(highest, 52);
@@ -134,13 +134,13 @@ TEST_F(StartUp, ADesiredRateOfZeroPacesAtFiftyForAWholeMinute) {
 TEST_F(StartUp, PacingShrinksTheIntervalOfASlowMachine) {
   start();
   // A slow machine: every pass costs 3 ms more than its sleep.
-  const double before = frameClock.frameInterval;
-  while (frameClock.now < 3.0) {
+  const double before = shell.frameClock.frameInterval;
+  while (shell.frameClock.now < 3.0) {
     mainLoopPass();
     headless().advanceClock(0.003);
   }
-  EXPECT_LT(frameClock.fpsValue, 48);
-  EXPECT_LT(frameClock.frameInterval, before);
+  EXPECT_LT(shell.frameClock.fpsValue, 48);
+  EXPECT_LT(shell.frameClock.frameInterval, before);
 }
 
 TEST_F(StartUp, TheCloseButtonEndsTheLoopFromAnyScreen) {
@@ -148,16 +148,16 @@ TEST_F(StartUp, TheCloseButtonEndsTheLoopFromAnyScreen) {
   runUntil(1.0);
   headless().requestClose();
   runFor(0.1);
-  EXPECT_EQ(running, 0);
+  EXPECT_FALSE(shell.running);
 }
 
 TEST_F(StartUp, UnknownScreenStatePrintsErrorAndChangesNothing) {
   start();
-  screenState = static_cast<ScreenState>(42);
+  shell.screenState = static_cast<ScreenState>(42);
   ::testing::internal::CaptureStdout();
   runFrame();
   EXPECT_NE(::testing::internal::GetCapturedStdout().find("error!"), std::string::npos);
-  EXPECT_EQ(static_cast<int>(screenState), 42);
+  EXPECT_EQ(static_cast<int>(shell.screenState), 42);
 }
 
 }  // namespace shooter::testing
@@ -167,7 +167,7 @@ namespace shooter::testing {
 TEST_F(StartUp, AudioThatCannotOpenPrintsItsMessageAndEndsInOrder) {
   nextSound().refuseOpen(true);
   start();
-  EXPECT_EQ(running, 0);
+  EXPECT_FALSE(shell.running);
   EXPECT_EQ(sound_->loadedCount(), 0) << "nothing is decoded for a device that did not open";
   EXPECT_NE(startupOutput_.find("Unable to open audio!"), std::string::npos);
   ::testing::internal::CaptureStdout();
@@ -180,7 +180,7 @@ TEST_F(StartUp, AudioThatCannotOpenPrintsItsMessageAndEndsInOrder) {
 // the first free channel; shutdown closes the device.
 TEST_F(StartUp, TheSoundBankOpensLoadsPlaysAndClosesItsDevice) {
   start();
-  ASSERT_EQ(running, 1);
+  ASSERT_TRUE(shell.running);
   const std::vector<std::string> opened = sound_->takeCalls();
   ASSERT_EQ(opened.size(), 7u);
   EXPECT_EQ(opened[0], "open 16 22050 4096");
@@ -212,7 +212,7 @@ TEST_F(StartUp, WithoutSoundTheBankStillCountsEveryEffect) {
   ::testing::internal::CaptureStdout();
   startUp("", false);
   ::testing::internal::GetCapturedStdout();
-  EXPECT_EQ(running, 1);
+  EXPECT_TRUE(shell.running);
   EXPECT_TRUE(soundCounters().open);
   resetSoundCounters();
   playSample(Sample::Pickup);

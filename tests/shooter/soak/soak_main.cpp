@@ -21,11 +21,12 @@
 #include "platform/run_options.h"
 #include "platform/text_file.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sound_bank.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
+#include "tests/support/headless_access.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -66,19 +67,19 @@ class Player {
   // that left the high scores must not stay down on the main menu, where it
   // ends the program.
   void act(platform::HeadlessBackend& pad) {
-    if (frameClock.now < nextDecision_ && screenState == decidedFor_) return;
+    if (shell.frameClock.now < nextDecision_ && shell.screenState == decidedFor_) return;
     for (const int k : held_) pad.releaseKey(k);
     held_.clear();
-    decidedFor_ = screenState;
-    nextDecision_ = frameClock.now + pick(0.05, 0.6);
-    switch (screenState) {
+    decidedFor_ = shell.screenState;
+    nextDecision_ = shell.frameClock.now + pick(0.05, 0.6);
+    switch (shell.screenState) {
       case ScreenState::MainMenu: menu(); break;
       case ScreenState::Instructions: hold(key::Enter); break;
       case ScreenState::Options: options(); break;
       case ScreenState::Credits:
       case ScreenState::HighScores: hold(chance(0.5) ? key::Enter : key::Esc); break;
       case ScreenState::Playing: play(); break;
-      case ScreenState::Paused: hold(chance(0.7) ? key::Esc : (menuCursor == 0 ? key::Enter : key::Up)); break;
+      case ScreenState::Paused: hold(chance(0.7) ? key::Esc : (shell.menuCursor == 0 ? key::Enter : key::Up)); break;
       case ScreenState::NameEntry: name(); break;
       default: break;
     }
@@ -93,23 +94,23 @@ class Player {
   void menu() {
     // Mostly start games; sometimes visit the other screens; never item 5.
     const int target = chance(0.8) ? 0 : 1 + static_cast<int>(pick(0.0, 3.0));
-    if (menuCursor == target) {
+    if (shell.menuCursor == target) {
       hold(key::Enter);
     } else {
-      hold(menuCursor > target ? key::Up : key::Down);
+      hold(shell.menuCursor > target ? key::Up : key::Down);
     }
-    nextDecision_ = frameClock.now + 0.2;
+    nextDecision_ = shell.frameClock.now + 0.2;
   }
   void options() {
     if (chance(0.15)) {
       const int finish = chance(0.5) ? 6 : 7;  // ACCEPT or CANCEL
-      hold(menuCursor == finish ? key::Enter : key::Down);
+      hold(shell.menuCursor == finish ? key::Enter : key::Down);
     } else if (chance(0.1)) {
       hold(key::Esc);
     } else {
       hold(chance(0.5) ? key::Down : key::Enter);
     }
-    nextDecision_ = frameClock.now + 0.2;
+    nextDecision_ = shell.frameClock.now + 0.2;
   }
   void play() {
     if (chance(0.7)) hold(key::Space);
@@ -127,7 +128,7 @@ class Player {
     } else {
       hold(kLetters[static_cast<std::size_t>(pick(0.0, 8.0)) % 8]);
     }
-    nextDecision_ = frameClock.now + 0.2;
+    nextDecision_ = shell.frameClock.now + 0.2;
   }
 
   std::mt19937 rng_;
@@ -181,25 +182,25 @@ int main(int argc, char** argv) {
     return failure->exitCode;
   }
   startUp("");
-  auto& pad = static_cast<platform::HeadlessBackend&>(platform::backend());
+  auto& pad = platform::test_support::headlessBackend();
   Player player(seed);
   std::size_t heapAtMinuteOne = 0;
   std::uint64_t games = 0;
-  ScreenState last = screenState;
+  ScreenState last = shell.screenState;
   const double end = minutes * 60.0;
-  while (running == 1 && frameClock.now < end) {
+  while (shell.running && shell.frameClock.now < end) {
     player.act(pad);
     mainLoopPass();
-    if (heapAtMinuteOne == 0 && frameClock.now >= 60.0) heapAtMinuteOne = liveHeapBytes();
-    if (screenState == ScreenState::Playing && last == ScreenState::Instructions) ++games;
-    last = screenState;
+    if (heapAtMinuteOne == 0 && shell.frameClock.now >= 60.0) heapAtMinuteOne = liveHeapBytes();
+    if (shell.screenState == ScreenState::Playing && last == ScreenState::Instructions) ++games;
+    last = shell.screenState;
   }
   const std::size_t heapAtEnd = liveHeapBytes();
-  const bool endedEarly = running != 1;
+  const bool endedEarly = !shell.running;
   const double growth = static_cast<double>(heapAtEnd) - static_cast<double>(heapAtMinuteOne);
   const bool filesWhole = wholeFile("settings.dat", 6) && wholeFile("high_scores.dat", 20);
   std::printf("soak: seed=%u game_seconds=%.0f frames=%llu games=%llu heap_minute1=%zu heap_end=%zu growth=%.0f files=%s\n",
-              seed, frameClock.now, static_cast<unsigned long long>(platform::framesShown()),
+              seed, shell.frameClock.now, static_cast<unsigned long long>(platform::framesShown()),
               static_cast<unsigned long long>(games), heapAtMinuteOne, heapAtEnd, growth, filesWhole ? "whole" : "DAMAGED");
   closeAudio();
   platform::shutdownPlatform();

@@ -1,5 +1,5 @@
 // Loading the sheet, its mask and the animation data; the sprite font.
-#include "shooter/shell/sprite_sheet.h"
+#include "shooter/media/sprite_sheet.h"
 
 #include <algorithm>
 
@@ -22,7 +22,7 @@ struct GlyphRow {
 };
 
 // The sprite font's letters on the sheet.
-constexpr std::array<GlyphRow, 42> kGlyphs{{
+constexpr auto kGlyphs = std::to_array<GlyphRow>({
     {' ', 0, 10, 0, 1},        {';', 0, 1, 107, 119},
     {'0', 580, 589, 107, 119}, {'1', 590, 599, 107, 119}, {'2', 600, 609, 107, 119},
     {'3', 610, 620, 107, 119}, {'4', 621, 631, 107, 119}, {'5', 632, 641, 107, 119},
@@ -39,7 +39,7 @@ constexpr std::array<GlyphRow, 42> kGlyphs{{
     {'Y', 689, 699, 521, 533}, {'Z', 700, 709, 521, 533},
     {'!', 714, 720, 521, 533}, {'.', 709, 713, 521, 533}, {':', 720, 726, 521, 533},
     {'\0', 0, 1, 0, 1},
-}};
+});
 static_assert(kGlyphs.size() == 42);
 
 }  // namespace

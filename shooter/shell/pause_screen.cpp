@@ -6,14 +6,16 @@
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
+#include "shooter/media/sound_bank.h"
+#include "shooter/media/sprite_sheet.h"
+#include "shooter/shell/menu_keys.h"
+#include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
-#include "shooter/shell/sound_bank.h"
 
 namespace shooter {
 
 namespace {
 
-constexpr SpriteRect rect(const assets::SheetRect& r) { return {r.x1, r.x2, r.y1, r.y2}; }
 constexpr platform::Colour kFrameYellow = 0xFFFFE700u;  // RGB 255, 231, 0
 constexpr int kItems = 2;
 
@@ -22,44 +24,41 @@ void pauseKeys() {
   // Q is neither an arrow nor an action key; it is let through the gate on
   // its own so that Q alone ends the program from this screen.
   const bool quitHeld = platform::keyDown(Q);
-  const bool keyHeld = actionKeyDown != 0 || arrowKeyDown != 0 || quitHeld;
-  if (!keyHeld || !(frameClock.now - lastKeyTime > kMenuKeyGate)) return;
-  if (platform::keyDown(Esc)) screenState = ScreenState::Playing;
-  if (quitHeld) running = 0;
-  if (platform::keyDown(Down)) ++menuCursor;
-  if (platform::keyDown(Up)) --menuCursor;
-  if (menuCursor < 0) menuCursor = kItems - 1;
-  if (menuCursor >= kItems) menuCursor = 0;
+  const bool keyHeld = shell.actionKeyDown || shell.arrowKeyDown || quitHeld;
+  if (!keyHeld || !(shell.frameClock.now - shell.lastKeyTime > kMenuKeyGate)) return;
+  if (platform::keyDown(Esc)) shell.screenState = ScreenState::Playing;
+  if (quitHeld) shell.running = false;
+  moveMenuCursor(kItems);
   if (platform::keyDown(Enter) || platform::keyDown(Space)) {
-    if (menuCursor == 0) {
-      screenState = ScreenState::Playing;
+    if (shell.menuCursor == 0) {
+      shell.screenState = ScreenState::Playing;
     } else {
-      screenState = ScreenState::MainMenu;
+      shell.screenState = ScreenState::MainMenu;
       resetGame();
       haltAllSounds();
     }
   }
-  lastKeyTime = frameClock.now;
+  shell.lastKeyTime = shell.frameClock.now;
 }
 
 int at(double v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace
 
-void pausedFrame() {
+void pauseScreen() {
   pauseKeys();
   drawBackground();
-  const double cx = screenWidth / 2.0;
-  const double cy = screenHeight / 2.0;
+  const double cx = platform::screenWidth() / 2.0;
+  const double cy = platform::screenHeight() / 2.0;
   platform::Image& page = platform::workPage();
   platform::fillBox(page, at(cx - 91), at(cy - 61), at(cx + 91), at(cy + 71), kFrameYellow);
   platform::fillBox(page, at(cx - 90), at(cy - 60), at(cx + 90), at(cy + 70), platform::kBlack);
   drawText(at(cx - 65), at(cy - 50), "GAME PAUSED!");
   drawText(at(cx - 80), at(cy), "RETURN TO GAME");
   drawText(at(cx - 65), at(cy + 30), "EXIT TO MENU");
-  const double arrowY = cy + menuCursor * 30;
-  drawSprite(at(cx - 103), at(arrowY), rect(assets::kPointerLeft), true);
-  drawSprite(at(cx + 96), at(arrowY), rect(assets::kPointerRight), true);
+  const double arrowY = cy + shell.menuCursor * 30;
+  drawSprite(at(cx - 103), at(arrowY), assets::kPointerLeft, true);
+  drawSprite(at(cx + 96), at(arrowY), assets::kPointerRight, true);
 }
 
 }  // namespace shooter

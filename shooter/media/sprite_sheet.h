@@ -8,19 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/sheet_layout.h"
 #include "platform/image.h"
 
 namespace shooter {
 
-// Inclusive corners of a picture on the sheet.
-struct SpriteRect {
-  std::int32_t x1 = 0;
-  std::int32_t x2 = 0;
-  std::int32_t y1 = 0;
-  std::int32_t y2 = 0;
-  constexpr std::int32_t width() const { return x2 - x1 + 1; }
-  constexpr std::int32_t height() const { return y2 - y1 + 1; }
-};
+// Inclusive corners of a picture on the sheet: the generator's type, so the
+// rectangles it places are drawn as they are.
+using SpriteRect = assets::SheetRect;
 
 inline constexpr int kSheetWidth = 1024;
 inline constexpr int kSheetHeight = 768;

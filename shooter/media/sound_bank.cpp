@@ -1,5 +1,5 @@
 // The sound bank on the platform's sound device.
-#include "shooter/shell/sound_bank.h"
+#include "shooter/media/sound_bank.h"
 #include "shooter/shell/file_locations.h"
 
 #include <array>
