@@ -14,12 +14,12 @@ run=build/dev/run   # shipped files, when a dev build exists
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 declare -A dict=([fuzz_settings]=text [fuzz_high_scores]=text [fuzz_anim_data]=text [fuzz_bmp]=bmp
-                 [fuzz_sound_files]=sound [fuzz_input_script]=script [fuzz_media_command]=media
+                 [fuzz_sound_files]=sound [fuzz_input_script]=script [fuzz_recording]=recording [fuzz_media_command]=media
                  [fuzz_animation_file]=text [fuzz_colour_list]=text)
 declare -A shipped=([fuzz_settings]="settings.dat" [fuzz_high_scores]="high_scores.dat" [fuzz_anim_data]="anim_data.dat"
                     [fuzz_sound_files]="battle029.wav battle003.wav Item2.wav Missile2.mp3 29H.WAV")
 summary=()
-for target in fuzz_settings fuzz_high_scores fuzz_anim_data fuzz_bmp fuzz_sound_files fuzz_input_script \
+for target in fuzz_settings fuzz_high_scores fuzz_anim_data fuzz_bmp fuzz_sound_files fuzz_input_script fuzz_recording \
               fuzz_media_command fuzz_animation_file fuzz_colour_list; do
   [ -x "$bin/$target" ] || { echo "== $target: not built, skipped"; continue; }
   crashes=(fuzz/crashes/$target/*)

@@ -8,7 +8,9 @@
 #include "shooter/shell/demo_plane.h"
 #include "shooter/shell/file_locations.h"
 #include "shooter/shell/high_scores.h"
+#include "platform/replay.h"
 #include "shooter/shell/program.h"
+#include "shooter/shell/replay_support.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
 #include "shooter/shell/sound_bank.h"
@@ -53,12 +55,15 @@ void startUp(const std::string& firstArgument, bool openSound) {
   running = 1;
   platform::seedRandomFromTimer();
 
-  // A save cut short by a crash leaves its temporary file; the real file is whole.
-  platform::removeStaleSave(kSettingsFile);
-  platform::removeStaleSave(kHighScoresFile);
+  // A save cut short by a crash leaves its temporary file; the real file is
+  // whole. A replay leaves the player's files alone.
+  if (!platform::isReplaying()) {
+    platform::removeStaleSave(kSettingsFile);
+    platform::removeStaleSave(kHighScoresFile);
+  }
 
   settings = Settings{};
-  const bool haveSettings = loadSettings();
+  const bool haveSettings = loadSettingsForRun();
   if (haveSettings) {
     openScreenFor(settings.resolution, settings.fullScreen);
   } else {
@@ -98,7 +103,7 @@ void startUp(const std::string& firstArgument, bool openSound) {
   resetGame();
 
   highScores = HighScoreTable{};
-  if (!loadHighScores()) failStartUp("High Scores not found!");
+  if (!loadHighScoresForRun()) failStartUp("High Scores not found!");
 
   if (openSound && !openAudio(settings.volume)) failStartUp("Unable to open audio!");
 }
