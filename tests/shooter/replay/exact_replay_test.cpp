@@ -237,3 +237,34 @@ TEST_F(ExactReplayTest, ARecordingCutShortStillEndsAndDiffers) {
 
 }  // namespace
 }  // namespace shooter::testing
+
+namespace shooter::testing {
+namespace {
+
+using ExactReplayRefusalTest = ExactReplayTest;
+
+TEST_F(ExactReplayRefusalTest, AnotherVersionsRecordingAndTimeOnlyScriptsAreRefusedByVerify) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const std::string version(platform::recordingVersion());
+  writeFile("other.rec", "kestrel-recording 1\nversion 0.0.0-other\nprogram shooter\nseed 1\n0 00\nend\n");
+  platform::RunOptions options;
+  options.exactReplays = true;
+  options.programName = "shooter";
+  options.verifyPath = "other.rec";
+  EXPECT_EXIT(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options),
+              ::testing::ExitedWithCode(2),
+              "shooter: other.rec was recorded by version 0.0.0-other and this is version " + version);
+
+  writeFile("damaged.rec", "kestrel-recording 1\nversion " + version + "\nprogram shooter\nseed 1\n0 00\n30 zz\nend\n");
+  options.verifyPath = "damaged.rec";
+  EXPECT_EXIT(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options),
+              ::testing::ExitedWithCode(2), "shooter: damaged.rec: line 6: a frame line needs its check byte");
+
+  writeFile("script.txt", "1 down Space\n2 up Space\n");
+  options.verifyPath = "script.txt";
+  EXPECT_EXIT(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options),
+              ::testing::ExitedWithCode(2), "script.txt is not a recording");
+}
+
+}  // namespace
+}  // namespace shooter::testing
