@@ -189,12 +189,13 @@ RecordingParseResult parseRecording(std::string_view text) {
       if (words.size() < 2 || !validName(words[1])) return fail("start needs a name of letters, digits, '_' or '.'");
       if (!inHeader) return fail("start values belong before the frames");
       if (rec.startValues.size() >= kMaxStartValues) return fail("too many start values");
-      const std::size_t valueAt = line.find(words[1]) + words[1].size() + 1;
+      // The value is the rest of the line after the name and one space.
+      const std::size_t valueAt = static_cast<std::size_t>(words[1].data() - line.data()) + words[1].size() + 1;
       const auto value = unescapeValue(valueAt <= line.size() ? line.substr(valueAt) : std::string_view{});
       if (!value) return fail("a start value holds a broken %XX escape or a control character");
       rec.startValues.emplace_back(std::string(words[1]), *value);
     } else if (word == "end") {
-      const std::size_t at = line.find("end") + 3;
+      const std::size_t at = static_cast<std::size_t>(words[0].data() - line.data()) + 3;
       rec.closingFigures = std::string(line.substr(at));
       ended = true;
     } else if (word[0] >= '0' && word[0] <= '9') {

@@ -17,7 +17,7 @@ TEST(ReplayFile, WrittenRecordingsReadBackTheSame) {
   rec.version = std::string(recordingVersion());
   rec.program = "shooter";
   rec.seed = 4294967295u;
-  rec.startValues = {{"settings", "2 0 96 50 1 20"}, {"score1", "900 ODD%NAME\r\x01 end "}};
+  rec.startValues = {{"settings", "2 0 96 50 1 20"}, {"score1", "900 ODD%NAME\r\x01 end "}, {"s", "start s"}};
   rec.frames = {{0, 0x00}, {20013, 0xA7}, {40020, 0xFF}};
   rec.events = {{RecordedEvent::Kind::KeyDown, key::Space, {}, 0, 1},
                 {RecordedEvent::Kind::PadDown, key::Left, {}, 1, 2},

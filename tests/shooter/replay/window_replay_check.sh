@@ -63,7 +63,15 @@ sleep 0.3
 tap Escape           # pause
 sleep 0.5
 tap q                # Q on the pause screen ends the program
-for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+ended() { for _ in $(seq 20); do kill -0 "$game_pid" 2>/dev/null || return 0; sleep 0.1; done; return 1; }
+# A game lost meanwhile ends on the name-entry screen or the table instead:
+# Enter keeps the name, Esc leaves the table, Esc on the main menu ends.
+for key in Return Escape Escape; do
+  ended && break
+  tap "$key"
+  sleep 0.6
+done
+for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$game_pid" 2>/dev/null; then fail "the game did not end on Q: $(cat "$work/out.txt")"; fi
 wait "$game_pid" || fail "the recorded run failed: $(cat "$work/out.txt")"
 game_pid=""
