@@ -15,7 +15,8 @@ work="$(mktemp -d)"
 xvfb_pid=""
 game_pid=""
 cleanup() {
-  [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
+  # SDL turns SIGTERM into a close request, which a game without its X server never reads.
+  [ -z "$game_pid" ] || kill -KILL "$game_pid" 2>/dev/null || true
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   [ -n "${KEEP:-}" ] || rm -rf "$work"
 }
