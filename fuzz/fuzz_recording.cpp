@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Replay a short recording through the replay backend: every frame it
   // holds and a few past its end.
   if (rec.frames.size() > 2000) return 0;
-  platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{});
+  if (platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{})) std::abort();
   platform::openScreen(4, 4, 1, false);
   auto replay = platform::makeReplayBackend(std::make_unique<platform::HeadlessBackend>(), rec, false);
   CountingSink sink;

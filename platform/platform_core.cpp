@@ -2,7 +2,6 @@
 // random numbers, and the input script, recorder and --shot list that work
 // the same over any backend.
 #include <array>
-#include <cstdlib>
 #include <chrono>
 #include <ctime>
 #include <cstdio>
@@ -14,6 +13,7 @@
 #include "platform/backend.h"
 #include "platform/builtin_font.h"
 #include "platform/input_script.h"
+#include "platform/key_state.h"
 #include "platform/platform.h"
 #include "platform/png_writer.h"
 #include "platform/replay.h"
@@ -36,8 +36,8 @@ struct Core final : InputSink {
   int visibleIndex = 0;
   bool screenOpen = false;
   std::string title;
-  std::array<bool, key::kCount> keys{};     // held by the keyboard or a pad
-  std::array<bool, key::kCount> padKeys{};  // held by a pad
+  KeyState keys;     // held by the keyboard or a pad
+  KeyState padKeys;  // held by a pad
   std::array<bool, key::kCount> scriptKeyboardKeys{};  // a script's own down/up lines
   std::deque<std::string> pendingText;
   std::uint64_t keyPresses = 0;
@@ -78,7 +78,7 @@ struct Core final : InputSink {
   }
   void padKeyChanged(int scancode, bool down) override {
     if (script || scancode <= 0 || scancode >= key::kCount) return;
-    padKeys[static_cast<std::size_t>(scancode)] = down;
+    padKeys.set(scancode, down);
     if (!options.recordPath.empty()) {
       recorded.push_back({now, down ? InputEvent::Kind::PadDown : InputEvent::Kind::PadUp, scancode});
     }
@@ -89,7 +89,7 @@ struct Core final : InputSink {
   }
   void closeRequested() override {
     // The close button works even while a script drives the keys.
-    queueText("\xFFk");
+    queueText(std::string(kCloseKeyText));
     ++keyPresses;
     if (!options.recordPath.empty()) recorded.push_back({now, InputEvent::Kind::Close, 0});
   }
@@ -114,8 +114,7 @@ struct Core final : InputSink {
   }
 
   void setKey(int scancode, bool down) {
-    if (down && !keys[static_cast<std::size_t>(scancode)]) ++keyPresses;
-    keys[static_cast<std::size_t>(scancode)] = down;
+    if (keys.set(scancode, down)) ++keyPresses;
   }
 
   // A scripted key is held while the script's keyboard lines or its pad
@@ -125,11 +124,11 @@ struct Core final : InputSink {
     const auto code = static_cast<std::size_t>(e.scancode);
     const bool down = e.kind == InputEvent::Kind::KeyDown || e.kind == InputEvent::Kind::PadDown;
     if (e.kind == InputEvent::Kind::PadDown || e.kind == InputEvent::Kind::PadUp) {
-      padKeys[code] = down;
+      padKeys.set(e.scancode, down);
     } else {
       scriptKeyboardKeys[code] = down;
     }
-    setKey(e.scancode, scriptKeyboardKeys[code] || padKeys[code]);
+    setKey(e.scancode, scriptKeyboardKeys[code] || padKeys.held(e.scancode));
     if (e.kind == InputEvent::Kind::KeyDown && e.scancode == key::Esc) queueText("\x1b");
   }
 
@@ -154,7 +153,7 @@ struct Core final : InputSink {
       const double last = events.empty() ? 0.0 : events.back().time;
       if (now > last + kTimedemoGraceSeconds) {
         timedemoClosed = true;
-        queueText("\xFFk");
+        queueText(std::string(kCloseKeyText));
         ++keyPresses;
       }
     }
@@ -171,6 +170,9 @@ struct Core final : InputSink {
   }
 
   void present() {
+    // Showing a page ends the program's frame, which is what a tap is held for.
+    keys.frameShown();
+    padKeys.frameShown();
     if (!screenOpen) return;
     ++frames;
     const Image& page = pages[static_cast<std::size_t>(visibleIndex)];
@@ -204,17 +206,15 @@ namespace {
 
 // Reads a --demo, --timedemo or --verify file. An exact recording (for a
 // program that makes them) wraps the backend in its replay and sets the
-// recorded seed; any other text must be a time-only script.
-std::optional<InputScript> openReplayOrScript(Core& c, RunOptions& options, std::unique_ptr<Backend>& backendIn) {
+// recorded seed; any other text must be a time-only script, which goes to
+// `script`. Returns why the file is refused, if it is.
+std::optional<std::string> openReplayOrScript(Core& c, RunOptions& options, std::unique_ptr<Backend>& backendIn,
+                                              std::optional<InputScript>& script) {
   const std::string& scriptPath = !options.verifyPath.empty()     ? options.verifyPath
                                   : !options.timedemoPath.empty() ? options.timedemoPath
                                                                   : options.demoPath;
-  const auto fail = [&](const std::string& why) {
-    std::cerr << options.programName << ": " << why << '\n';
-    std::exit(2);
-  };
   if (!options.verifyPath.empty() && !options.exactReplays) {
-    fail("--verify checks exact recordings, which this program does not make");
+    return "--verify checks exact recordings, which this program does not make";
   }
   if (scriptPath.empty()) {
     if (options.exactReplays && !options.recordPath.empty()) {
@@ -226,13 +226,13 @@ std::optional<InputScript> openReplayOrScript(Core& c, RunOptions& options, std:
     return std::nullopt;
   }
   const auto text = readWholeFile(scriptPath);
-  if (!text) fail("cannot read the script " + scriptPath);
+  if (!text) return "cannot read the script " + scriptPath;
   if (options.exactReplays && looksLikeRecording(*text)) {
     auto parsed = parseRecording(*text);
-    if (!parsed.recording) fail(scriptPath + ": " + parsed.error);
+    if (!parsed.recording) return scriptPath + ": " + parsed.error;
     if (parsed.recording->version != recordingVersion()) {
-      fail(scriptPath + " was recorded by version " + parsed.recording->version + " and this is version " +
-           std::string(recordingVersion()) + "; it cannot be replayed exactly");
+      return scriptPath + " was recorded by version " + parsed.recording->version + " and this is version " +
+             std::string(recordingVersion()) + "; it cannot be replayed exactly";
     }
     options.seed = parsed.recording->seed;
     options.recordPath.clear();
@@ -240,24 +240,28 @@ std::optional<InputScript> openReplayOrScript(Core& c, RunOptions& options, std:
     c.exactInput = true;
     return std::nullopt;
   }
-  if (!options.verifyPath.empty()) fail(scriptPath + " is not a recording: it holds no clock readings to verify");
+  if (!options.verifyPath.empty()) return scriptPath + " is not a recording: it holds no clock readings to verify";
   auto parsed = parseInputScript(*text);
-  if (!parsed.script) fail(scriptPath + ": " + parsed.error);
-  return std::move(parsed.script);
+  if (!parsed.script) return scriptPath + ": " + parsed.error;
+  script = std::move(parsed.script);
+  return std::nullopt;
 }
 
 }  // namespace
 
-void initPlatform(std::unique_ptr<Backend> backendIn, const RunOptions& optionsIn) {
+std::optional<StartFailure> initPlatform(std::unique_ptr<Backend> backendIn, const RunOptions& optionsIn) {
   Core& c = core();
   c.backend.reset();  // the old backend goes before the new one starts
   c = Core{};
   RunOptions options = optionsIn;
-  c.script = openReplayOrScript(c, options, backendIn);
+  if (const auto refused = openReplayOrScript(c, options, backendIn, c.script)) {
+    return StartFailure{options.programName + ": " + *refused, kBadScriptExit};
+  }
   c.backend = std::move(backendIn);
   c.options = options;
   c.shotTaken.assign(options.shots.size(), false);
   seedRandomFromTimer();
+  return std::nullopt;
 }
 
 void shutdownPlatform() {
@@ -377,14 +381,14 @@ bool keyDown(int scancode) {
   Core& c = core();
   c.pump(false);
   c.applyScript();
-  return scancode > 0 && scancode < key::kCount && c.keys[static_cast<std::size_t>(scancode)];
+  return c.keys.read(scancode);
 }
 
 bool padKeyDown(int scancode) {
   Core& c = core();
   c.pump(false);
   c.applyScript();
-  return scancode > 0 && scancode < key::kCount && c.padKeys[static_cast<std::size_t>(scancode)];
+  return c.padKeys.read(scancode);
 }
 
 std::string pendingKeyText() {

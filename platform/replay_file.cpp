@@ -4,11 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "kestrel/build_info.h"
 #include "platform/input_script.h"
-
-#ifndef KESTREL_VERSION
-#error "KESTREL_VERSION must name the program version"
-#endif
 
 namespace platform {
 
@@ -104,7 +101,7 @@ const char* kindWord(RecordedEvent::Kind kind) {
 
 }  // namespace
 
-std::string_view recordingVersion() { return KESTREL_VERSION; }
+std::string_view recordingVersion() { return kestrel::kVersion; }
 
 std::string escapeValue(std::string_view value) {
   std::string out;

@@ -1,8 +1,5 @@
-// SDL_mixer behind the media-control command texts.
+// The media-control command texts over a platform sound device.
 #include "testbench/media_control.h"
-
-#include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <array>
@@ -10,8 +7,8 @@
 #include <cstring>
 #include <functional>
 #include <memory>
-#include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "testbench/media_command.h"
@@ -22,7 +19,7 @@ namespace testbench {
 namespace {
 
 // Which device plays a file is chosen by its extension, as the Windows layer
-// does; every device here decodes through the mixer.
+// does; every device here decodes through the one sound device.
 struct DeviceByExtension {
   std::string_view extension;
   std::string_view device;
@@ -34,6 +31,10 @@ constexpr std::array<DeviceByExtension, 3> kDevices{{
 }};
 static_assert(kDevices.size() == 3);
 
+// 44100 Hz output with a short buffer, so that a play starts at once; the
+// first 16 channels, doubled whenever every one is taken.
+constexpr platform::SoundOutput kOutput{.channels = 16, .rate = 44100, .bufferFrames = 1024};
+
 bool hasKnownExtension(std::string_view file) {
   const std::size_t dot = file.rfind('.');
   if (dot == std::string_view::npos) return false;
@@ -41,16 +42,6 @@ bool hasKnownExtension(std::string_view file) {
   return std::any_of(kDevices.begin(), kDevices.end(),
                      [&](const DeviceByExtension& row) { return SameWord(row.extension, extension); });
 }
-
-struct ChunkDeleter {
-  void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
-};
-using SharedChunk = std::shared_ptr<Mix_Chunk>;
-
-struct Device {
-  int channel = -1;
-  SharedChunk chunk;
-};
 
 // Aliases are matched whatever their letter case: keys are kept in lower
 // case. Returns the text itself when it has no capitals (the numbered
@@ -70,18 +61,28 @@ struct TextHash {
   std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
 };
 
-class Mixer {
+int answer(std::string_view text, char* reply, std::size_t replySize) {
+  if (reply == nullptr || replySize == 0) return 0;
+  if (text.size() + 1 > replySize) return kMediaReplyTooSmall;
+  std::memcpy(reply, text.data(), text.size());
+  reply[text.size()] = '\0';
+  return 0;
+}
+
+}  // namespace
+
+// The alias table and the sounds it shares, over the device.
+class MediaControl::Aliases {
  public:
-  ~Mixer() {
-    for (auto& [name, device] : devices_) Mix_HaltChannel(device.channel);
-    devices_.clear();
-    chunks_.clear();
-    if (audioOpen_) {
-      Mix_CloseAudio();
-      Mix_Quit();
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    }
+  explicit Aliases(std::unique_ptr<platform::SoundDevice> device) : device_(std::move(device)) {}
+  ~Aliases() {
+    for (auto& [name, alias] : aliases_) device_->halt(alias.channel);
+    aliases_.clear();
+    sounds_.clear();
+    device_->close();
   }
+  Aliases(const Aliases&) = delete;
+  Aliases& operator=(const Aliases&) = delete;
 
   int run(const MediaRequest& request, char* reply, std::size_t replySize) {
     switch (request.verb) {
@@ -89,87 +90,98 @@ class Mixer {
       case MediaVerb::CloseNothing: return 0;
       default: break;
     }
-    const auto found = devices_.find(lowered(request.alias, key_));
-    if (found == devices_.end()) return kMediaUnknownAlias;
-    Device& device = found->second;
+    const auto found = aliases_.find(lowered(request.alias, key_));
+    if (found == aliases_.end()) return kMediaUnknownAlias;
+    Alias& alias = found->second;
     switch (request.verb) {
       case MediaVerb::SetTimeFormat: return 0;  // lengths are always milliseconds
       case MediaVerb::Play:
-        Mix_PlayChannel(device.channel, device.chunk.get(), 0);
+        device_->play(alias.sound->id, alias.channel, 0);
         return 0;
       case MediaVerb::Stop:
-        Mix_HaltChannel(device.channel);
+        device_->halt(alias.channel);
         return 0;
-      case MediaVerb::StatusMode: {
-        const bool playing = Mix_Playing(device.channel) != 0 && Mix_Paused(device.channel) == 0;
-        return answer(playing ? "playing" : "stopped", reply, replySize);
-      }
+      case MediaVerb::StatusMode:
+        return answer(device_->isPlaying(alias.channel) ? "playing" : "stopped", reply, replySize);
       case MediaVerb::StatusLength: {
         char text[24];
-        std::snprintf(text, sizeof text, "%ld", lengthMs(*device.chunk));
+        std::snprintf(text, sizeof text, "%ld", device_->lengthMs(alias.sound->id));
         return answer(text, reply, replySize);
       }
       case MediaVerb::Close:
-        Mix_HaltChannel(device.channel);
-        freeChannels_.push_back(device.channel);
-        devices_.erase(found);
+        device_->halt(alias.channel);
+        freeChannels_.push_back(alias.channel);
+        aliases_.erase(found);
         return 0;
       default: return kMediaUnknownCommand;
     }
   }
 
-  std::size_t aliasCount() const { return devices_.size(); }
+  std::size_t count() const { return aliases_.size(); }
+
+  int channelOf(std::string_view name) const {
+    std::string buffer;
+    const auto found = aliases_.find(lowered(name, buffer));
+    return found == aliases_.end() ? -1 : found->second.channel;
+  }
+
+  platform::SoundDevice& device() { return *device_; }
 
  private:
-  int open(std::string_view file, std::string_view alias) {
+  // A loaded sound, unloaded when the last alias on its file closes.
+  struct Sound {
+    Sound(platform::SoundDevice& owner, platform::SoundId sound) : device(owner), id(sound) {}
+    ~Sound() { device.unload(id); }
+    Sound(const Sound&) = delete;
+    Sound& operator=(const Sound&) = delete;
+    platform::SoundDevice& device;
+    platform::SoundId id;
+  };
+  using SharedSound = std::shared_ptr<Sound>;
+
+  struct Alias {
+    int channel = -1;
+    SharedSound sound;
+  };
+
+  int open(std::string_view file, std::string_view name) {
     if (!hasKnownExtension(file)) return kMediaUnknownDevice;
-    const std::string key(lowered(alias, key_));
-    if (devices_.find(std::string_view(key)) != devices_.end()) return kMediaDuplicateAlias;
-    if (!openAudio()) return kMediaNoAudio;
-    SharedChunk chunk = chunkFor(std::string(file));
-    if (!chunk) return kMediaCannotOpenFile;
+    const std::string key(lowered(name, key_));
+    if (aliases_.find(std::string_view(key)) != aliases_.end()) return kMediaDuplicateAlias;
+    if (!openDevice()) return kMediaNoAudio;
+    SharedSound sound = soundFor(std::string(file));
+    if (!sound) return kMediaCannotOpenFile;
     const int channel = takeChannel();
     if (channel < 0) return kMediaNoAudio;
-    devices_.emplace(key, Device{channel, std::move(chunk)});
+    aliases_.emplace(key, Alias{channel, std::move(sound)});
     return 0;
   }
 
-  bool openAudio() {
-    if (audioOpen_) return true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
-      return false;
-    }
-    Mix_Init(MIX_INIT_MP3 | MIX_INIT_OGG);
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
-    bytesPerSecond_ = static_cast<long>(frequency) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
-    allocatedChannels_ = Mix_AllocateChannels(0);
-    // The mixer starts with channels of its own; they are ours to hand out.
+  bool openDevice() {
+    if (device_->isOpen()) return true;
+    if (!device_->open(kOutput)) return false;
+    // The device's channels are ours to hand out, the lowest first.
+    freeChannels_.clear();
+    allocatedChannels_ = device_->channelCount();
     for (int c = allocatedChannels_ - 1; c >= 0; --c) freeChannels_.push_back(c);
-    audioOpen_ = true;
     return true;
   }
 
   // One decoded sound per file, shared by every alias open on it.
-  SharedChunk chunkFor(const std::string& file) {
-    if (auto it = chunks_.find(file); it != chunks_.end()) {
-      if (SharedChunk chunk = it->second.lock()) return chunk;
+  SharedSound soundFor(const std::string& file) {
+    if (auto it = sounds_.find(file); it != sounds_.end()) {
+      if (SharedSound sound = it->second.lock()) return sound;
     }
-    Mix_Chunk* loaded = Mix_LoadWAV(file.c_str());
-    if (loaded == nullptr) return nullptr;
-    SharedChunk chunk(loaded, ChunkDeleter{});
-    chunks_[file] = chunk;
-    return chunk;
+    const platform::SoundId id = device_->load(file);
+    if (id == platform::kNoSound) return nullptr;
+    auto sound = std::make_shared<Sound>(*device_, id);
+    sounds_[file] = sound;
+    return sound;
   }
 
   int takeChannel() {
     if (freeChannels_.empty()) {
-      const int grown = std::max(16, allocatedChannels_ * 2);
-      const int got = Mix_AllocateChannels(grown);
+      const int got = device_->growChannels(std::max(kOutput.channels, allocatedChannels_ * 2));
       if (got <= allocatedChannels_) return -1;
       for (int c = got - 1; c >= allocatedChannels_; --c) freeChannels_.push_back(c);
       allocatedChannels_ = got;
@@ -179,55 +191,27 @@ class Mixer {
     return channel;
   }
 
-  long lengthMs(const Mix_Chunk& chunk) const {
-    if (bytesPerSecond_ <= 0) return 0;
-    return static_cast<long>((static_cast<long long>(chunk.alen) * 1000 + bytesPerSecond_ / 2) / bytesPerSecond_);
-  }
-
-  static int answer(std::string_view text, char* reply, std::size_t replySize) {
-    if (reply == nullptr || replySize == 0) return 0;
-    if (text.size() + 1 > replySize) return kMediaReplyTooSmall;
-    std::memcpy(reply, text.data(), text.size());
-    reply[text.size()] = '\0';
-    return 0;
-  }
-
-  bool audioOpen_ = false;
-  long bytesPerSecond_ = 0;
+  std::unique_ptr<platform::SoundDevice> device_;
   int allocatedChannels_ = 0;
   std::vector<int> freeChannels_;
-  std::unordered_map<std::string, Device, TextHash, std::equal_to<>> devices_;
-  std::unordered_map<std::string, std::weak_ptr<Mix_Chunk>> chunks_;
+  std::unordered_map<std::string, Alias, TextHash, std::equal_to<>> aliases_;
+  std::unordered_map<std::string, std::weak_ptr<Sound>> sounds_;
   std::string key_;  // reused for capitalised alias look-ups
 };
 
-// Created on first use and kept until MediaShutdown, so nothing is torn down
-// behind SDL's back during static destruction.
-Mixer*& mixerSlot() {
-  static Mixer* mixer = nullptr;
-  return mixer;
-}
+MediaControl::MediaControl(std::unique_ptr<platform::SoundDevice> device)
+    : aliases_(std::make_unique<Aliases>(std::move(device))) {}
 
-Mixer& mixer() {
-  Mixer*& slot = mixerSlot();
-  if (slot == nullptr) slot = new Mixer;
-  return *slot;
-}
+MediaControl::~MediaControl() = default;
 
-}  // namespace
-
-int MediaCommand(const std::string& command, char* reply, std::size_t replySize) {
+int MediaControl::run(const std::string& command, char* reply, std::size_t replySize) {
   MediaRequest request;
   if (const int error = ParseMediaCommand(command, request); error != 0) return error;
-  return mixer().run(request, reply, replySize);
+  return aliases_->run(request, reply, replySize);
 }
 
-void MediaShutdown() {
-  Mixer*& slot = mixerSlot();
-  delete slot;
-  slot = nullptr;
-}
-
-std::size_t MediaOpenAliasCount() { return mixerSlot() == nullptr ? 0 : mixerSlot()->aliasCount(); }
+std::size_t MediaControl::aliasCount() const { return aliases_->count(); }
+int MediaControl::channelOf(std::string_view alias) const { return aliases_->channelOf(alias); }
+platform::SoundDevice& MediaControl::device() { return aliases_->device(); }
 
 }  // namespace testbench

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "kestrel/build_info.h"
 #include "platform/platform.h"
 #include "platform/replay.h"
 #include "platform/run_options.h"
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
       "  A first WORD containing \"fps\" (for example: showfps) shows the frame rate.\n"
       "  Files: run from a folder holding plik.bmp (such as the build's run folder),\n"
       "  the game reads its pictures and sounds there and keeps settings.dat and\n"
-      "  high_scores.dat in the working folder. Installed, it reads the installed\n"
+      "  high_scores.dat in the working folder. Installed or unpacked, it reads its\n"
       "  data folder and keeps each user's files and F12 screenshots in\n"
       "  $XDG_DATA_HOME/kestrel (default ~/.local/share/kestrel).\n"
       "  --verify FILE          replay the recording FILE without a window, as fast\n"
@@ -38,10 +39,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (parsed.options.showVersion) {
-    std::cout << "shooter (Kestrel) " << KESTREL_VERSION << '\n';
+    std::cout << "shooter (Kestrel) " << kestrel::kVersion << '\n';
     return 0;
   }
-  const auto where = shooter::findFileLocations("/proc/self/exe", KESTREL_DATA_RELATIVE);
+  const auto where = shooter::findFileLocations(
+      "/proc/self/exe", {kestrel::kInstalledDataRelative, kestrel::kPortableDataFolder});
   if (where.installed) {
     std::string reason;
     if (!shooter::prepareUserFolder(where, reason)) {
@@ -58,7 +60,11 @@ int main(int argc, char** argv) {
   std::ostringstream heldBack;
   std::streambuf* const standardOutput = std::cout.rdbuf();
   if (!options.verifyPath.empty()) std::cout.rdbuf(heldBack.rdbuf());
-  platform::initPlatform(options);
+  if (const auto failure = platform::initPlatform(options)) {
+    std::cout.rdbuf(standardOutput);
+    std::cerr << failure->message << '\n';
+    return failure->exitCode;
+  }
   platform::setScreenshotFolder(where.userFolder);
   platform::setFrameCheck(&shooter::replayFrameCheck);
   shooter::startUp(shooter::firstArgumentForRun(options.firstArgument), !options.noSound);

@@ -9,7 +9,8 @@ namespace shooter {
 // Start-up in its fixed order; leaves `running` at 0 when a data file or the
 // audio device is missing (the message is printed and the 1000 ms wait done).
 // `firstArgument` is the command line's first argument ("fps" rule).
-// With `openSound` false no audio device is opened and the game runs silent.
+// With `openSound` false the game runs silent on the sound device with no
+// output.
 void startUp(const std::string& firstArgument, bool openSound = true);
 // One pass of the main loop: draws a frame when the frame interval has
 // passed, then reads the timer and sleeps.

@@ -1,14 +1,10 @@
-// The sound bank on SDL_mixer.
+// The sound bank on the platform's sound device.
 #include "shooter/shell/sound_bank.h"
 #include "shooter/shell/file_locations.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <array>
 #include <string>
-
-#include "platform/sound_file_check.h"
+#include <utility>
 
 namespace shooter {
 
@@ -18,61 +14,66 @@ constexpr std::array<const char*, kSampleCount> kSampleFiles{
     "aircraft008_mod.wav", "battle029.wav", "battle004.wav", "battle003.wav", "Item2.wav"};
 static_assert(kSampleFiles.size() == kSampleCount);
 
-std::array<Mix_Chunk*, kSampleCount> bank{};
+// 16 channels of 22050 Hz output with a large buffer: the effects are short
+// and many may overlap, and a steady stream matters more than latency.
+constexpr platform::SoundOutput kOutput{.channels = 16, .rate = 22050, .bufferFrames = 4096};
+
+std::unique_ptr<platform::SoundDevice> device;
+std::unique_ptr<platform::SoundDevice> nextDevice;  // installed by a test
+std::array<platform::SoundId, kSampleCount> bank{};
 SoundCounters counters;
 
-Mix_Chunk* chunk(Sample sample) { return bank[static_cast<std::size_t>(sample)]; }
+platform::SoundId sound(Sample sample) { return bank[static_cast<std::size_t>(sample)]; }
+
+bool openOn(std::unique_ptr<platform::SoundDevice> opened, std::uint8_t volume) {
+  if (device) device->close();
+  device = std::move(opened);
+  counters.open = device->open(kOutput);
+  bank.fill(platform::kNoSound);
+  // Without a device nothing can be decoded for it. A missing or damaged
+  // file leaves kNoSound, and that effect is not heard.
+  for (std::size_t i = 0; counters.open && i < kSampleFiles.size(); ++i) bank[i] = device->load(assetPath(kSampleFiles[i]));
+  setVolume(volume);
+  return counters.open;
+}
 
 }  // namespace
 
 bool openAudio(std::uint8_t volume) {
-  SDL_Init(SDL_INIT_AUDIO);
-  const bool opened = Mix_OpenAudio(22050, 0x8010, 2, 4096) == 0;
-  counters.open = opened;
-  Mix_AllocateChannels(16);
-  bank.fill(nullptr);
-  for (std::size_t i = 0; i < kSampleFiles.size(); ++i) {
-    if (!opened) break;  // no device: nothing can be decoded for it
-    const std::string path = assetPath(kSampleFiles[i]);
-    // A damaged file is left out before SDL sees its header.
-    if (!platform::soundFileLooksSound(path)) continue;
-    if (SDL_RWops* source = SDL_RWFromFile(path.c_str(), "rb")) bank[i] = Mix_LoadWAV_RW(source, 1);
-  }
-  setVolume(volume);
-  return opened;
+  return openOn(nextDevice ? std::move(nextDevice) : platform::makeSoundDevice(), volume);
 }
+
+void openSilentAudio(std::uint8_t volume) { openOn(platform::makeSilentSoundDevice(), volume); }
+
+void useSoundDevice(std::unique_ptr<platform::SoundDevice> next) { nextDevice = std::move(next); }
 
 void playSample(Sample sample) {
   ++counters.plays[static_cast<std::size_t>(sample)];
-  if (Mix_Chunk* c = chunk(sample)) Mix_PlayChannelTimed(-1, c, 0, -1);
+  if (device) device->play(sound(sample), platform::kAnyChannel, 0);
 }
 
 void startEngineLoop() {
   ++counters.plays[static_cast<std::size_t>(Sample::EngineLoop)];
-  if (Mix_Chunk* c = chunk(Sample::EngineLoop)) Mix_PlayChannelTimed(-1, c, -1, -1);
+  if (device) device->play(sound(Sample::EngineLoop), platform::kAnyChannel, platform::kLoopForever);
 }
 
 void haltAllSounds() {
   ++counters.halts;
-  if (counters.open) Mix_HaltChannel(-1);
+  if (counters.open) device->halt(platform::kAnyChannel);
 }
 
 void setVolume(std::uint8_t volume) {
   ++counters.volumeChanges;
   counters.volume = volume;
-  if (counters.open) Mix_Volume(-1, volume);
+  if (counters.open) device->setVolume(platform::kAnyChannel, volume);
 }
 
 void closeAudio() {
-  for (std::size_t i = bank.size(); i-- > 0;) {
-    if (bank[i]) Mix_FreeChunk(bank[i]);
-    bank[i] = nullptr;
-  }
-  if (counters.open) Mix_CloseAudio();
+  // The device frees the samples last loaded first, then closes the output;
+  // it is kept (closed) so that a test can still read what it was asked.
+  if (device) device->close();
+  bank.fill(platform::kNoSound);
   counters.open = false;
-  // Only the audio part of SDL stops here: the window belongs to the platform
-  // layer and still shows the exit lines.
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 const SoundCounters& soundCounters() { return counters; }

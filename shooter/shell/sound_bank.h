@@ -1,9 +1,12 @@
-// The game's five sound effects on SDL_mixer. Every effect plays on the first
-// free of 16 channels; a missing sample file leaves a null handle and that
-// effect is simply not heard.
+// The game's five sound effects on the platform's sound device. Every effect
+// plays on the first free of 16 channels; a missing sample file leaves no
+// sound and that effect is simply not heard.
 #pragma once
 
 #include <cstdint>
+#include <memory>
+
+#include "platform/sound_device.h"
 
 namespace shooter {
 
@@ -16,9 +19,14 @@ enum class Sample : std::uint8_t {
 };
 inline constexpr int kSampleCount = 5;
 
-// Start-up: opens the device and loads the samples. Returns false when the
-// device cannot be opened (the caller prints the message and stops).
+// Start-up: opens the build's sound device (or the one a test installed)
+// and loads the samples. Returns false when the device cannot be opened (the
+// caller prints the message and stops).
 bool openAudio(std::uint8_t volume);
+// Start-up of a silent run: the same on the device with no output.
+void openSilentAudio(std::uint8_t volume);
+// Tests: the device the next openAudio() opens instead of the build's own.
+void useSoundDevice(std::unique_ptr<platform::SoundDevice> device);
 void playSample(Sample sample);
 void startEngineLoop();
 void haltAllSounds();

@@ -105,7 +105,11 @@ void startUp(const std::string& firstArgument, bool openSound) {
   highScores = HighScoreTable{};
   if (!loadHighScoresForRun()) failStartUp("High Scores not found!");
 
-  if (openSound && !openAudio(settings.volume)) failStartUp("Unable to open audio!");
+  if (!openSound) {
+    openSilentAudio(settings.volume);
+  } else if (!openAudio(settings.volume)) {
+    failStartUp("Unable to open audio!");
+  }
 }
 
 }  // namespace shooter

@@ -6,7 +6,7 @@
 
 #include "headless_fixture.h"
 #include "platform/text_file.h"
-#include "recording_media.h"
+#include "tests/support/recording_media.h"
 #include "testbench/animation.h"
 #include "testbench/sound_channels.h"
 #include "testbench/table.h"
@@ -36,7 +36,7 @@ class Animation : public testbench_test::HeadlessTest {
     return path;
   }
 
-  testbench_test::RecordingMedia media;
+  test_support::RecordingMedia media;
 };
 
 }  // namespace

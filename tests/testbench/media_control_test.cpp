@@ -22,7 +22,7 @@ using testbench_test::WriteToneWav;
 
 namespace {
 
-class MediaControl : public testing::Test {
+class RealMediaLayer : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (std::getenv("SDL_AUDIODRIVER") == nullptr) setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -62,7 +62,7 @@ class MediaControl : public testing::Test {
 
 }  // namespace
 
-TEST_F(MediaControl, AWavPlaysForItsLengthAndThenStops) {
+TEST_F(RealMediaLayer, AWavPlaysForItsLengthAndThenStops) {
   ASSERT_EQ(MediaCommand("open \"" + wav + "\" shareable alias 1", nullptr, 0), 0);
   EXPECT_EQ(MediaCommand("set 1 time format milliseconds", nullptr, 0), 0);
   EXPECT_EQ(query("status 1 length "), "250");
@@ -78,7 +78,7 @@ TEST_F(MediaControl, AWavPlaysForItsLengthAndThenStops) {
   EXPECT_EQ(query("status 1 mode"), "stopped");
 }
 
-TEST_F(MediaControl, AnMp3ReportsItsLengthInMilliseconds) {
+TEST_F(RealMediaLayer, AnMp3ReportsItsLengthInMilliseconds) {
   ASSERT_EQ(MediaCommand("open \"" + mp3 + "\" alias tune", nullptr, 0), 0);
   const double ms = std::atof(query("status TUNE length").c_str());
   EXPECT_NEAR(ms, 500.0, 60.0);
@@ -86,7 +86,7 @@ TEST_F(MediaControl, AnMp3ReportsItsLengthInMilliseconds) {
   EXPECT_EQ(query("status tune mode"), "playing");
 }
 
-TEST_F(MediaControl, SeveralAliasesOnOneFileSoundTogether) {
+TEST_F(RealMediaLayer, SeveralAliasesOnOneFileSoundTogether) {
   ASSERT_EQ(MediaCommand("open \"" + wav + "\" shareable alias a", nullptr, 0), 0);
   ASSERT_EQ(MediaCommand("open \"" + wav + "\" shareable alias b", nullptr, 0), 0);
   MediaCommand("play a from 0", nullptr, 0);
@@ -97,7 +97,7 @@ TEST_F(MediaControl, SeveralAliasesOnOneFileSoundTogether) {
   EXPECT_EQ(query("status b mode"), "playing") << "each alias has its own channel";
 }
 
-TEST_F(MediaControl, FailuresAnswerAnErrorAndChangeNothing) {
+TEST_F(RealMediaLayer, FailuresAnswerAnErrorAndChangeNothing) {
   const std::size_t before = MediaOpenAliasCount();
   EXPECT_EQ(MediaCommand("open \"" + testing::TempDir() + "no_such.wav\" alias x", nullptr, 0), kMediaCannotOpenFile);
   EXPECT_EQ(MediaCommand("open \"" + wav + ".txt\" alias x", nullptr, 0), kMediaUnknownDevice);
@@ -115,7 +115,7 @@ TEST_F(MediaControl, FailuresAnswerAnErrorAndChangeNothing) {
   EXPECT_EQ(MediaCommand("status x mode", nullptr, 0), kMediaUnknownAlias) << "closed";
 }
 
-TEST_F(MediaControl, TheSoundChannelsDriveTheRealLayer) {
+TEST_F(RealMediaLayer, TheSoundChannelsDriveTheRealLayer) {
   SetMediaCommandFunction({});
   SoundInit();
   SoundPlay(wav);

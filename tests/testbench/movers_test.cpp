@@ -5,7 +5,7 @@
 #include <set>
 
 #include "headless_fixture.h"
-#include "recording_media.h"
+#include "tests/support/recording_media.h"
 #include "testbench/bounce_directions.h"
 #include "testbench/boxes.h"
 #include "testbench/movers.h"
@@ -61,7 +61,7 @@ class Movers : public testbench_test::HeadlessTest {
 
   void nextStepDue() { headless().advanceClock(0.02); }
 
-  testbench_test::RecordingMedia media;
+  test_support::RecordingMedia media;
   platform::Image target;
   ImageHandle picture;
   std::vector<Mover> movers;

@@ -1,12 +1,13 @@
-// The numbered sound channels, checked command by command against a
-// recording stand-in for the media-control layer.
+// The numbered sound channels, checked command by command on the recording
+// media layer.
 #include <gtest/gtest.h>
 
-#include "recording_media.h"
+#include "tests/support/recording_media.h"
+#include "testbench/media_command.h"
 #include "testbench/sound_channels.h"
 
 using namespace testbench;
-using testbench_test::RecordingMedia;
+using test_support::RecordingMedia;
 using Commands = std::vector<std::string>;
 
 namespace {
@@ -70,13 +71,16 @@ TEST_F(SoundChannels, NamesDifferingOnlyInLetterCaseAreSeparateFiles) {
 
 TEST_F(SoundChannels, PlayingTestReadsTheFirstSevenLettersInAnyCase) {
   SoundOpen("x.wav");
+  EXPECT_EQ(SoundIsPlayingFile("x.wav"), "NO") << "opened, not played";
+  SoundPlay("x.wav");
+  EXPECT_EQ(SoundIsPlayingFile("x.wav"), "YES") << "the layer's own reply";
   for (const char* yes : {"playing", "PLAYING", "Playing", "playing forward"}) {
-    media.mode["1"] = yes;
+    media.scriptedReplies["status 1 Mode "] = yes;
     EXPECT_EQ(SoundIsPlayingFile("x.wav"), "YES") << yes;
     EXPECT_EQ(SoundIsPlayingChannel("1"), "YES") << yes;
   }
   for (const char* no : {"paused", "stopped", "", "playin"}) {
-    media.mode["1"] = no;
+    media.scriptedReplies["status 1 Mode "] = no;
     EXPECT_EQ(SoundIsPlayingFile("x.wav"), "NO") << no;
   }
 }
@@ -91,13 +95,13 @@ TEST_F(SoundChannels, QueriesOfUnknownFilesAndChannelsSendNothing) {
 }
 
 TEST_F(SoundChannels, LengthIsTheMillisecondReplyInSeconds) {
+  media.setLength("tune.mp3", 2500);
   SoundOpen("tune.mp3");
   SoundOpen("tune.mp3");
   media.take();
-  media.length["1"] = "2500";
   EXPECT_DOUBLE_EQ(SoundLength("tune.mp3"), 2.5);
   EXPECT_EQ(media.commands, (Commands{"status 1 length "}));
-  media.length["1"] = "not a number";
+  media.scriptedReplies["status 1 length "] = "not a number";
   EXPECT_DOUBLE_EQ(SoundLength("tune.mp3"), 0.0);
 }
 
@@ -114,7 +118,7 @@ TEST_F(SoundChannels, CloseAllSendsExactly4096ClosesWhateverTheCount) {
 }
 
 TEST_F(SoundChannels, FailedOpenStillTakesAChannelThatStaysIdle) {
-  media.failingFiles.insert("missing.wav");
+  media.refuseFile("missing.wav");
   SoundPlay("missing.wav");
   media.take();
   SoundPlay("missing.wav");
@@ -123,7 +127,8 @@ TEST_F(SoundChannels, FailedOpenStillTakesAChannelThatStaysIdle) {
 
 TEST_F(SoundChannels, A4097thOpenSendsNothingAndPlaysFindNoChannel) {
   for (int i = 0; i < kSoundChannelSlots; ++i) SoundOpen("busy.wav");
-  for (int i = 1; i <= kSoundChannelSlots; ++i) media.mode[std::to_string(i)] = "playing";
+  for (int i = 1; i <= kSoundChannelSlots; ++i) SendMediaCommand("play " + std::to_string(i) + " from 0");
+  ASSERT_GE(media.device().channelCount(), kSoundChannelSlots) << "the layer grew a channel per alias";
   media.take();
   SoundOpen("one_more.wav");
   EXPECT_TRUE(media.commands.empty());

@@ -1,11 +1,11 @@
 // The timing test's one-channel-per-file sound form.
 #include <gtest/gtest.h>
 
-#include "recording_media.h"
+#include "tests/support/recording_media.h"
 #include "testbench/timing_sound.h"
 
 using namespace testbench;
-using testbench_test::RecordingMedia;
+using test_support::RecordingMedia;
 using Commands = std::vector<std::string>;
 
 namespace {
@@ -33,7 +33,7 @@ TEST_F(TimingSound, ReplayInAnyLetterCaseRestartsTheOneChannel) {
 }
 
 TEST_F(TimingSound, FailedOpenReturnsOneAndLeavesTheSlotFree) {
-  media.failingFiles.insert("missing.wav");
+  media.refuseFile("missing.wav");
   EXPECT_EQ(timing::SoundPlay("missing.wav"), 1);
   EXPECT_EQ(media.take(), (Commands{"close SPMCIPS0000", "open \"missing.wav\" alias SPMCIPS0000"}));
   EXPECT_EQ(timing::SoundPlay("ok.wav"), 0);

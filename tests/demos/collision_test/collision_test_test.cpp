@@ -6,6 +6,7 @@
 #include "platform/key_codes.h"
 #include "support/demo_fixture.h"
 #include "testbench/boxes.h"
+#include "testbench/media_command.h"
 #include "demos/collision_test/collision_test.h"
 
 namespace {

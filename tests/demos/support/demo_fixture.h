@@ -1,5 +1,5 @@
 // Runs a demo program over the headless backend from the run folder (where
-// the build puts its pictures and sounds), with a fake media layer and a
+// the build puts its pictures and sounds), with the recording media layer and a
 // clock that moves only when the test says so.
 #pragma once
 
@@ -16,7 +16,7 @@
 #include "platform/image.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
-#include "support/fake_media.h"
+#include "tests/support/recording_media.h"
 
 namespace demo_test {
 
@@ -46,7 +46,7 @@ class DemoTest : public testing::Test {
       options.timedemoPath = folderFile("script.txt");
       std::ofstream(options.timedemoPath) << script;
     }
-    platform::initPlatform(std::make_unique<platform::HeadlessBackend>(tickPerRead), options);
+    ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(tickPerRead), options).has_value());
   }
 
   // Runs the programs from a folder holding none of their files.
@@ -81,7 +81,7 @@ class DemoTest : public testing::Test {
     return set > 0;
   }
 
-  FakeMedia media;
+  test_support::RecordingMedia media;
 
  private:
   std::string folderFile(const std::string& name) const {

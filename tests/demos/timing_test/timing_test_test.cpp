@@ -1,6 +1,7 @@
 // The timing test's loop on the headless backend.
 #include "platform/key_codes.h"
 #include "support/demo_fixture.h"
+#include "testbench/media_command.h"
 #include "demos/common/ball_scene.h"
 #include "demos/timing_test/timing_test.h"
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "file_damage.h"
 #include "key_script.h"
 #include "scratch_folder.h"
 #include "shooter_process.h"
@@ -20,29 +21,6 @@
 namespace faults {
 
 namespace {
-
-using Damage = std::function<std::string(const std::string& good)>;
-
-std::string firstLines(const std::string& good, std::size_t count) {
-  std::vector<std::string> lines;
-  std::istringstream in(good);
-  for (std::string line; lines.size() < count && std::getline(in, line);) lines.push_back(line + "\n");
-  // A file with fewer lines gets its last line repeated.
-  while (!lines.empty() && lines.size() < count) lines.push_back(lines.back());
-  std::string text;
-  for (const auto& line : lines) text += line;
-  return text;
-}
-
-std::string everyThirdByteNul(std::string bytes) {
-  for (std::size_t i = 2; i < bytes.size(); i += 3) bytes[i] = '\0';
-  return bytes;
-}
-
-void putLittleEndian32(std::string& bytes, std::size_t at, std::uint32_t value) {
-  if (bytes.size() < at + 4) bytes.resize(at + 4, '\0');
-  for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFFu);
-}
 
 // Six values that do not fit a byte, in every notation the reader knows.
 std::string hugeSettings(const std::string&) {
@@ -98,34 +76,6 @@ std::string hugeBitmap(const std::string& good) {
   putLittleEndian32(bytes, 34, 0xFFFFFFFFu);   // image size
   putLittleEndian32(bytes, 46, 0xFFFFFFFFu);   // colours used
   return bytes + good.substr(54, 4096);
-}
-
-// A RIFF header whose chunk sizes, channel count and rate are all at their
-// largest.
-std::string hugeSample(const std::string& good) {
-  std::string bytes = good.substr(0, 44);
-  putLittleEndian32(bytes, 4, 0xFFFFFFFFu);                                          // RIFF size
-  putLittleEndian32(bytes, 16, 0xFFFFFFFFu);                                         // fmt size
-  putLittleEndian32(bytes, 22, 0xFFFFFFFFu);                                         // channels, rate
-  putLittleEndian32(bytes, 40, 0xFFFFFFFFu);                                         // data size
-  return bytes + good.substr(44, 512);
-}
-
-struct DamageKind {
-  const char* name;
-  Damage make;
-};
-
-std::vector<DamageKind> damagesFor(const Damage& overflow) {
-  return {
-      {"empty", [](const std::string&) { return std::string(); }},
-      {"cut in half", [](const std::string& good) { return good.substr(0, good.size() / 2); }},
-      {"cut after 30 bytes", [](const std::string& good) { return good.substr(0, 30); }},
-      {"NUL bytes", everyThirdByteNul},
-      {"21 lines", [](const std::string& good) { return firstLines(good, 21); }},
-      {"5 lines", [](const std::string& good) { return firstLines(good, 5); }},
-      {"numbers that overflow", overflow},
-  };
 }
 
 class DamagedFiles : public ::testing::Test {

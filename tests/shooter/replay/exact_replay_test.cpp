@@ -109,7 +109,8 @@ class ExactReplayTest : public ShellTest {
   // end, and the closing figures handed to the recorder or the replay.
   static RunResult run(std::unique_ptr<platform::Backend> backend, const platform::RunOptions& options) {
     restart();
-    platform::initPlatform(std::move(backend), options);
+    const auto failure = platform::initPlatform(std::move(backend), options);
+    EXPECT_FALSE(failure) << failure->message;
     platform::setFrameCheck(&replayFrameCheck);
     // A program starts with the game's first values; start-up keeps the
     // craft's height from before, so an earlier run in this process must not
@@ -244,26 +245,31 @@ namespace {
 using ExactReplayRefusalTest = ExactReplayTest;
 
 TEST_F(ExactReplayRefusalTest, AnotherVersionsRecordingAndTimeOnlyScriptsAreRefusedByVerify) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
   const std::string version(platform::recordingVersion());
-  writeFile("other.rec", "kestrel-recording 1\nversion 0.0.0-other\nprogram shooter\nseed 1\n0 00\nend\n");
   platform::RunOptions options;
   options.exactReplays = true;
   options.programName = "shooter";
-  options.verifyPath = "other.rec";
-  EXPECT_EXIT(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options),
-              ::testing::ExitedWithCode(2),
-              "shooter: other.rec was recorded by version 0.0.0-other and this is version " + version);
+  auto refusal = [&options](const std::string& path) {
+    options.verifyPath = path;
+    const auto failure = platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options);
+    EXPECT_TRUE(failure) << path;
+    if (!failure) return std::string();
+    EXPECT_EQ(failure->exitCode, platform::kBadScriptExit);
+    return failure->message;
+  };
+  writeFile("other.rec", "kestrel-recording 1\nversion 0.0.0-other\nprogram shooter\nseed 1\n0 00\nend\n");
+  EXPECT_EQ(refusal("other.rec"), "shooter: other.rec was recorded by version 0.0.0-other and this is version " +
+                                      version + "; it cannot be replayed exactly");
 
   writeFile("damaged.rec", "kestrel-recording 1\nversion " + version + "\nprogram shooter\nseed 1\n0 00\n30 zz\nend\n");
-  options.verifyPath = "damaged.rec";
-  EXPECT_EXIT(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options),
-              ::testing::ExitedWithCode(2), "shooter: damaged.rec: line 6: a frame line needs its check byte");
+  EXPECT_EQ(refusal("damaged.rec"), "shooter: damaged.rec: line 6: a frame line needs its check byte as two hex digits");
 
   writeFile("script.txt", "1 down Space\n2 up Space\n");
-  options.verifyPath = "script.txt";
-  EXPECT_EXIT(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options),
-              ::testing::ExitedWithCode(2), "script.txt is not a recording");
+  EXPECT_EQ(refusal("script.txt"), "shooter: script.txt is not a recording: it holds no clock readings to verify");
+
+  // A program without exact recordings has no --verify.
+  options.exactReplays = false;
+  EXPECT_EQ(refusal("other.rec"), "shooter: --verify checks exact recordings, which this program does not make");
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ TEST_F(Options, VolumeWrapsAfter128AndPreviewsEveryStep) {
   EXPECT_EQ(soundCounters().volumeChanges, 9u);
   choose(5);
   EXPECT_EQ(soundCounters().volume, 16);
+  for (int channel = 0; channel < 16; ++channel) ASSERT_EQ(sound_->volumeOf(channel), 16) << channel;
 }
 
 TEST_F(Options, EscKeepsTheFpsEditButRestoresTheScreenChoice) {

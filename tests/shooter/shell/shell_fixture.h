@@ -11,6 +11,7 @@
 
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
+#include "platform/recording_sound_device.h"
 #include "platform/run_options.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/shell_state.h"
@@ -29,7 +30,6 @@ inline std::string defaultHighScores() {
 class ShellTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ::setenv("SDL_AUDIODRIVER", "dummy", 0);  // the same when run outside CTest
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     folder_ = std::filesystem::path(::testing::TempDir()) / (std::string("shell_") + info->test_suite_name() + "_" + info->name());
     std::filesystem::remove_all(folder_);
@@ -60,9 +60,21 @@ class ShellTest : public ::testing::Test {
     platform::shutdownPlatform();
   }
 
-  // Start-up on a fresh headless platform.
+  // The sound device the next start() opens, which a test may arrange first.
+  platform::RecordingSoundDevice& nextSound() {
+    if (next_ == nullptr) {
+      auto device = std::make_unique<platform::RecordingSoundDevice>();
+      next_ = device.get();
+      useSoundDevice(std::move(device));
+    }
+    return *next_;
+  }
+
+  // Start-up on a fresh headless platform and a fresh recording sound device.
   void start(const std::string& firstArgument = "") {
-    platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{});
+    sound_ = &nextSound();
+    next_ = nullptr;
+    ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{}).has_value());
     ::testing::internal::CaptureStdout();
     startUp(firstArgument);
     startupOutput_ = ::testing::internal::GetCapturedStdout();
@@ -104,8 +116,11 @@ class ShellTest : public ::testing::Test {
   }
 
   std::string startupOutput_;
+  // The device of the run start() began; the sound bank owns it.
+  platform::RecordingSoundDevice* sound_ = nullptr;
 
  private:
+  platform::RecordingSoundDevice* next_ = nullptr;
   std::filesystem::path folder_;
   std::filesystem::path previous_;
 };

@@ -1,6 +1,8 @@
 // Start-up order and its failures, the title's timing, the FPS word and the
 // frame pacing.
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "shell_fixture.h"
@@ -163,14 +165,58 @@ TEST_F(StartUp, UnknownScreenStatePrintsErrorAndChangesNothing) {
 namespace shooter::testing {
 
 TEST_F(StartUp, AudioThatCannotOpenPrintsItsMessageAndEndsInOrder) {
-  ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  nextSound().refuseOpen(true);
   start();
-  ::setenv("SDL_AUDIODRIVER", "dummy", 1);
   EXPECT_EQ(running, 0);
+  EXPECT_EQ(sound_->loadedCount(), 0) << "nothing is decoded for a device that did not open";
   EXPECT_NE(startupOutput_.find("Unable to open audio!"), std::string::npos);
   ::testing::internal::CaptureStdout();
   shutDown();
   EXPECT_NE(::testing::internal::GetCapturedStdout().find("Thanks!"), std::string::npos);
+}
+
+// The bank opens 16 channels of 22050 Hz output, loads the five samples from
+// the run folder, sets the volume from the settings and plays each effect on
+// the first free channel; shutdown closes the device.
+TEST_F(StartUp, TheSoundBankOpensLoadsPlaysAndClosesItsDevice) {
+  start();
+  ASSERT_EQ(running, 1);
+  const std::vector<std::string> opened = sound_->takeCalls();
+  ASSERT_EQ(opened.size(), 7u);
+  EXPECT_EQ(opened[0], "open 16 22050 4096");
+  const char* files[] = {"aircraft008_mod.wav", "battle029.wav", "battle004.wav", "battle003.wav", "Item2.wav"};
+  for (std::size_t i = 0; i < 5; ++i) {
+    EXPECT_NE(opened[1 + i].find(files[i]), std::string::npos) << opened[1 + i];
+    EXPECT_NE(sound_->pathOf(static_cast<platform::SoundId>(i + 1)).find(files[i]), std::string::npos);
+  }
+  EXPECT_EQ(opened[6], "volume -1 96");
+
+  playSample(Sample::Shot);
+  startEngineLoop();
+  EXPECT_EQ(sound_->takeCalls(), (std::vector<std::string>{"play 2 on -1 loops 0 = 0", "play 1 on -1 loops -1 = 1"}));
+  EXPECT_TRUE(sound_->isPlaying(1));
+  haltAllSounds();
+  EXPECT_FALSE(sound_->isPlaying(platform::kAnyChannel));
+
+  ::testing::internal::CaptureStdout();
+  shutDown();
+  ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(sound_->calls().back(), "close");
+  EXPECT_FALSE(sound_->isOpen());
+}
+
+// A silent run (--no-sound) opens the device with no output, so start-up
+// goes on, and effects are counted the same.
+TEST_F(StartUp, WithoutSoundTheBankStillCountsEveryEffect) {
+  ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{}).has_value());
+  ::testing::internal::CaptureStdout();
+  startUp("", false);
+  ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(running, 1);
+  EXPECT_TRUE(soundCounters().open);
+  resetSoundCounters();
+  playSample(Sample::Pickup);
+  EXPECT_EQ(soundCounters().plays[static_cast<int>(Sample::Pickup)], 1u);
 }
 
 TEST_F(StartUp, LeftoverSaveFilesAreRemovedAndTheRealOnesKept) {
