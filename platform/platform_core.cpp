@@ -16,6 +16,8 @@
 #include "platform/key_state.h"
 #include "platform/platform.h"
 #include "platform/png_writer.h"
+#include "platform/replay.h"
+#include "platform/replay_file.h"
 #include "platform/run_options.h"
 #include "platform/text_file.h"
 
@@ -41,6 +43,10 @@ struct Core final : InputSink {
   std::uint64_t keyPresses = 0;
 
   std::optional<InputScript> script;  // drives the keys in --demo and --timedemo runs
+  // Exact recordings and replays: input is read only at the program's key
+  // reads, every one of them, so each event meets the program at a read that
+  // a replay can find again. The clock's readings between frames do not pump.
+  bool exactInput = false;
   std::size_t nextEvent = 0;
   bool timedemoClosed = false;
 
@@ -157,7 +163,7 @@ struct Core final : InputSink {
     const double t = now;
     // The headless backend's queue is cheap to drain and must be seen at once;
     // SDL's event pump is throttled to once a millisecond for busy-waiting programs.
-    if (force || backend->isHeadless() || t - lastPump >= kPumpEverySeconds || t < lastPump) {
+    if (force || exactInput || backend->isHeadless() || t - lastPump >= kPumpEverySeconds || t < lastPump) {
       lastPump = t;
       backend->pumpEvents(*this);
     }
@@ -196,27 +202,64 @@ Image& pageAt(int index) {
 
 }  // namespace
 
-std::optional<StartFailure> initPlatform(std::unique_ptr<Backend> backendIn, const RunOptions& options) {
+namespace {
+
+// Reads a --demo, --timedemo or --verify file. An exact recording (for a
+// program that makes them) wraps the backend in its replay and sets the
+// recorded seed; any other text must be a time-only script, which goes to
+// `script`. Returns why the file is refused, if it is.
+std::optional<std::string> openReplayOrScript(Core& c, RunOptions& options, std::unique_ptr<Backend>& backendIn,
+                                              std::optional<InputScript>& script) {
+  const std::string& scriptPath = !options.verifyPath.empty()     ? options.verifyPath
+                                  : !options.timedemoPath.empty() ? options.timedemoPath
+                                                                  : options.demoPath;
+  if (!options.verifyPath.empty() && !options.exactReplays) {
+    return "--verify checks exact recordings, which this program does not make";
+  }
+  if (scriptPath.empty()) {
+    if (options.exactReplays && !options.recordPath.empty()) {
+      if (!options.seed) options.seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+      backendIn = makeRecordingBackend(std::move(backendIn), options.recordPath, options.programName, *options.seed);
+      options.recordPath.clear();  // the time-only recorder stays off
+      c.exactInput = true;
+    }
+    return std::nullopt;
+  }
+  const auto text = readWholeFile(scriptPath);
+  if (!text) return "cannot read the script " + scriptPath;
+  if (options.exactReplays && looksLikeRecording(*text)) {
+    auto parsed = parseRecording(*text);
+    if (!parsed.recording) return scriptPath + ": " + parsed.error;
+    if (parsed.recording->version != recordingVersion()) {
+      return scriptPath + " was recorded by version " + parsed.recording->version + " and this is version " +
+             std::string(recordingVersion()) + "; it cannot be replayed exactly";
+    }
+    options.seed = parsed.recording->seed;
+    options.recordPath.clear();
+    backendIn = makeReplayBackend(std::move(backendIn), std::move(*parsed.recording), !options.demoPath.empty());
+    c.exactInput = true;
+    return std::nullopt;
+  }
+  if (!options.verifyPath.empty()) return scriptPath + " is not a recording: it holds no clock readings to verify";
+  auto parsed = parseInputScript(*text);
+  if (!parsed.script) return scriptPath + ": " + parsed.error;
+  script = std::move(parsed.script);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<StartFailure> initPlatform(std::unique_ptr<Backend> backendIn, const RunOptions& optionsIn) {
   Core& c = core();
   c.backend.reset();  // the old backend goes before the new one starts
   c = Core{};
+  RunOptions options = optionsIn;
+  if (const auto refused = openReplayOrScript(c, options, backendIn, c.script)) {
+    return StartFailure{options.programName + ": " + *refused, kBadScriptExit};
+  }
   c.backend = std::move(backendIn);
   c.options = options;
   c.shotTaken.assign(options.shots.size(), false);
-  const std::string& scriptPath = !options.timedemoPath.empty() ? options.timedemoPath : options.demoPath;
-  if (!scriptPath.empty()) {
-    const auto text = readWholeFile(scriptPath);
-    if (!text) {
-      c.backend.reset();
-      return StartFailure{options.programName + ": cannot read the script " + scriptPath, kBadScriptExit};
-    }
-    auto parsed = parseInputScript(*text);
-    if (!parsed.script) {
-      c.backend.reset();
-      return StartFailure{options.programName + ": " + scriptPath + ": " + parsed.error, kBadScriptExit};
-    }
-    c.script = std::move(parsed.script);
-  }
   seedRandomFromTimer();
   return std::nullopt;
 }
@@ -387,7 +430,7 @@ std::string lastScreenshotPath() { return core().lastScreenshot; }
 double timer() {
   Core& c = core();
   c.now = c.backend->clockSeconds();
-  c.pump(false);
+  if (!c.exactInput) c.pump(false);
   c.applyScript();
   return c.now;
 }

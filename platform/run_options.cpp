@@ -82,6 +82,8 @@ ParseResult parseRunOptions(int argc, const char* const* argv) {
       if (const char* v = needValue(arg)) o.demoPath = v;
     } else if (arg == "--timedemo") {
       if (const char* v = needValue(arg)) o.timedemoPath = v;
+    } else if (arg == "--verify") {
+      if (const char* v = needValue(arg)) o.verifyPath = v;
     } else if (arg == "--shot") {
       if (const char* v = needValue(arg)) {
         const std::string_view s = v;
@@ -99,8 +101,8 @@ ParseResult parseRunOptions(int argc, const char* const* argv) {
       result.error = "unknown option '" + std::string(arg) + "'";
     }
   }
-  if (result.error.empty() && !o.demoPath.empty() && !o.timedemoPath.empty()) {
-    result.error = "--demo and --timedemo cannot be combined";
+  if (result.error.empty() && (!o.demoPath.empty() + !o.timedemoPath.empty() + !o.verifyPath.empty()) > 1) {
+    result.error = "only one of --demo, --timedemo and --verify can be given";
   }
   return result;
 }

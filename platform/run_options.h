@@ -22,6 +22,10 @@ struct RunOptions {
   std::string recordPath;                // --record FILE
   std::string demoPath;                  // --demo FILE (window, normal speed)
   std::string timedemoPath;              // --timedemo FILE (headless, virtual clock)
+  std::string verifyPath;                // --verify FILE (headless, exact recordings only)
+  // Set by a program whose --record writes exact recordings and whose
+  // replays reproduce them frame for frame (see platform/replay.h).
+  bool exactReplays = false;
   std::vector<ShotRequest> shots;        // --shot SECONDS:FILE.bmp, repeatable
   // Virtual-clock step added on every timer reading in timedemo runs; 0 means
   // the clock moves only when the program sleeps. Programs that busy-wait set it.

@@ -26,7 +26,12 @@ int runDemoProgram(int argc, const char* const* argv, const DemoProgram& program
   auto parsed = platform::parseRunOptions(argc, argv);
   const std::string extra = program.helpText +
                             "  In a --timedemo run the clock advances 50 microseconds on every reading,\n"
-                            "  since the program busy-waits on it.\n";
+                            "  since the program busy-waits on it.\n"
+                            "  --record writes a time-only script (each key change and its time), and\n"
+                            "  --demo and --timedemo replay such scripts: the program reads its clock\n"
+                            "  thousands of times a second, so an exact recording of every reading would\n"
+                            "  not be worth its size, and a replay follows the recorded timing closely\n"
+                            "  rather than frame for frame.\n";
   if (!parsed.error.empty()) {
     std::cerr << program.name << ": " << parsed.error << '\n' << platform::usageText(program.name, extra);
     return 2;

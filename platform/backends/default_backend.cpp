@@ -1,5 +1,5 @@
 // The backend a program gets when its main() calls initPlatform(options):
-// the headless one for --timedemo, otherwise the window backend of this
+// the headless one for --timedemo and --verify, otherwise the window backend of this
 // build. Kept out of the platform core so that the core and its tests link
 // without any window system.
 #include <cstdlib>
@@ -15,7 +15,7 @@ namespace platform {
 
 std::optional<StartFailure> initPlatform(const RunOptions& options) {
   std::unique_ptr<Backend> chosen;
-  if (!options.timedemoPath.empty()) {
+  if (!options.timedemoPath.empty() || !options.verifyPath.empty()) {
     // Sound still runs through the same code paths, into SDL's silent driver.
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     chosen = std::make_unique<HeadlessBackend>(options.timedemoTickPerRead);

@@ -1,6 +1,7 @@
 // Reading, writing and updating the high-score table.
 #include "shooter/shell/high_scores.h"
 
+#include "platform/replay.h"
 #include "platform/text_convert.h"
 #include "platform/text_file.h"
 
@@ -39,6 +40,7 @@ std::string formatHighScores(const HighScoreTable& table) {
 }
 
 platform::SaveResult saveHighScores(const std::string& path) {
+  if (platform::isReplaying()) return {true, ""};  // a replay writes none of the player's files
   return platform::saveFileAtomically(path, formatHighScores(highScores));
 }
 

@@ -2,13 +2,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 
 #include "kestrel/build_info.h"
 #include "platform/platform.h"
+#include "platform/replay.h"
 #include "platform/run_options.h"
 #include "shooter/game/game.h"
 #include "shooter/shell/file_locations.h"
 #include "shooter/shell/program.h"
+#include "shooter/shell/replay_support.h"
 #include "shooter/shell/shell_state.h"
 
 int main(int argc, char** argv) {
@@ -19,7 +22,13 @@ int main(int argc, char** argv) {
       "  the game reads its pictures and sounds there and keeps settings.dat and\n"
       "  high_scores.dat in the working folder. Installed or unpacked, it reads its\n"
       "  data folder and keeps each user's files and F12 screenshots in\n"
-      "  $XDG_DATA_HOME/kestrel (default ~/.local/share/kestrel).\n";
+      "  $XDG_DATA_HOME/kestrel (default ~/.local/share/kestrel).\n"
+      "  --verify FILE          replay the recording FILE without a window, as fast\n"
+      "                         as possible, and say whether it plays as recorded\n"
+      "  Recordings are exact: --record keeps the seed, the settings and score table\n"
+      "  at start-up, every key change and the clock of every frame, so --demo,\n"
+      "  --timedemo and --verify replay the game frame for frame and compare its\n"
+      "  closing figures. Time-only input scripts replay as before.\n";
   if (!parsed.error.empty()) {
     std::cerr << parsed.options.programName << ": " << parsed.error << '\n'
               << platform::usageText(parsed.options.programName, extra);
@@ -45,18 +54,28 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(where.userFolder, error);
     shooter::setAssetFolder(where.assetFolder);
   }
-  if (const auto failure = platform::initPlatform(parsed.options)) {
+  platform::RunOptions options = parsed.options;
+  options.exactReplays = true;
+  // --verify prints its one line only: the program's own lines are held back.
+  std::ostringstream heldBack;
+  std::streambuf* const standardOutput = std::cout.rdbuf();
+  if (!options.verifyPath.empty()) std::cout.rdbuf(heldBack.rdbuf());
+  if (const auto failure = platform::initPlatform(options)) {
+    std::cout.rdbuf(standardOutput);
     std::cerr << failure->message << '\n';
     return failure->exitCode;
   }
   platform::setScreenshotFolder(where.userFolder);
-  shooter::startUp(parsed.options.firstArgument, !parsed.options.noSound);
+  platform::setFrameCheck(&shooter::replayFrameCheck);
+  shooter::startUp(shooter::firstArgumentForRun(options.firstArgument), !options.noSound);
   shooter::runMainLoop();
   shooter::shutDown();
-  if (platform::isTimedemo()) {
-    platform::printTimedemoSummary(static_cast<int>(shooter::shell.screenState),
-                                   shooter::gameSummary() + shooter::shellSummary());
-  }
+  const int state = static_cast<int>(shooter::shell.screenState);
+  const std::string figures = shooter::gameSummary() + shooter::shellSummary();
+  if (platform::isTimedemo()) platform::printTimedemoSummary(state, figures);
+  const auto verdict = platform::finishRecordingOrReplay(" state=" + std::to_string(state) + figures);
+  std::cout.rdbuf(standardOutput);
+  if (verdict.replaying) std::cout << verdict.line << std::endl;
   platform::shutdownPlatform();
-  return 0;
+  return verdict.replaying && !verdict.matches ? 1 : 0;
 }

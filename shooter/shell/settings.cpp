@@ -1,6 +1,7 @@
 // Reading and writing settings.dat.
 #include "shooter/shell/settings.h"
 
+#include "platform/replay.h"
 #include "platform/text_convert.h"
 #include "platform/text_file.h"
 
@@ -37,6 +38,7 @@ std::string formatSettings(const Settings& s) {
 }
 
 platform::SaveResult saveSettings(const std::string& path) {
+  if (platform::isReplaying()) return {true, ""};  // a replay writes none of the player's files
   return platform::saveFileAtomically(path, formatSettings(settings));
 }
 

@@ -10,7 +10,9 @@
 #include "shooter/shell/demo_plane.h"
 #include "shooter/shell/file_locations.h"
 #include "shooter/shell/high_scores.h"
+#include "platform/replay.h"
 #include "shooter/shell/program.h"
+#include "shooter/shell/replay_support.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
 
@@ -44,12 +46,15 @@ void startUp(const std::string& firstArgument, bool openSound) {
   shell = {};
   platform::seedRandomFromTimer();
 
-  // A save cut short by a crash leaves its temporary file; the real file is whole.
-  platform::removeStaleSave(kSettingsFile);
-  platform::removeStaleSave(kHighScoresFile);
+  // A save cut short by a crash leaves its temporary file; the real file is
+  // whole. A replay leaves the player's files alone.
+  if (!platform::isReplaying()) {
+    platform::removeStaleSave(kSettingsFile);
+    platform::removeStaleSave(kHighScoresFile);
+  }
 
   settings = Settings{};
-  const bool haveSettings = loadSettings();
+  const bool haveSettings = loadSettingsForRun();
   if (haveSettings) {
     openScreenFor(settings.resolution, settings.fullScreen);
   } else {
@@ -83,7 +88,7 @@ void startUp(const std::string& firstArgument, bool openSound) {
   resetGame();
 
   highScores = HighScoreTable{};
-  if (!loadHighScores()) failStartUp("High Scores not found!");
+  if (!loadHighScoresForRun()) failStartUp("High Scores not found!");
 
   if (!openSound) {
     openSilentAudio(settings.volume);

@@ -1,0 +1,346 @@
+// The recording and replaying backends: thin wrappers around the backend of
+// the run that keep, or supply, the clock readings and input events the
+// program sees. The platform core reads input only at the program's own key
+// reads during exact runs (see platform_core.cpp), so an event is tagged with
+// the frame and the read at which it reached the program.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/backend.h"
+#include "platform/key_codes.h"
+#include "platform/platform.h"
+#include "platform/replay.h"
+#include "platform/replay_file.h"
+
+namespace platform {
+
+namespace {
+
+// A replay that runs on this many frames past the recorded end has gone
+// another way for good; it stops rather than waiting for the program.
+constexpr std::uint64_t kOverrunFrames = 3000;
+// After the recorded readings run out the clock steps on by a frame of 50 Hz
+// per reading, so the program keeps drawing and sees the close request.
+constexpr std::uint64_t kOverrunStepMicros = 20000;
+
+class RecordingBackend;
+class ReplayBackend;
+RecordingBackend* activeRecorder = nullptr;
+ReplayBackend* activeReplay = nullptr;
+FrameCheck frameCheck = nullptr;
+
+std::uint8_t currentCheck() { return frameCheck ? frameCheck() : 0; }
+
+// Counts the input reads of each frame interval: reads restart at 1 when a
+// frame has been shown since the last one.
+struct PumpCounter {
+  std::uint64_t frame = ~std::uint64_t{0};
+  std::uint32_t pump = 0;
+  void next() {
+    if (framesShown() != frame) {
+      frame = framesShown();
+      pump = 0;
+    }
+    ++pump;
+  }
+};
+
+class RecordingBackend final : public Backend, InputSink {
+ public:
+  RecordingBackend(std::unique_ptr<Backend> inner, std::string path, std::string program, std::uint32_t seed)
+      : inner_(std::move(inner)), path_(std::move(path)) {
+    recording_.version = std::string(recordingVersion());
+    recording_.program = program.empty() ? "program" : std::move(program);
+    recording_.seed = seed;
+    activeRecorder = this;
+  }
+  ~RecordingBackend() override {
+    if (activeRecorder == this) activeRecorder = nullptr;
+  }
+
+  bool openWindow(int width, int height, bool fullScreen, std::string_view title) override {
+    return inner_->openWindow(width, height, fullScreen, title);
+  }
+  void closeWindow() override { inner_->closeWindow(); }
+  void setTitle(std::string_view title) override { inner_->setTitle(title); }
+  void present(const Image& page) override {
+    if (framesShown() != framesSeen_) {
+      framesSeen_ = framesShown();
+      recording_.frames.push_back({lastMicros_, currentCheck()});
+    }
+    inner_->present(page);
+  }
+  void pumpEvents(InputSink& sink) override {
+    counter_.next();
+    target_ = &sink;
+    inner_->pumpEvents(*this);
+  }
+  double clockSeconds() override {
+    // Whole microseconds: a replay turns the same integer into the same double.
+    const double seconds = inner_->clockSeconds();
+    const auto micros = static_cast<std::uint64_t>(std::max(0.0, std::floor(seconds * 1e6)));
+    lastMicros_ = std::max(lastMicros_, micros);
+    return static_cast<double>(lastMicros_) / 1e6;
+  }
+  void sleepMs(int milliseconds) override { inner_->sleepMs(milliseconds); }
+  bool isHeadless() const override { return inner_->isHeadless(); }
+
+  void addStartValue(std::string_view name, std::string_view value) {
+    for (auto& [n, v] : recording_.startValues) {
+      if (n == name) {
+        v = std::string(value);
+        return;
+      }
+    }
+    recording_.startValues.emplace_back(std::string(name), std::string(value));
+  }
+
+  RunVerdict finish(std::string_view closing) {
+    recording_.closingFigures = std::string(closing);
+    const std::string text = formatRecording(recording_);
+    std::FILE* file = std::fopen(path_.c_str(), "wb");
+    if (!file || std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
+      std::cerr << recording_.program << ": cannot write " << path_ << '\n';
+    }
+    if (file) std::fclose(file);
+    return {};
+  }
+
+ private:
+  // InputSink: the user's input, kept and passed on.
+  void keep(RecordedEvent event) {
+    event.frame = counter_.frame;
+    event.pump = counter_.pump;
+    recording_.events.push_back(std::move(event));
+  }
+  void keyChanged(int scancode, bool down) override {
+    // F12 saves a screenshot and is no part of the game.
+    if (scancode != key::F12) keep({down ? RecordedEvent::Kind::KeyDown : RecordedEvent::Kind::KeyUp, scancode, {}});
+    target_->keyChanged(scancode, down);
+  }
+  void padKeyChanged(int scancode, bool down) override {
+    keep({down ? RecordedEvent::Kind::PadDown : RecordedEvent::Kind::PadUp, scancode, {}});
+    target_->padKeyChanged(scancode, down);
+  }
+  void keyText(std::string text) override {
+    keep({RecordedEvent::Kind::Text, 0, text});
+    target_->keyText(std::move(text));
+  }
+  void closeRequested() override {
+    keep({RecordedEvent::Kind::Close, 0, {}});
+    target_->closeRequested();
+  }
+  void focusLost() override {
+    keep({RecordedEvent::Kind::FocusLost, 0, {}});
+    target_->focusLost();
+  }
+
+  std::unique_ptr<Backend> inner_;
+  std::string path_;
+  Recording recording_;
+  PumpCounter counter_;
+  InputSink* target_ = nullptr;
+  std::uint64_t framesSeen_ = 0;
+  std::uint64_t lastMicros_ = 0;
+};
+
+std::string scoreIn(std::string_view figures) {
+  const auto at = figures.find(" score=");
+  if (at == std::string_view::npos) return "none";
+  const auto start = at + 7;
+  const auto end = figures.find(' ', start);
+  return std::string(figures.substr(start, end == std::string_view::npos ? end : end - start));
+}
+
+class ReplayBackend final : public Backend {
+ public:
+  ReplayBackend(std::unique_ptr<Backend> inner, Recording recording, bool paced)
+      : inner_(std::move(inner)), recording_(std::move(recording)), paced_(paced) {
+    activeReplay = this;
+  }
+  ~ReplayBackend() override {
+    if (activeReplay == this) activeReplay = nullptr;
+  }
+
+  bool openWindow(int width, int height, bool fullScreen, std::string_view title) override {
+    return inner_->openWindow(width, height, fullScreen, title);
+  }
+  void closeWindow() override { inner_->closeWindow(); }
+  void setTitle(std::string_view title) override { inner_->setTitle(title); }
+  void present(const Image& page) override {
+    const std::uint64_t frame = framesShown();
+    if (frame != framesSeen_) {
+      framesSeen_ = frame;
+      const auto& frames = recording_.frames;
+      if (frame > frames.size() || frames[frame - 1].check != currentCheck()) noteDifference(frame);
+      if (frame > frames.size() + kOverrunFrames) giveUp();
+    }
+    inner_->present(page);
+  }
+  void pumpEvents(InputSink& sink) override {
+    counter_.next();
+    // The window's own input: only its close button and F12 count in a replay.
+    inner_->pumpEvents(watcher_);
+    if (watcher_.screenshot) {
+      watcher_.screenshot = false;
+      sink.keyChanged(key::F12, true);
+      sink.keyChanged(key::F12, false);
+    }
+    if (watcher_.closed && !userCloseSent_) {
+      userCloseSent_ = true;
+      sink.closeRequested();
+    }
+    const auto& events = recording_.events;
+    while (nextEvent_ < events.size() &&
+           (events[nextEvent_].frame < counter_.frame ||
+            (events[nextEvent_].frame == counter_.frame && events[nextEvent_].pump <= counter_.pump))) {
+      deliver(events[nextEvent_++], sink);
+    }
+    if (ranOut_ && !closeSent_) {
+      closeSent_ = true;
+      sink.closeRequested();
+    }
+  }
+  double clockSeconds() override {
+    const std::uint64_t frame = framesShown();
+    std::uint64_t micros = 0;
+    if (frame < recording_.frames.size()) {
+      micros = recording_.frames[frame].clockMicros;
+    } else {
+      // The program wants a frame the recording does not hold.
+      if (!ranOut_) noteDifference(frame + 1);
+      ranOut_ = true;
+      micros = lastMicros_ + kOverrunStepMicros;
+    }
+    lastMicros_ = micros;
+    const double seconds = static_cast<double>(micros) / 1e6;
+    if (paced_) waitUntil(seconds);
+    return seconds;
+  }
+  void sleepMs(int milliseconds) override { inner_->sleepMs(milliseconds); }
+  bool isHeadless() const override { return inner_->isHeadless(); }
+
+  std::optional<std::string> startValue(std::string_view name) const {
+    for (const auto& [n, v] : recording_.startValues) {
+      if (n == name) return v;
+    }
+    return std::nullopt;
+  }
+
+  RunVerdict finish(std::string_view closing) {
+    const std::uint64_t shown = framesShown();
+    if (!firstDifference_ && shown != recording_.frames.size()) {
+      noteDifference(std::min<std::uint64_t>(shown, recording_.frames.size()) + 1);
+    }
+    if (!firstDifference_ && closing != recording_.closingFigures) noteDifference(shown);
+    return verdict(closing);
+  }
+
+ private:
+  struct Watcher final : InputSink {
+    bool closed = false;
+    bool screenshot = false;
+    void keyChanged(int scancode, bool down) override { screenshot = screenshot || (scancode == key::F12 && down); }
+    void padKeyChanged(int, bool) override {}
+    void keyText(std::string) override {}
+    void closeRequested() override { closed = true; }
+    void focusLost() override {}
+  };
+
+  static void deliver(const RecordedEvent& e, InputSink& sink) {
+    switch (e.kind) {
+      case RecordedEvent::Kind::KeyDown: sink.keyChanged(e.scancode, true); break;
+      case RecordedEvent::Kind::KeyUp: sink.keyChanged(e.scancode, false); break;
+      case RecordedEvent::Kind::PadDown: sink.padKeyChanged(e.scancode, true); break;
+      case RecordedEvent::Kind::PadUp: sink.padKeyChanged(e.scancode, false); break;
+      case RecordedEvent::Kind::Text: sink.keyText(e.text); break;
+      case RecordedEvent::Kind::FocusLost: sink.focusLost(); break;
+      case RecordedEvent::Kind::Close: sink.closeRequested(); break;
+    }
+  }
+
+  // The recorded pace: the reading is handed over once the real clock has
+  // reached it. The window stays responsive to its close button meanwhile.
+  void waitUntil(double seconds) {
+    for (double now = inner_->clockSeconds(); now < seconds && !watcher_.closed; now = inner_->clockSeconds()) {
+      const double ms = std::clamp((seconds - now) * 1000.0, 1.0, 20.0);
+      inner_->sleepMs(static_cast<int>(ms));
+      inner_->pumpEvents(watcher_);
+    }
+  }
+
+  void noteDifference(std::uint64_t frame) {
+    if (!firstDifference_) firstDifference_ = std::max<std::uint64_t>(frame, 1);
+  }
+
+  RunVerdict verdict(std::string_view closing) const {
+    RunVerdict v;
+    v.replaying = true;
+    v.matches = firstDifference_ == 0;
+    if (v.matches) {
+      v.line = "replay: matches score=" + scoreIn(closing) + " frames=" + std::to_string(framesShown());
+    } else {
+      v.line = "replay: differs at frame " + std::to_string(firstDifference_) + " (recorded score=" +
+               scoreIn(recording_.closingFigures) + ", replayed score=" + scoreIn(closing) + ")";
+    }
+    return v;
+  }
+
+  // The program did not end within the overrun: report and stop it.
+  [[noreturn]] void giveUp() const {
+    const std::string line = verdict(" score=none").line + "\n";
+    std::fflush(stdout);
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fflush(stdout);
+    std::_Exit(1);
+  }
+
+  std::unique_ptr<Backend> inner_;
+  Recording recording_;
+  bool paced_;
+  PumpCounter counter_;
+  Watcher watcher_;
+  std::size_t nextEvent_ = 0;
+  std::uint64_t framesSeen_ = 0;
+  std::uint64_t lastMicros_ = 0;
+  std::uint64_t firstDifference_ = 0;
+  bool ranOut_ = false;
+  bool closeSent_ = false;
+  bool userCloseSent_ = false;
+};
+
+}  // namespace
+
+bool isRecording() { return activeRecorder != nullptr; }
+bool isReplaying() { return activeReplay != nullptr; }
+
+void recordStartValue(std::string_view name, std::string_view value) {
+  if (activeRecorder) activeRecorder->addStartValue(name, value);
+}
+
+std::optional<std::string> replayStartValue(std::string_view name) {
+  if (!activeReplay) return std::nullopt;
+  return activeReplay->startValue(name);
+}
+
+void setFrameCheck(FrameCheck check) { frameCheck = check; }
+
+RunVerdict finishRecordingOrReplay(std::string_view closingFigures) {
+  if (activeRecorder) return activeRecorder->finish(closingFigures);
+  if (activeReplay) return activeReplay->finish(closingFigures);
+  return {};
+}
+
+std::unique_ptr<Backend> makeRecordingBackend(std::unique_ptr<Backend> inner, std::string path,
+                                              std::string program, std::uint32_t seed) {
+  return std::make_unique<RecordingBackend>(std::move(inner), std::move(path), std::move(program), seed);
+}
+
+std::unique_ptr<Backend> makeReplayBackend(std::unique_ptr<Backend> inner, Recording recording, bool paced) {
+  return std::make_unique<ReplayBackend>(std::move(inner), std::move(recording), paced);
+}
+
+}  // namespace platform
