@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what Kestrel needs to build and test on Debian 12 (run as root, or
-# with sudo available). Packages already present are left alone.
+# with sudo available). Packages already present are left alone. Xvfb and
+# xdotool run the test that records a game in a real window and verifies it.
 set -euo pipefail
 packages=(build-essential cmake pkg-config git
           libsdl2-dev libsdl2-mixer-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           lame libmp3lame-dev
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          xvfb xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
