@@ -50,16 +50,20 @@
   Module.preRun = Module.preRun || [];
   Module.preRun.push(function () {
     FS.mkdir(folder);
-    const finish = (usable) => {
-      persistent = usable;
+    // The default files come with the preloaded data, which may arrive after
+    // the storage: they are placed just before the program starts.
+    addOnPreMain(function () {
       try {
         placeDefaults();
-        if (usable) sync();
+        if (persistent) sync();
       } catch (e) {
         persistent = false;
       }
       if (!persistent) warnOnce();
       FS.chdir(folder);
+    });
+    const finish = (usable) => {
+      persistent = usable;
       removeRunDependency('kestrel-storage');
     };
     addRunDependency('kestrel-storage');
