@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
@@ -63,7 +64,10 @@ void setUpFullGame() {
   std::ofstream scores("high_scores.dat", std::ios::binary);
   for (int i = 1; i <= 10; ++i) scores << "PILOT\r\n" << 1100 - i * 100 << "\r\n";
   scores.close();
-  platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{});
+  // Without a script the headless platform cannot fail to start.
+  if (const auto failure = platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{})) {
+    throw std::runtime_error(failure->message);
+  }
   startUp("", false);
   platform::seedRandom(7);
   buildSheet();

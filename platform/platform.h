@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,12 +21,23 @@ struct RunOptions;
 
 // ---- Set-up ---------------------------------------------------------------
 
+// Why the platform did not start: main() prints the message on standard
+// error and exits with the code.
+struct StartFailure {
+  std::string message;
+  int exitCode;  // kBadScriptExit or kNoWindowSystemExit
+};
+inline constexpr int kBadScriptExit = 2;       // the --demo/--timedemo script cannot be read or parsed
+inline constexpr int kNoWindowSystemExit = 1;  // SDL's video does not start
+
 // Called first thing by every program's main(), after parsing its options:
 // picks the SDL backend, or the headless one for --timedemo, and arms the
-// input script, the recorder and the --shot list.
-void initPlatform(const RunOptions& options);
+// input script, the recorder and the --shot list. On a failure nothing is
+// left started and the program should end.
+[[nodiscard]] std::optional<StartFailure> initPlatform(const RunOptions& options);
 // For tests: installs a ready-made backend (usually a HeadlessBackend).
-void initPlatform(std::unique_ptr<Backend> backend, const RunOptions& options);
+[[nodiscard]] std::optional<StartFailure> initPlatform(std::unique_ptr<Backend> backend,
+                                                       const RunOptions& options);
 // Called last by main(): writes the recording, releases the backend.
 void shutdownPlatform();
 // The backend in use (tests reach the headless backend's controls through it).
@@ -65,19 +77,41 @@ void printText(std::string_view text, bool lineBreak = true);
 
 // ---- Keyboard -------------------------------------------------------------
 
-// True while the key with that set-1 scancode is held.
+// The key text the window's close button leaves: the two characters 255 and
+// 'k'. A --timedemo run also ends with it, 60 s after its script's last line.
+inline constexpr std::string_view kCloseKeyText = "\xFF" "k";
+
+// Frames and taps: a program's frame ends each time it shows a page (a
+// visible-page change or an unlock). Keys are held state, so a key pressed
+// and let go again between two of a program's reads would never be seen;
+// such a tap counts as held for one frame instead. A key released before
+// any keyDown() saw it held, and held across at most one frame's end, is a
+// tap: keyDown() answers true for it from the first read after the release
+// until the end of that read's frame, at most until the end of the frame
+// after the release. `shooter` reads its keys once per drawn frame, so a
+// tap between two frames is held for the next one; the demo programs read
+// all the time and show a page every pass, so a tap is held for the rest of
+// the pass that first reads it. A key held longer than that reads exactly as
+// it is held. This holds alike for the keyboard, game pads and scripted keys.
+
+// True while the key with that set-1 scancode is held, or for a tap as
+// above. Also does hidden work: it pumps the backend's events (at most once
+// a millisecond on a window; always on the headless backend) and applies the
+// input script's lines that are due.
 bool keyDown(int scancode);
 // True while a game pad holds the key one of its buttons stands for (the
-// d-pad and stick are the arrows); keyDown() is true then as well.
+// d-pad and stick are the arrows), taps as for keyDown(); keyDown() is true
+// then as well. Pumps events and advances the script as keyDown() does.
 bool padKeyDown(int scancode);
 // The next pending key text, without waiting; "" when none. Esc is "\x1b",
-// the window's close button is the two characters 255 and 'k', arrows and
-// other extended keys are 255 followed by their scancode as a character.
+// the window's close button is kCloseKeyText, arrows and other extended keys
+// are 255 followed by their scancode as a character. Pumps events and
+// advances the script first.
 std::string pendingKeyText();
 // Blocks until a key is pressed (or the window is closed).
 void waitForKey();
 // True once after the window lost its focus or a game pad was pulled out;
-// `shooter` pauses a running game on it.
+// `shooter` pauses a running game on it. Pumps events first.
 bool takePauseRequest();
 
 // F12 saves the visible page as a timestamped PNG in this folder (default:
@@ -87,7 +121,10 @@ std::string lastScreenshotPath();
 
 // ---- Clock and random numbers --------------------------------------------
 
-// Seconds since the platform started, sub-millisecond resolution.
+// Seconds since the platform started, sub-millisecond resolution. Also does
+// hidden work: it pumps the backend's events (at most once a millisecond on
+// a window) and applies the input script's lines that are now due, so a
+// program that only watches the clock still sees its keys and its script.
 double timer();
 // Called by `shooter`'s main loop between frames.
 void sleepMs(int milliseconds);

@@ -2,7 +2,6 @@
 // random numbers, and the input script, recorder and --shot list that work
 // the same over any backend.
 #include <array>
-#include <cstdlib>
 #include <chrono>
 #include <ctime>
 #include <cstdio>
@@ -14,6 +13,7 @@
 #include "platform/backend.h"
 #include "platform/builtin_font.h"
 #include "platform/input_script.h"
+#include "platform/key_state.h"
 #include "platform/platform.h"
 #include "platform/png_writer.h"
 #include "platform/run_options.h"
@@ -34,8 +34,8 @@ struct Core final : InputSink {
   int visibleIndex = 0;
   bool screenOpen = false;
   std::string title;
-  std::array<bool, key::kCount> keys{};     // held by the keyboard or a pad
-  std::array<bool, key::kCount> padKeys{};  // held by a pad
+  KeyState keys;     // held by the keyboard or a pad
+  KeyState padKeys;  // held by a pad
   std::array<bool, key::kCount> scriptKeyboardKeys{};  // a script's own down/up lines
   std::deque<std::string> pendingText;
   std::uint64_t keyPresses = 0;
@@ -72,7 +72,7 @@ struct Core final : InputSink {
   }
   void padKeyChanged(int scancode, bool down) override {
     if (script || scancode <= 0 || scancode >= key::kCount) return;
-    padKeys[static_cast<std::size_t>(scancode)] = down;
+    padKeys.set(scancode, down);
     if (!options.recordPath.empty()) {
       recorded.push_back({now, down ? InputEvent::Kind::PadDown : InputEvent::Kind::PadUp, scancode});
     }
@@ -83,7 +83,7 @@ struct Core final : InputSink {
   }
   void closeRequested() override {
     // The close button works even while a script drives the keys.
-    queueText("\xFFk");
+    queueText(std::string(kCloseKeyText));
     ++keyPresses;
     if (!options.recordPath.empty()) recorded.push_back({now, InputEvent::Kind::Close, 0});
   }
@@ -108,8 +108,7 @@ struct Core final : InputSink {
   }
 
   void setKey(int scancode, bool down) {
-    if (down && !keys[static_cast<std::size_t>(scancode)]) ++keyPresses;
-    keys[static_cast<std::size_t>(scancode)] = down;
+    if (keys.set(scancode, down)) ++keyPresses;
   }
 
   // A scripted key is held while the script's keyboard lines or its pad
@@ -119,11 +118,11 @@ struct Core final : InputSink {
     const auto code = static_cast<std::size_t>(e.scancode);
     const bool down = e.kind == InputEvent::Kind::KeyDown || e.kind == InputEvent::Kind::PadDown;
     if (e.kind == InputEvent::Kind::PadDown || e.kind == InputEvent::Kind::PadUp) {
-      padKeys[code] = down;
+      padKeys.set(e.scancode, down);
     } else {
       scriptKeyboardKeys[code] = down;
     }
-    setKey(e.scancode, scriptKeyboardKeys[code] || padKeys[code]);
+    setKey(e.scancode, scriptKeyboardKeys[code] || padKeys.held(e.scancode));
     if (e.kind == InputEvent::Kind::KeyDown && e.scancode == key::Esc) queueText("\x1b");
   }
 
@@ -148,7 +147,7 @@ struct Core final : InputSink {
       const double last = events.empty() ? 0.0 : events.back().time;
       if (now > last + kTimedemoGraceSeconds) {
         timedemoClosed = true;
-        queueText("\xFFk");
+        queueText(std::string(kCloseKeyText));
         ++keyPresses;
       }
     }
@@ -165,6 +164,9 @@ struct Core final : InputSink {
   }
 
   void present() {
+    // Showing a page ends the program's frame, which is what a tap is held for.
+    keys.frameShown();
+    padKeys.frameShown();
     if (!screenOpen) return;
     ++frames;
     const Image& page = pages[static_cast<std::size_t>(visibleIndex)];
@@ -194,7 +196,7 @@ Image& pageAt(int index) {
 
 }  // namespace
 
-void initPlatform(std::unique_ptr<Backend> backendIn, const RunOptions& options) {
+std::optional<StartFailure> initPlatform(std::unique_ptr<Backend> backendIn, const RunOptions& options) {
   Core& c = core();
   c.backend.reset();  // the old backend goes before the new one starts
   c = Core{};
@@ -205,17 +207,18 @@ void initPlatform(std::unique_ptr<Backend> backendIn, const RunOptions& options)
   if (!scriptPath.empty()) {
     const auto text = readWholeFile(scriptPath);
     if (!text) {
-      std::cerr << options.programName << ": cannot read the script " << scriptPath << '\n';
-      std::exit(2);
+      c.backend.reset();
+      return StartFailure{options.programName + ": cannot read the script " + scriptPath, kBadScriptExit};
     }
     auto parsed = parseInputScript(*text);
     if (!parsed.script) {
-      std::cerr << options.programName << ": " << scriptPath << ": " << parsed.error << '\n';
-      std::exit(2);
+      c.backend.reset();
+      return StartFailure{options.programName + ": " + scriptPath + ": " + parsed.error, kBadScriptExit};
     }
     c.script = std::move(parsed.script);
   }
   seedRandomFromTimer();
+  return std::nullopt;
 }
 
 void shutdownPlatform() {
@@ -335,14 +338,14 @@ bool keyDown(int scancode) {
   Core& c = core();
   c.pump(false);
   c.applyScript();
-  return scancode > 0 && scancode < key::kCount && c.keys[static_cast<std::size_t>(scancode)];
+  return c.keys.read(scancode);
 }
 
 bool padKeyDown(int scancode) {
   Core& c = core();
   c.pump(false);
   c.applyScript();
-  return scancode > 0 && scancode < key::kCount && c.padKeys[static_cast<std::size_t>(scancode)];
+  return c.padKeys.read(scancode);
 }
 
 std::string pendingKeyText() {

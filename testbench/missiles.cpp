@@ -22,7 +22,18 @@ std::int64_t floorHalf(std::int32_t value) {
   return static_cast<std::int64_t>(std::floor(static_cast<double>(value) / 2.0));
 }
 
-void launch(std::vector<Missile>& missiles, Missile& launcher, std::vector<std::string>& fields) {
+// Moves a flying missile up by its step; one whose bottom edge has passed
+// above the screen becomes free.
+void climb(Missile& m) {
+  m.y -= m.step;
+  if (std::int64_t{m.y} + m.height < 0) {
+    m.inUse = "N";
+    m.state.clear();
+  }
+}
+
+// Places the pair and returns the right missile's record, 0 when none was free.
+std::int32_t launch(std::vector<Missile>& missiles, Missile& launcher, std::vector<std::string>& fields) {
   SoundPlay(launcher.launchSound);
   SplitFields(CentreText(launcher.x, launcher.y, launcher.width, launcher.height), ",", fields);
   const double cx = platform::textToNumber(fields[1]);
@@ -39,8 +50,9 @@ void launch(std::vector<Missile>& missiles, Missile& launcher, std::vector<std::
     right.y = top;
     right.inUse = "Y";
     right.state = "S";
-    return;
+    return j;
   }
+  return 0;
 }
 
 }  // namespace
@@ -56,15 +68,15 @@ void UpdateMissiles(std::vector<Missile>& missiles, platform::Image& target) {
   for (std::int32_t i = 1; i <= last; ++i) {
     Missile& m = missiles[static_cast<std::size_t>(i)];
     m.lastStepTime = platform::timer();
+    // A missile launched in this pass also climbs in it, so the left one
+    // keeps level with a right one that the pass reaches later. A right one
+    // in a record the pass has already left behind (freed earlier in this
+    // same pass) climbs at once, for the same reason.
     if (m.inUse == "Y" && m.state == "NEW") {
-      launch(missiles, m, fields);
-    } else if (isFlying(m)) {
-      m.y -= m.step;
-      if (std::int64_t{m.y} + m.height < 0) {
-        m.inUse = "N";
-        m.state.clear();
-      }
+      const std::int32_t right = launch(missiles, m, fields);
+      if (right > 0 && right < i) climb(missiles[static_cast<std::size_t>(right)]);
     }
+    if (isFlying(m)) climb(m);
   }
   for (std::int32_t i = 1; i <= last; ++i) {
     const Missile& m = missiles[static_cast<std::size_t>(i)];

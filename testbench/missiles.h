@@ -31,7 +31,8 @@ std::string CentreText(const std::int32_t& x, const std::int32_t& y, const std::
                        const std::int32_t& height);
 
 // Launches requested pairs 30 pixels either side of the requesting record's
-// centre, moves flying missiles up by their step, frees those whose bottom
+// centre, moves flying missiles up by their step (a pair launched in this
+// call climbs in it too, both missiles alike, so the pair flies level), frees those whose bottom
 // edge has passed above the screen, then draws every flying missile on the
 // target with magenta left out.
 void UpdateMissiles(std::vector<Missile>& missiles, platform::Image& target);

@@ -107,7 +107,7 @@ void startUp(CollisionTest& p) {
   p.boxes = makeBoxes(p.movers);
   testbench::BoxCount = kBoxSlots;
   testbench::SpriteLoad(p.player, demo::kPlayerPicture);
-  demo::keyOutMargin(p.player);
+  demo::keyOutMargin(p.player);  // the loader's margin must not show beside the player
   p.playerX = 200;
   p.lastKeyMove = platform::timer();
   p.secondStamp = platform::timer();

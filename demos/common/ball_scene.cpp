@@ -22,6 +22,8 @@ std::vector<testbench::Sprite> loadBallSprites() {
     testbench::SpriteLoad(sprites[static_cast<std::size_t>(i)], kBallPicture);
   }
   testbench::SpriteLoad(sprites[2], kRingPicture);
+  // The movers draw their whole image, the loader's black margin row and
+  // column included; keyed out, it leaves no dark edge below and right.
   for (std::int32_t i = 1; i <= kBallSlots; ++i) keyOutMargin(sprites[static_cast<std::size_t>(i)]);
   return sprites;
 }

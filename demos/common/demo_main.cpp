@@ -2,8 +2,10 @@
 
 #include <iostream>
 
+#include "kestrel/build_info.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
+#include "demos/common/data_folder_switch.h"
 #include "testbench/media_command.h"
 #include "testbench/media_control.h"
 
@@ -34,12 +36,18 @@ int runDemoProgram(int argc, const char* const* argv, const DemoProgram& program
     return 0;
   }
   if (parsed.options.showVersion) {
-    std::cout << program.name << " (Kestrel) " << KESTREL_VERSION << '\n';
+    std::cout << program.name << " (Kestrel) " << kestrel::kVersion << '\n';
     return 0;
   }
   parsed.options.timedemoTickPerRead = kTimedemoTickPerRead;
   if (parsed.options.noSound) testbench::SetMediaCommandFunction(refuseEveryCommand);
-  platform::initPlatform(parsed.options);
+  const DataFolderSwitch moved = enterDataFolder(
+      "/proc/self/exe", {kestrel::kInstalledDataRelative, kestrel::kPortableDataFolder}, parsed.options);
+  if (const auto failure = platform::initPlatform(parsed.options)) {
+    std::cerr << failure->message << '\n';
+    return failure->exitCode;
+  }
+  if (!moved.startFolder.empty()) platform::setScreenshotFolder(moved.startFolder);
   program.startUp();
   while (program.runFrame()) {
   }

@@ -8,7 +8,7 @@ namespace demo {
 
 LoopEnd classifyKeyText(std::string_view text) {
   if (text == "\x1b") return LoopEnd::Escape;
-  if (text == "\xFF" "k") return LoopEnd::Closed;
+  if (text == platform::kCloseKeyText) return LoopEnd::Closed;
   return LoopEnd::Running;
 }
 

@@ -9,7 +9,7 @@
 
 namespace demo {
 
-// Escape for "\x1b", Closed for "\xFF" "k", Running for anything else.
+// Escape for "\x1b", Closed for platform::kCloseKeyText, Running for anything else.
 LoopEnd classifyKeyText(std::string_view text);
 // Reads one entry of the key buffer and classifies it.
 LoopEnd readOneKey();

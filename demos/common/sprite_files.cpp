@@ -18,10 +18,14 @@ void loadSpriteFiles(std::vector<testbench::Sprite>& sprites, std::span<const Sp
     if (row.slot < 1 || row.slot > testbench::UpperBound(sprites)) continue;
     testbench::Sprite& sprite = sprites[static_cast<std::size_t>(row.slot)];
     testbench::SpriteLoad(sprite, std::string(row.file));
+    // The loaded image is one row and one column larger than the picture;
+    // keyed out, that margin never shows as a black seam or edge.
     keyOutMargin(sprite);
   }
 }
 
+// The margin is the column at x = width and the row at y = height (and,
+// for a header that disagrees with the file, anything else past them).
 void keyOutMargin(testbench::Sprite& sprite) {
   if (!sprite.image) return;
   platform::Image& image = *sprite.image;
@@ -37,6 +41,8 @@ void keyOutMargin(testbench::Sprite& sprite) {
 void drawSprite(platform::Image& target, int x, int y, const testbench::Sprite& sprite, platform::DrawMode mode,
                 int alpha) {
   if (!sprite.image || sprite.width <= 0 || sprite.height <= 0) return;
+  // Only the picture's own rectangle: an opaque draw would copy the margin
+  // too, and the ground's upper tile would lay it over the lower one's top row.
   platform::drawImage(target, x, y, *sprite.image, 0, 0, sprite.width - 1, sprite.height - 1, mode, alpha);
 }
 

@@ -17,17 +17,24 @@ struct SpriteFile {
   std::string_view file;
 };
 
-// Loads each row's file into its slot, in row order. Rows naming a slot
-// outside the table are skipped.
+// Loads each row's file into its slot, in row order, with its margin keyed
+// out (keyOutMargin). Rows naming a slot outside the table are skipped.
 void loadSpriteFiles(std::vector<testbench::Sprite>& sprites, std::span<const SpriteFile> rows);
 
-// The loader sizes a record's image one column and one row larger than the
-// picture and clears them to black; this turns that margin into the key
-// colour, so transparent drawing shows the picture and nothing beside it.
+// The library's loader sizes a record's image one column and one row larger
+// than the picture in the file, and clears that margin to black. Drawn as it
+// is, the margin would show as a black line that scrolls with the ground
+// where its two tiles meet, and as a black edge right of and below the jet,
+// the clouds and the missiles. The programs keep it off the screen twice:
+// keyOutMargin() turns the margin into the key colour, for the library's own
+// drawing of whole images (the missiles, the moving balls), and drawSprite()
+// draws only the picture's own width x height, which an opaque draw such as
+// the ground's needs.
 void keyOutMargin(testbench::Sprite& sprite);
 
 // Draws the sprite's picture (its width x height from the file, without the
-// margin) at (x, y); a record without a picture draws nothing.
+// margin: see keyOutMargin) at (x, y); a record without a picture draws
+// nothing.
 void drawSprite(platform::Image& target, int x, int y, const testbench::Sprite& sprite, platform::DrawMode mode,
                 int alpha = 255);
 

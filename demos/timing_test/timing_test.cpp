@@ -52,7 +52,7 @@ void startUp(TimingTest& p) {
   p.sprites = demo::loadBallSprites();
   p.movers = demo::makeMovers(p.sprites, kMoverRows, platform::timer());
   testbench::SpriteLoad(p.player, demo::kPlayerPicture);
-  demo::keyOutMargin(p.player);
+  demo::keyOutMargin(p.player);  // the loader's margin must not show beside the player
   p.playerX = 200;
   p.lastKeyMove = platform::timer();
 }

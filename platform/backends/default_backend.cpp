@@ -4,6 +4,7 @@
 // without any window system.
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/backends/sdl/sdl_backend.h"
@@ -12,16 +13,18 @@
 
 namespace platform {
 
-void initPlatform(const RunOptions& options) {
+std::optional<StartFailure> initPlatform(const RunOptions& options) {
   std::unique_ptr<Backend> chosen;
   if (!options.timedemoPath.empty()) {
     // Sound still runs through the same code paths, into SDL's silent driver.
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     chosen = std::make_unique<HeadlessBackend>(options.timedemoTickPerRead);
   } else {
-    chosen = makeSdlBackend(options);
+    std::string error;
+    chosen = makeSdlBackend(options, error);
+    if (!chosen) return StartFailure{options.programName + ": " + error, kNoWindowSystemExit};
   }
-  initPlatform(std::move(chosen), options);
+  return initPlatform(std::move(chosen), options);
 }
 
 }  // namespace platform

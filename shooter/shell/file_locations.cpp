@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/data_folder.h"
+
 namespace fs = std::filesystem;
 
 namespace shooter {
@@ -21,7 +23,7 @@ std::string userDataFolder() {
 
 }  // namespace
 
-FileLocations findFileLocations(const std::string& executablePath, const std::string& installDataRelative) {
+FileLocations findFileLocations(const std::string& executablePath, const std::vector<std::string>& dataFolders) {
   FileLocations where{".", ".", false};
   std::error_code error;
   const fs::path exe = fs::weakly_canonical(executablePath, error);
@@ -30,9 +32,9 @@ FileLocations findFileLocations(const std::string& executablePath, const std::st
   // A folder with the sprite sheet beside the program, or the working folder
   // itself holding it, is a run folder: keep everything where it is.
   if (fs::exists(exeFolder / "plik.bmp") || fs::exists("plik.bmp")) return where;
-  const fs::path data = exeFolder / installDataRelative;
-  if (!fs::exists(data / "plik.bmp")) return where;
-  where.assetFolder = fs::weakly_canonical(data, error).string();
+  const std::string data = platform::findDataFolder(executablePath, dataFolders, "plik.bmp");
+  if (data.empty()) return where;
+  where.assetFolder = data;
   where.userFolder = userDataFolder();
   where.installed = true;
   return where;

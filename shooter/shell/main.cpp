@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "kestrel/build_info.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
 #include "shooter/game/game.h"
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
       "  A first WORD containing \"fps\" (for example: showfps) shows the frame rate.\n"
       "  Files: run from a folder holding plik.bmp (such as the build's run folder),\n"
       "  the game reads its pictures and sounds there and keeps settings.dat and\n"
-      "  high_scores.dat in the working folder. Installed, it reads the installed\n"
+      "  high_scores.dat in the working folder. Installed or unpacked, it reads its\n"
       "  data folder and keeps each user's files and F12 screenshots in\n"
       "  $XDG_DATA_HOME/kestrel (default ~/.local/share/kestrel).\n";
   if (!parsed.error.empty()) {
@@ -29,10 +30,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (parsed.options.showVersion) {
-    std::cout << "shooter (Kestrel) " << KESTREL_VERSION << '\n';
+    std::cout << "shooter (Kestrel) " << kestrel::kVersion << '\n';
     return 0;
   }
-  const auto where = shooter::findFileLocations("/proc/self/exe", KESTREL_DATA_RELATIVE);
+  const auto where = shooter::findFileLocations(
+      "/proc/self/exe", {kestrel::kInstalledDataRelative, kestrel::kPortableDataFolder});
   if (where.installed) {
     std::string reason;
     if (!shooter::prepareUserFolder(where, reason)) {
@@ -48,7 +50,10 @@ int main(int argc, char** argv) {
   // folder is the browser storage holding the player's files.
   shooter::setAssetFolder(KESTREL_WEB_ASSET_FOLDER);
 #endif
-  platform::initPlatform(parsed.options);
+  if (const auto failure = platform::initPlatform(parsed.options)) {
+    std::cerr << failure->message << '\n';
+    return failure->exitCode;
+  }
   platform::setScreenshotFolder(where.userFolder);
   shooter::startUp(parsed.options.firstArgument, !parsed.options.noSound);
   shooter::runMainLoop();

@@ -89,7 +89,7 @@ void onceASecond() {
 }  // namespace
 
 void drawFrame() {
-  if (platform::pendingKeyText() == "\xFFk") running = 0;
+  if (platform::pendingKeyText() == platform::kCloseKeyText) running = 0;
   readKeyFlags();
   // Losing the window's focus (or the pad in use) pauses a running game.
   if (platform::takePauseRequest() && screenState == ScreenState::Playing) screenState = ScreenState::Paused;

@@ -57,7 +57,10 @@ TEST(GamePads, AKeyHeldByBothSourcesIsReleasedByTheLastOne) {
 TEST(GamePads, AVirtualPadPlaysThroughTheSdlBackend) {
   ::setenv("SDL_VIDEODRIVER", "dummy", 0);
   RunOptions options;
-  initPlatform(makeSdlBackend(options), options);
+  std::string error;
+  auto sdl = makeSdlBackend(options, error);
+  ASSERT_NE(sdl, nullptr) << error;
+  ASSERT_FALSE(initPlatform(std::move(sdl), options).has_value());
   const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 6, SDL_CONTROLLER_BUTTON_MAX, 0);
   if (index < 0) {
     shutdownPlatform();

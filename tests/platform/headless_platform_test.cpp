@@ -16,7 +16,7 @@ namespace {
 HeadlessBackend& headless() { return static_cast<HeadlessBackend&>(backend()); }
 
 void start(RunOptions options = {}) {
-  initPlatform(std::make_unique<HeadlessBackend>(options.timedemoTickPerRead), options);
+  ASSERT_FALSE(initPlatform(std::make_unique<HeadlessBackend>(options.timedemoTickPerRead), options).has_value());
 }
 
 std::string writeScript(const char* name, const char* text) {
@@ -173,6 +173,7 @@ TEST(HeadlessPlatform, APadsHoldIsToldApartAndScriptsCombineItWithTheKeyboard) {
   replay.timedemoPath = o.recordPath;
   start(replay);
   EXPECT_TRUE(padKeyDown(key::Left));
+  EXPECT_TRUE(keyDown(key::Left));  // seen held, so its release is no tap
   sleepMs(250);
   timer();
   EXPECT_FALSE(padKeyDown(key::Left));

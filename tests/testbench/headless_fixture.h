@@ -22,7 +22,7 @@ class HeadlessTest : public testing::Test {
   void SetUp() override {
     platform::RunOptions options;
     options.seed = 1234;
-    platform::initPlatform(std::make_unique<platform::HeadlessBackend>(tickPerRead_), options);
+    ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(tickPerRead_), options).has_value());
     platform::openScreen(640, 480, 1, false);
   }
   void TearDown() override { platform::shutdownPlatform(); }

@@ -51,25 +51,41 @@ TEST(CentreText, HalvesAreFlooredAndEachEndsInAComma) {
   EXPECT_EQ(CentreText(0, 0, -3, 0), "-2,0,");
 }
 
-TEST_F(Missiles, ALaunchFliesAPairThirtyPixelsEitherSideOfTheCentre) {
+TEST_F(Missiles, ALaunchFliesALevelPairThirtyPixelsEitherSideOfTheCentre) {
   requestLaunch(missiles[1], 320, 400);  // centre (322, 404)
   headless().advanceClock(1.5);
   UpdateMissiles(missiles, target);
   EXPECT_EQ(missiles[1].state, "S");
   EXPECT_EQ(missiles[1].x, 292);
-  EXPECT_EQ(missiles[1].y, 396) << "cy - height";
+  EXPECT_EQ(missiles[1].y, 394) << "placed at cy - height, then one step up in the same pass";
   EXPECT_EQ(missiles[2].inUse, "Y");
   EXPECT_EQ(missiles[2].state, "S");
   EXPECT_EQ(missiles[2].x, 352);
+  EXPECT_EQ(missiles[2].y, 394) << "the pair flies level";
   EXPECT_EQ(missiles[3].inUse, "N");
   EXPECT_DOUBLE_EQ(missiles[3].lastStepTime, 1.5) << "every record's step time is renewed";
   EXPECT_EQ(media.commands.at(0), "open \"Missile2.mp3\" shareable alias 1");
-  EXPECT_NE(platform::getPixel(target, 292, 396), 0u);
+  EXPECT_NE(platform::getPixel(target, 292, 394), 0u);
+  EXPECT_NE(platform::getPixel(target, 352, 394), 0u);
 
-  const std::int32_t rightY = missiles[2].y;
   UpdateMissiles(missiles, target);
+  EXPECT_EQ(missiles[1].y, 392);
+  EXPECT_EQ(missiles[2].y, 392);
+}
+
+TEST_F(Missiles, ARightMissileInARecordFreedEarlierInThePassStillFliesLevel) {
+  Missile& leaving = missiles[1];
+  leaving.inUse = "Y";
+  leaving.state = "S";
+  leaving.y = -8;  // freed by this pass's step: y + height = -2
+  requestLaunch(missiles[2], 320, 400);
+  UpdateMissiles(missiles, target);
+  EXPECT_EQ(missiles[1].state, "S") << "the freed record carries the right missile";
+  EXPECT_EQ(missiles[1].x, 352);
+  EXPECT_EQ(missiles[2].x, 292);
   EXPECT_EQ(missiles[1].y, 394);
-  EXPECT_EQ(missiles[2].y, rightY - 2);
+  EXPECT_EQ(missiles[2].y, 394);
+  EXPECT_EQ(missiles[3].inUse, "N");
 }
 
 TEST_F(Missiles, WithEveryRecordInUseOnlyTheLeftMissileFlies) {

@@ -62,11 +62,9 @@ constexpr std::array<ScancodeRow, 85> kScancodes{{
 
 class SdlBackend final : public Backend {
  public:
+  // SDL's video and events must already be started (makeSdlBackend does it);
+  // the destructor stops them.
   explicit SdlBackend(const RunOptions& options) : scaleOverride_(options.scale) {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-      std::fprintf(stderr, "Cannot start SDL video: %s\n", SDL_GetError());
-      std::exit(1);
-    }
     pads_ = std::make_unique<GamePads>();
     start_ = SDL_GetPerformanceCounter();
     frequency_ = static_cast<double>(SDL_GetPerformanceFrequency());
@@ -250,6 +248,13 @@ int set1FromSdlScancode(int sdlScancode) {
   return 0;
 }
 
-std::unique_ptr<Backend> makeSdlBackend(const RunOptions& options) { return std::make_unique<SdlBackend>(options); }
+std::unique_ptr<Backend> makeSdlBackend(const RunOptions& options, std::string& error) {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    error = std::string("cannot start SDL video: ") + SDL_GetError();
+    SDL_Quit();
+    return nullptr;
+  }
+  return std::make_unique<SdlBackend>(options);
+}
 
 }  // namespace platform

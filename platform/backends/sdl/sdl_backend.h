@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/backend.h"
 
@@ -11,8 +12,9 @@ namespace platform {
 struct RunOptions;
 
 // Creates the SDL2 backend (SDL's video and game-controller subsystems start
-// here). The options give the window scale.
-std::unique_ptr<Backend> makeSdlBackend(const RunOptions& options);
+// here). The options give the window scale. When SDL's video does not start
+// it returns null and says why in `error`.
+std::unique_ptr<Backend> makeSdlBackend(const RunOptions& options, std::string& error);
 
 // Maps an SDL scancode to a set-1 scancode; 0 for keys the programs never use.
 int set1FromSdlScancode(int sdlScancode);

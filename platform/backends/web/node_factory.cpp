@@ -1,8 +1,6 @@
 // The node build replays timedemos only: the headless backend with its
 // virtual clock, and a silent sound device (as the desktop's timedemo runs
 // play into SDL's silent driver).
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 #include "platform/backends/headless/headless_backend.h"
@@ -12,12 +10,11 @@
 
 namespace platform {
 
-void initPlatform(const RunOptions& options) {
+std::optional<StartFailure> initPlatform(const RunOptions& options) {
   if (options.timedemoPath.empty()) {
-    std::fprintf(stderr, "%s: the node build only replays: use --timedemo FILE\n", options.programName.c_str());
-    std::exit(2);
+    return StartFailure{options.programName + ": the node build only replays: use --timedemo FILE", kNoWindowSystemExit};
   }
-  initPlatform(std::make_unique<HeadlessBackend>(options.timedemoTickPerRead), options);
+  return initPlatform(std::make_unique<HeadlessBackend>(options.timedemoTickPerRead), options);
 }
 
 std::unique_ptr<SoundDevice> makeSoundDevice() { return makeSilentSoundDevice(); }

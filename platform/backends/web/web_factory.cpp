@@ -11,14 +11,14 @@
 
 namespace platform {
 
-void initPlatform(const RunOptions& options) {
+std::optional<StartFailure> initPlatform(const RunOptions& options) {
   std::unique_ptr<Backend> chosen;
   if (!options.timedemoPath.empty()) {
     chosen = std::make_unique<HeadlessBackend>(options.timedemoTickPerRead);
   } else {
     chosen = makeWebBackend(options);
   }
-  initPlatform(std::move(chosen), options);
+  return initPlatform(std::move(chosen), options);
 }
 
 std::unique_ptr<SoundDevice> makeSoundDevice() { return makeWebAudioSoundDevice(); }

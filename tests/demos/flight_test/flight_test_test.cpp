@@ -100,13 +100,19 @@ TEST_F(FlightTestLoop, HoldingFireLaunchesNothingTheReleaseLaunchesOnePair) {
   pass();
   EXPECT_EQ(demo::countFlyingMissiles(program.missiles), 2);
   EXPECT_EQ(media.playsOf("Missile2.mp3"), 1);
-  // The pair starts 30 pixels either side of the launch point's centre.
+  // The pair starts 30 pixels either side of the launch point's centre and
+  // flies level, pass after pass.
+  passes(5);
   std::vector<int> xs;
+  std::vector<int> ys;
   for (const auto& m : program.missiles) {
-    if (m.state == "S") xs.push_back(m.x);
+    if (m.state != "S") continue;
+    xs.push_back(m.x);
+    ys.push_back(m.y);
   }
   ASSERT_EQ(xs.size(), 2u);
   EXPECT_EQ(std::abs(xs[1] - xs[0]), 60);
+  EXPECT_EQ(ys[0], ys[1]);
 }
 
 TEST_F(FlightTestLoop, ReleasesWithinTheFireIntervalWaitAndFireOncePerPress) {

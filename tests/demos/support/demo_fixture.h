@@ -46,7 +46,7 @@ class DemoTest : public testing::Test {
       options.timedemoPath = folderFile("script.txt");
       std::ofstream(options.timedemoPath) << script;
     }
-    platform::initPlatform(std::make_unique<platform::HeadlessBackend>(tickPerRead), options);
+    ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(tickPerRead), options).has_value());
   }
 
   // Runs the programs from a folder holding none of their files.

@@ -41,7 +41,7 @@ class GameTest : public ::testing::Test {
     std::string scores;
     for (int i = 1; i <= 10; ++i) scores += "PILOT\r\n" + std::to_string(1100 - i * 100) + "\r\n";
     writeFile("high_scores.dat", scores);
-    platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{});
+    ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{}).has_value());
     ::testing::internal::CaptureStdout();
     startUp("", false);
     ::testing::internal::GetCapturedStdout();

@@ -40,7 +40,7 @@ class FileLocationsTest : public ::testing::Test {
 };
 
 TEST_F(FileLocationsTest, AnInstalledProgramUsesTheDataFolderAndAPerUserFolder) {
-  const auto where = findFileLocations((root_ / "prefix/bin/shooter").string(), "../share/kestrel");
+  const auto where = findFileLocations((root_ / "prefix/bin/shooter").string(), {"../share/kestrel"});
   ASSERT_TRUE(where.installed);
   EXPECT_EQ(fs::path(where.assetFolder), fs::canonical(root_ / "prefix/share/kestrel"));
   EXPECT_EQ(fs::path(where.userFolder), root_ / "xdg/kestrel");
@@ -60,17 +60,35 @@ TEST_F(FileLocationsTest, AnInstalledProgramUsesTheDataFolderAndAPerUserFolder) 
 
 TEST_F(FileLocationsTest, ARunFolderKeepsEverythingInTheWorkingFolder) {
   std::ofstream(root_ / "prefix/bin/plik.bmp") << "";
-  const auto beside = findFileLocations((root_ / "prefix/bin/shooter").string(), "../share/kestrel");
+  const auto beside = findFileLocations((root_ / "prefix/bin/shooter").string(), {"../share/kestrel"});
   EXPECT_FALSE(beside.installed);
   EXPECT_EQ(beside.userFolder, ".");
   fs::remove(root_ / "prefix/bin/plik.bmp");
   std::ofstream(root_ / "elsewhere/plik.bmp") << "";
-  EXPECT_FALSE(findFileLocations((root_ / "prefix/bin/shooter").string(), "../share/kestrel").installed);
-  EXPECT_FALSE(findFileLocations("", "../share/kestrel").installed);
+  EXPECT_FALSE(findFileLocations((root_ / "prefix/bin/shooter").string(), {"../share/kestrel"}).installed);
+  EXPECT_FALSE(findFileLocations("", {"../share/kestrel"}).installed);
+}
+
+TEST_F(FileLocationsTest, APortableCopyUsesTheDataFolderBesideTheProgramAndAPerUserFolder) {
+  // The portable archive's layout: the programs and a data folder beside them.
+  fs::create_directories(root_ / "unpacked/data");
+  std::ofstream(root_ / "unpacked/shooter") << "";
+  std::ofstream(root_ / "unpacked/data/plik.bmp") << "";
+  const std::vector<std::string> folders{"../share/kestrel", "data"};
+  const auto where = findFileLocations((root_ / "unpacked/shooter").string(), folders);
+  ASSERT_TRUE(where.installed);
+  EXPECT_EQ(fs::path(where.assetFolder), fs::canonical(root_ / "unpacked/data"));
+  EXPECT_EQ(fs::path(where.userFolder), root_ / "xdg/kestrel");
+  // The first folder of the list that holds the sprite sheet wins.
+  const auto installed = findFileLocations((root_ / "prefix/bin/shooter").string(), folders);
+  EXPECT_EQ(fs::path(installed.assetFolder), fs::canonical(root_ / "prefix/share/kestrel"));
+  // A data folder without the sprite sheet is no data folder.
+  fs::remove(root_ / "unpacked/data/plik.bmp");
+  EXPECT_FALSE(findFileLocations((root_ / "unpacked/shooter").string(), folders).installed);
 }
 
 TEST_F(FileLocationsTest, AnUnwritableUserFolderIsReported) {
-  auto where = findFileLocations((root_ / "prefix/bin/shooter").string(), "../share/kestrel");
+  auto where = findFileLocations((root_ / "prefix/bin/shooter").string(), {"../share/kestrel"});
   std::ofstream(root_ / "blocker") << "";
   where.userFolder = (root_ / "blocker/kestrel").string();  // a file where a folder must go
   std::string reason;

@@ -62,7 +62,7 @@ class ShellTest : public ::testing::Test {
 
   // Start-up on a fresh headless platform.
   void start(const std::string& firstArgument = "") {
-    platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{});
+    ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{}).has_value());
     ::testing::internal::CaptureStdout();
     startUp(firstArgument);
     startupOutput_ = ::testing::internal::GetCapturedStdout();

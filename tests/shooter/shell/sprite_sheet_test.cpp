@@ -11,7 +11,7 @@ namespace shooter {
 class SpriteFont : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{});
+    ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{}).has_value());
     platform::openScreen(640, 480, 2, false);
     spriteSheet = platform::createImage(kSheetWidth, kSheetHeight);
     initGlyphs();

@@ -176,7 +176,10 @@ int main(int argc, char** argv) {
   platform::RunOptions options;
   options.programName = "shooter_soak";
   options.seed = seed;
-  platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options);
+  if (const auto failure = platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options)) {
+    std::fprintf(stderr, "%s\n", failure->message.c_str());
+    return failure->exitCode;
+  }
   startUp("");
   auto& pad = static_cast<platform::HeadlessBackend&>(platform::backend());
   Player player(seed);

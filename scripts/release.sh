@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Builds the release artefacts of the checked-out commit into dist/:
+#   kestrel_VERSION_amd64.deb            the Debian package (CPack, games layout)
+#   kestrel-VERSION-linux-x86_64.tar.gz  the portable archive
+#   kestrel-VERSION-web.zip              the web site (when scripts/web.sh exists)
+#   SHA256SUMS
+# Two runs of the same commit give the same bytes: every time stamp is the
+# commit's (SOURCE_DATE_EPOCH), archive entries are sorted and owned by root,
+# and gzip writes no name or time.
+# Usage: scripts/release.sh            (installs what it needs with apt-get)
+#        KESTREL_RELEASE_FRESH=1 ...   (starts from an empty build folder)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+
+# ---- What the release needs -------------------------------------------------
+packages=(build-essential cmake pkg-config git libsdl2-dev libsdl2-mixer-dev
+          lame libmp3lame-dev dpkg-dev fakeroot file xz-utils zip)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_cmd apt-get update -qq
+  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# ---- One version, one time stamp --------------------------------------------
+version="$(sed -n 's/^project(Kestrel VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)"
+[ -n "$version" ] || { echo "release: no project version in CMakeLists.txt" >&2; exit 1; }
+SOURCE_DATE_EPOCH="$(git log -1 --format=%ct)"
+export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
+umask 022
+if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+  echo "release: note: the working tree has uncommitted changes; the artefacts include them" >&2
+fi
+
+# ---- The release build -------------------------------------------------------
+# Debian's hardening flags (all of them, bindnow too); the source folder is
+# mapped to "." so that no path of this machine ends up in the programs; -s
+# strips them (the install also drops their .comment notes).
+build="$root/build/package"
+[ "${KESTREL_RELEASE_FRESH:-0}" = 1 ] && rm -rf "$build"
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS) -ffile-prefix-map=$root=."
+ldflags="$(dpkg-buildflags --get LDFLAGS) -s"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DKESTREL_DEBIAN_PACKAGE=ON -DKESTREL_BUILD_TESTS=OFF -DKESTREL_BUILD_BENCHMARKS=OFF \
+  -DKESTREL_WITH_BENCH=OFF -DKESTREL_WITH_FUZZ=OFF \
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
+cmake --build "$build" -j2
+
+dist="$root/dist"
+rm -rf "$dist"
+mkdir -p "$dist"
+
+# Every file an archive takes gets the commit's time.
+stamp_tree() { find "$1" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +; }
+
+# ---- The Debian package ------------------------------------------------------
+deb="kestrel_${version}_amd64.deb"
+rm -rf "$build/cpack"
+(cd "$build" && cpack -G DEB -B "$build/cpack" >/dev/null)
+cp "$build/cpack/$deb" "$dist/$deb"
+
+# ---- The portable archive ----------------------------------------------------
+# The installed tree, rearranged: the programs at the top of the folder,
+# their data in data/ beside them.
+stage="$build/portable"
+rm -rf "$stage"
+DESTDIR="$stage/install" cmake --install "$build" >/dev/null
+top="$stage/kestrel-$version"
+mkdir -p "$top"
+cp -p "$stage/install/usr/games/"* "$top/"
+cp -rp "$stage/install/usr/share/games/kestrel" "$top/data"
+cp README.md CHANGELOG.md "$top/"
+cp packaging/copyright "$top/COPYRIGHT"
+sed "s/@VERSION@/$version/g" packaging/INSTALL.txt >"$top/INSTALL.txt"
+chmod -R u=rwX,go=rX "$top"
+stamp_tree "$top"
+tarball="kestrel-$version-linux-x86_64.tar.gz"
+tar -C "$stage" --sort=name --owner=0 --group=0 --numeric-owner --format=gnu \
+  -cf - "kestrel-$version" | gzip -9n >"$dist/$tarball"
+
+# ---- The web site ------------------------------------------------------------
+web_zip="kestrel-$version-web.zip"
+if [ -f scripts/web.sh ]; then
+  bash scripts/web.sh --build-only
+  site="$root/build/web/site"
+  [ -d "$site" ] || { echo "release: scripts/web.sh wrote no $site" >&2; exit 1; }
+  stamp_tree "$site"
+  (cd "$site" && find . -mindepth 1 -printf '%P\n' | sort | zip -X -q -9 -@ "$dist/$web_zip")
+else
+  echo "release: NOTICE: scripts/web.sh does not exist yet; $web_zip is not built" >&2
+fi
+
+# ---- Checksums ---------------------------------------------------------------
+(cd "$dist" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | sort | xargs sha256sum >SHA256SUMS)
+echo "release: $version (SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH) in dist/:"
+(cd "$dist" && ls -l --time-style=+ | tail -n +2)
