@@ -138,6 +138,9 @@
     },
   };
 
+  // The wasm heap's size now, for the size figures.
+  page.heapBytes = () => wasmMemory.buffer.byteLength;
+
   Module.kestrelPage = page;
   Module.kestrelAudio = audio;
 })();

@@ -47,8 +47,15 @@ var Module = (function () {
     kestrelNoStorage: new URLSearchParams(window.location.search).has('no-storage'),
     printed: [],
     print(text) { module.printed.push(text); console.log(text); },
-    printErr(text) { console.warn(text); },
-    onExit(status) { module.exited = true; module.exitStatus = status; ended(); },
+    errors: [],
+    printErr(text) { module.errors.push(text); console.warn(text); },
+    onExit(status) {
+      module.exited = true;
+      module.exitStatus = status;
+      // A refused option or a failed start says why, as on a terminal.
+      if (status !== 0 && module.errors.length) kestrelNote('error', module.errors[0]);
+      ended();
+    },
     onAbort(what) { module.aborted = String(what); kestrelNote('error', 'The program stopped: ' + what); ended(); },
     onStorageUnavailable() { kestrelNote('storage', 'Browser storage is unavailable: settings and scores will not be kept.'); },
     onAudioContext(context) {
