@@ -7,6 +7,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace platform {
 
 std::string temporarySavePath(const std::string& path) { return path + ".saving"; }
@@ -62,6 +66,13 @@ SaveResult saveFileAtomically(const std::string& path, std::string_view contents
     ::fsync(dir);
     ::close(dir);
   }
+#ifdef __EMSCRIPTEN__
+  // In the browser the folder is IndexedDB storage; the page writes it out
+  // now, so closing the tab after a save keeps that save.
+  EM_ASM({
+    if (Module.kestrelSaved) Module.kestrelSaved();
+  });
+#endif
   return {true, ""};
 }
 

@@ -54,6 +54,11 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(where.userFolder, error);
     shooter::setAssetFolder(where.assetFolder);
   }
+#ifdef KESTREL_WEB_ASSET_FOLDER
+  // The browser page preloads the pictures and sounds there; its working
+  // folder is the browser storage holding the player's files.
+  shooter::setAssetFolder(KESTREL_WEB_ASSET_FOLDER);
+#endif
   platform::RunOptions options = parsed.options;
   options.exactReplays = true;
   // --verify prints its one line only: the program's own lines are held back.

@@ -33,16 +33,6 @@ constexpr int kStickRelease = 12000;
 
 }  // namespace
 
-void KeyCombiner::set(Source source, int scancode, bool down, InputSink& sink) {
-  if (scancode <= 0 || scancode >= key::kCount) return;
-  const auto code = static_cast<std::size_t>(scancode);
-  const bool before = held_[Keyboard][code] || held_[Pad][code];
-  if (source == Pad && held_[Pad][code] != down) sink.padKeyChanged(scancode, down);
-  held_[static_cast<std::size_t>(source)][code] = down;
-  const bool after = held_[Keyboard][code] || held_[Pad][code];
-  if (before != after) sink.keyChanged(scancode, after);
-}
-
 int keyForPadButton(int sdlButton) {
   for (const auto& row : kPadButtons) {
     if (row.button == sdlButton) return row.scancode;

@@ -7,24 +7,13 @@
 #include <SDL.h>
 
 #include <array>
-#include <bitset>
 #include <vector>
 
 #include "platform/backend.h"
 #include "platform/key_codes.h"
+#include "platform/key_combiner.h"
 
 namespace platform {
-
-// Keyboard and pads can hold the same key; the program sees it held while
-// any source holds it, and released when the last one lets go.
-class KeyCombiner {
- public:
-  enum Source { Keyboard = 0, Pad = 1, kSources = 2 };
-  void set(Source source, int scancode, bool down, InputSink& sink);
-
- private:
-  std::array<std::bitset<key::kCount>, kSources> held_{};
-};
 
 // The key a controller button stands for, 0 for none.
 int keyForPadButton(int sdlButton);

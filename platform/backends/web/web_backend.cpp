@@ -1,0 +1,242 @@
+// The canvas backend. Pages are 0xAARRGGBB words; the canvas wants R, G, B,
+// A bytes, so each shown page is converted once into a buffer the page
+// script wraps as ImageData without copying it again.
+#include "platform/backends/web/web_backend.h"
+
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/backends/web/web_keys.h"
+#include "platform/key_combiner.h"
+#include "platform/key_codes.h"
+#include "platform/run_options.h"
+
+namespace platform {
+
+namespace {
+
+// Sizes the canvas and lets the page fit it to the window again.
+EM_JS(void, kestrelOpenCanvas, (int width, int height, int scale), {
+  if (Module.kestrelPage) Module.kestrelPage.openCanvas(width, height, scale);
+});
+
+EM_JS(void, kestrelShowPixels, (const std::uint8_t* rgba, int width, int height), {
+  if (Module.kestrelPage) Module.kestrelPage.showPixels(HEAPU8.subarray(rgba, rgba + width * height * 4), width, height);
+});
+
+EM_JS(void, kestrelSetTitle, (const char* title), {
+  if (Module.kestrelPage) Module.kestrelPage.setTitle(UTF8ToString(title));
+});
+
+struct PadButtonRow {
+  int button;  // index in the Gamepad API's "standard" layout
+  int scancode;
+};
+
+// The desktop pad's mapping: d-pad as the arrows, south button Space, east
+// button Enter, Start Esc.
+constexpr std::array<PadButtonRow, 7> kPadButtons{{
+    {12, key::Up},
+    {13, key::Down},
+    {14, key::Left},
+    {15, key::Right},
+    {0, key::Space},
+    {1, key::Enter},
+    {9, key::Esc},
+}};
+
+// Stick travel that counts as pushing, and the smaller travel under which it
+// counts as released again (the desktop's 16000 and 12000 of 32767).
+constexpr double kStickPress = 16000.0 / 32767.0;
+constexpr double kStickRelease = 12000.0 / 32767.0;
+
+class WebBackend final : public Backend {
+ public:
+  explicit WebBackend(const RunOptions& options) : scale_(options.scale) {
+    const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
+    emscripten_set_keydown_callback(window, this, true, &WebBackend::onKey);
+    emscripten_set_keyup_callback(window, this, true, &WebBackend::onKey);
+    emscripten_set_blur_callback(window, this, true, &WebBackend::onBlur);
+    emscripten_set_visibilitychange_callback(this, true, &WebBackend::onVisibility);
+    emscripten_set_gamepaddisconnected_callback(this, true, &WebBackend::onPadGone);
+    start_ = emscripten_get_now();
+  }
+  ~WebBackend() override {
+    const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
+    emscripten_set_keydown_callback(window, nullptr, true, nullptr);
+    emscripten_set_keyup_callback(window, nullptr, true, nullptr);
+    emscripten_set_blur_callback(window, nullptr, true, nullptr);
+    emscripten_set_visibilitychange_callback(nullptr, true, nullptr);
+    emscripten_set_gamepaddisconnected_callback(nullptr, true, nullptr);
+  }
+
+  bool openWindow(int width, int height, bool, std::string_view title) override {
+    width_ = width;
+    height_ = height;
+    rgba_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0);
+    kestrelOpenCanvas(width, height, scale_);
+    if (!title.empty()) setTitle(title);
+    return true;
+  }
+  // The canvas keeps its last picture: a program's exit lines stay on it.
+  void closeWindow() override {}
+  void setTitle(std::string_view title) override { kestrelSetTitle(std::string(title).c_str()); }
+
+  void present(const Image& page) override {
+    if (page.width != width_ || page.height != height_) return;
+    const std::uint32_t* in = page.pixels.data();
+    std::uint8_t* out = rgba_.data();
+    const std::size_t count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    for (std::size_t i = 0; i < count; ++i, out += 4) {
+      const std::uint32_t p = in[i];
+      out[0] = static_cast<std::uint8_t>(p >> 16);
+      out[1] = static_cast<std::uint8_t>(p >> 8);
+      out[2] = static_cast<std::uint8_t>(p);
+      out[3] = 255;
+    }
+    kestrelShowPixels(rgba_.data(), width_, height_);
+    // A frame shown without a sleep since the last one still lets the
+    // browser run: unthrottled loops must not freeze the tab.
+    if (!sleptSinceFrame_) emscripten_sleep(0);
+    sleptSinceFrame_ = false;
+  }
+
+  void pumpEvents(InputSink& sink) override {
+    while (!events_.empty()) {
+      Event e = std::move(events_.front());
+      events_.pop_front();
+      switch (e.kind) {
+        case Event::Kind::Key: keys_.set(KeyCombiner::Keyboard, e.scancode, e.down, sink); break;
+        case Event::Kind::Text: sink.keyText(std::move(e.text)); break;
+        case Event::Kind::FocusLost: sink.focusLost(); break;
+        case Event::Kind::PadGone:
+          for (const auto& row : kPadButtons) keys_.set(KeyCombiner::Pad, row.scancode, false, sink);
+          stickDirection_ = {};
+          sink.focusLost();
+          break;
+      }
+    }
+    pollPads(sink);
+  }
+
+  double clockSeconds() override { return (emscripten_get_now() - start_) / 1000.0; }
+  void sleepMs(int milliseconds) override {
+    emscripten_sleep(static_cast<unsigned>(milliseconds > 0 ? milliseconds : 0));
+    sleptSinceFrame_ = true;
+  }
+  bool isHeadless() const override { return false; }
+
+ private:
+  struct Event {
+    enum class Kind { Key, Text, FocusLost, PadGone } kind;
+    int scancode = 0;
+    bool down = false;
+    std::string text;
+  };
+
+  static EM_BOOL onKey(int type, const EmscriptenKeyboardEvent* event, void* self) {
+    return static_cast<WebBackend*>(self)->key(type == EMSCRIPTEN_EVENT_KEYDOWN, *event) ? EM_TRUE : EM_FALSE;
+  }
+  static EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void* self) {
+    static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::FocusLost, 0, false, {}});
+    return EM_FALSE;
+  }
+  static EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* self) {
+    if (event->hidden) static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::FocusLost, 0, false, {}});
+    return EM_FALSE;
+  }
+  static EM_BOOL onPadGone(int, const EmscriptenGamepadEvent*, void* self) {
+    static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::PadGone, 0, false, {}});
+    return EM_FALSE;
+  }
+
+  // Returns true when the browser's own action for the key is prevented.
+  bool key(bool down, const EmscriptenKeyboardEvent& event) {
+    const int code = set1FromDomCode(event.code);
+    if (code == 0 || code == key::F11) return false;  // F11 is the page's full-screen key
+    if (!event.repeat) events_.push_back({Event::Kind::Key, code, down, {}});
+    if (down) {
+      queueKeyText(code);
+      // A printable key types its character, as SDL's text input does.
+      const std::string typed = event.key;
+      const bool printable = typed.size() == 1 && static_cast<unsigned char>(typed[0]) >= 32;
+      if (printable && !event.ctrlKey && !event.metaKey && !event.altKey) {
+        events_.push_back({Event::Kind::Text, 0, false, typed});
+      }
+    }
+    return pageTakesKey(code, event.ctrlKey || event.metaKey);
+  }
+
+  // Keys that type no character still leave key text: Esc as 27, control
+  // keys as their ASCII code, the rest as 255 followed by the scancode.
+  void queueKeyText(int code) {
+    std::string text;
+    switch (code) {
+      case key::Esc: text = "\x1b"; break;
+      case key::Enter: text = "\r"; break;
+      case key::Backspace: text = "\b"; break;
+      case key::Tab: text = "\t"; break;
+      default:
+        if (code >= 59) text = std::string{'\xFF', static_cast<char>(code)};
+        break;
+    }
+    if (!text.empty()) events_.push_back({Event::Kind::Text, 0, false, std::move(text)});
+  }
+
+  void pollPads(InputSink& sink) {
+    if (emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return;
+    const int count = emscripten_get_num_gamepads();
+    std::array<bool, kPadButtons.size()> held{};
+    std::array<double, 2> axes{};
+    for (int i = 0; i < count; ++i) {
+      EmscriptenGamepadEvent pad;
+      if (emscripten_get_gamepad_status(i, &pad) != EMSCRIPTEN_RESULT_SUCCESS || !pad.connected) continue;
+      if (std::string_view(pad.mapping) != "standard") continue;
+      for (std::size_t b = 0; b < kPadButtons.size(); ++b) {
+        const int index = kPadButtons[b].button;
+        if (index < pad.numButtons && pad.digitalButton[index]) held[b] = true;
+      }
+      for (std::size_t a = 0; a < axes.size(); ++a) {
+        if (static_cast<int>(a) < pad.numAxes && std::abs(pad.axis[a]) > std::abs(axes[a])) axes[a] = pad.axis[a];
+      }
+    }
+    for (std::size_t b = 0; b < kPadButtons.size(); ++b) keys_.set(KeyCombiner::Pad, kPadButtons[b].scancode, held[b], sink);
+    for (std::size_t a = 0; a < axes.size(); ++a) stick(a, axes[a], sink);
+  }
+
+  void stick(std::size_t axis, double value, InputSink& sink) {
+    int direction = stickDirection_[axis];
+    if (value > kStickPress) direction = 1;
+    else if (value < -kStickPress) direction = -1;
+    else if (value > -kStickRelease && value < kStickRelease) direction = 0;
+    if (direction == stickDirection_[axis]) return;
+    const int negative = axis == 0 ? key::Left : key::Up;
+    const int positive = axis == 0 ? key::Right : key::Down;
+    keys_.set(KeyCombiner::Pad, negative, direction < 0, sink);
+    keys_.set(KeyCombiner::Pad, positive, direction > 0, sink);
+    stickDirection_[axis] = direction;
+  }
+
+  int scale_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  double start_ = 0.0;
+  bool sleptSinceFrame_ = false;
+  std::vector<std::uint8_t> rgba_;
+  std::deque<Event> events_;
+  KeyCombiner keys_;
+  std::array<int, 2> stickDirection_{};
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> makeWebBackend(const RunOptions& options) { return std::make_unique<WebBackend>(options); }
+
+}  // namespace platform

@@ -1,0 +1,142 @@
+// Web Audio behind the sound-device interface. The audio graph lives in the
+// page script's Module.kestrelAudio (web/site/kestrel_page.js), which also
+// resumes the AudioContext on the first key press or click. Decoding is
+// asynchronous in the browser, so load() waits for it with emscripten_sleep.
+#include "platform/backends/web/web_sound_device.h"
+
+#include <emscripten.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// Files above this size are not decoded: no sound of the programs is near it.
+constexpr long kMaxSoundFileBytes = 16L * 1024 * 1024;
+
+EM_JS(int, kestrelAudioOpen, (int channels), {
+  return Module.kestrelAudio ? (Module.kestrelAudio.open(channels) ? 1 : 0) : 0;
+});
+EM_JS(void, kestrelAudioClose, (), { Module.kestrelAudio.close(); });
+EM_JS(void, kestrelAudioGrow, (int channels), { Module.kestrelAudio.grow(channels); });
+// Starts decoding; kestrelAudioDecodeState() is 0 while it runs, 1 when done, -1 when it failed.
+EM_JS(void, kestrelAudioDecode, (int id, const unsigned char* bytes, int size), {
+  Module.kestrelAudio.decode(id, HEAPU8.slice(bytes, bytes + size).buffer);
+});
+EM_JS(int, kestrelAudioDecodeState, (int id), { return Module.kestrelAudio.decodeState(id); });
+EM_JS(double, kestrelAudioLengthMs, (int id), { return Module.kestrelAudio.lengthMs(id); });
+EM_JS(void, kestrelAudioFree, (int id), { Module.kestrelAudio.free(id); });
+EM_JS(void, kestrelAudioPlay, (int id, int channel, int loops), { Module.kestrelAudio.play(id, channel, loops); });
+EM_JS(void, kestrelAudioHalt, (int channel), { Module.kestrelAudio.halt(channel); });
+EM_JS(void, kestrelAudioVolume, (int channel, double gain), { Module.kestrelAudio.volume(channel, gain); });
+EM_JS(int, kestrelAudioPlaying, (int channel), { return Module.kestrelAudio.playing(channel) ? 1 : 0; });
+
+bool readWhole(const std::string& path, std::vector<unsigned char>& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return false;
+  bool ok = std::fseek(f, 0, SEEK_END) == 0;
+  const long size = ok ? std::ftell(f) : -1;
+  ok = ok && size > 0 && size <= kMaxSoundFileBytes && std::fseek(f, 0, SEEK_SET) == 0;
+  if (ok) {
+    bytes.resize(static_cast<std::size_t>(size));
+    ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  }
+  std::fclose(f);
+  return ok;
+}
+
+class WebAudioSoundDevice final : public SoundDevice {
+ public:
+  ~WebAudioSoundDevice() override { close(); }
+
+  // Web Audio mixes at the page's own rate; only the channel count matters.
+  bool open(const SoundOutput& output) override {
+    if (open_) {
+      growChannels(output.channels);
+      return true;
+    }
+    open_ = kestrelAudioOpen(output.channels) != 0;
+    channels_ = open_ ? output.channels : 0;
+    return open_;
+  }
+  void close() override {
+    if (!open_) return;
+    kestrelAudioClose();
+    lengths_.clear();
+    open_ = false;
+    channels_ = 0;
+  }
+  bool isOpen() const override { return open_; }
+
+  int channelCount() const override { return channels_; }
+  int growChannels(int channels) override {
+    if (open_ && channels > channels_) {
+      kestrelAudioGrow(channels);
+      channels_ = channels;
+    }
+    return channels_;
+  }
+
+  SoundId load(const std::string& path) override {
+    if (!open_) return kNoSound;
+    std::vector<unsigned char> bytes;
+    if (!readWhole(path, bytes)) return kNoSound;
+    const SoundId id = nextId_++;
+    kestrelAudioDecode(id, bytes.data(), static_cast<int>(bytes.size()));
+    int state = 0;
+    while ((state = kestrelAudioDecodeState(id)) == 0) emscripten_sleep(1);
+    if (state < 0) {
+      kestrelAudioFree(id);
+      return kNoSound;
+    }
+    lengths_[id] = static_cast<long>(kestrelAudioLengthMs(id) + 0.5);
+    return id;
+  }
+  void unload(SoundId sound) override {
+    if (lengths_.erase(sound) != 0) kestrelAudioFree(sound);
+  }
+  long lengthMs(SoundId sound) const override {
+    const auto found = lengths_.find(sound);
+    return found == lengths_.end() ? 0 : found->second;
+  }
+
+  int play(SoundId sound, int channel, int loops) override {
+    if (!open_ || lengths_.find(sound) == lengths_.end()) return -1;
+    if (channel == kAnyChannel) channel = firstFreeChannel();
+    if (channel < 0 || channel >= channels_) return -1;
+    kestrelAudioPlay(sound, channel, loops);
+    return channel;
+  }
+  void halt(int channel) override {
+    if (open_) kestrelAudioHalt(channel);
+  }
+  void setVolume(int channel, int volume) override {
+    if (!open_) return;
+    const int clamped = volume < 0 ? 0 : (volume > 128 ? 128 : volume);
+    kestrelAudioVolume(channel, clamped / 128.0);
+  }
+  bool isPlaying(int channel) const override { return open_ && kestrelAudioPlaying(channel) != 0; }
+
+ private:
+  int firstFreeChannel() const {
+    for (int c = 0; c < channels_; ++c) {
+      if (!isPlaying(c)) return c;
+    }
+    return -1;
+  }
+
+  bool open_ = false;
+  int channels_ = 0;
+  SoundId nextId_ = 1;
+  std::map<SoundId, long> lengths_;
+};
+
+}  // namespace
+
+std::unique_ptr<SoundDevice> makeWebAudioSoundDevice() { return std::make_unique<WebAudioSoundDevice>(); }
+
+}  // namespace platform

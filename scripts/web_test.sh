@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The browser build's checks, for CI:
+#  1. builds the pages and the node replay build (scripts/web.sh --build-only),
+#     plus the native shooter;
+#  2. replays the golden shooter scripts (a menu walk, a seeded game with the
+#     boss) on the native and on the node build: both must give the committed
+#     summaries, pictures and files, so they are identical to each other;
+#  3. drives every page in Debian's headless Chromium (tests/web).
+# Needs Debian's chromium (installed when missing) and npm for puppeteer-core.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+started=$(date +%s)
+KESTREL_WEB_NATIVE_TARGETS=shooter bash scripts/web.sh --build-only
+missing=()
+for p in chromium npm; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_cmd apt-get update -qq
+  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+built=$(date +%s)
+
+run="$root/build/web/native/run"
+echo "== node replays against the native build"
+KESTREL_GOLDEN_ONLY=shooter bash tests/goldens/golden_checks.sh "$run"
+KESTREL_GOLDEN_ONLY=shooter KESTREL_GOLDEN_SHOOTER="node $root/build/web/node/shooter.js" \
+  bash tests/goldens/golden_checks.sh "$run"
+
+echo "== Chromium"
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+node tests/web/chromium_checks.mjs "$root/build/web/site"
+echo "web tests: passed (build $((built - started)) s, checks $(($(date +%s) - built)) s)"
