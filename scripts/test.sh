@@ -2,9 +2,10 @@
 # Installs the dependencies, builds and runs every test: the normal build,
 # the same tests under the address and undefined-behaviour sanitizers (with
 # the 30-minute soak), every fuzz target for FUZZ_SECONDS (default 30) after
-# replaying its corpus and past crash files, and the release artefacts as a
-# player meets them (scripts/release_check.sh: it installs and removes the
-# kestrel package on this machine).
+# replaying its corpus and past crash files, the browser build (node replays
+# against the native build, every page in headless Chromium), and the
+# release artefacts as a player meets them (scripts/release_check.sh: it
+# installs and removes the kestrel package on this machine).
 # KESTREL_QUICK_TESTS=1 runs the normal build's tests only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +23,8 @@ done
 if [ "${KESTREL_QUICK_TESTS:-0}" != 1 ]; then
   echo "== fuzz targets"
   bash scripts/fuzz.sh
+  echo "== browser build"
+  bash scripts/web_test.sh
   echo "== release artefacts"
   bash scripts/release_check.sh
 fi

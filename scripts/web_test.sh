@@ -13,9 +13,9 @@ cd "$root"
 started=$(date +%s)
 KESTREL_WEB_NATIVE_TARGETS=shooter bash scripts/web.sh --build-only
 missing=()
-for p in chromium npm; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+dpkg-query -W -f='${Status}' chromium 2>/dev/null | grep -q "install ok installed" || missing+=(chromium)
+# npm may come with the machine's own node package rather than Debian's npm.
+command -v npm >/dev/null || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
   sudo_cmd=""
   [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
