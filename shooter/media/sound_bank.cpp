@@ -1,5 +1,7 @@
 // The sound bank on the platform's sound device.
 #include "shooter/media/sound_bank.h"
+
+#include "assets/sample_names.h"
 #include "shooter/shell/file_locations.h"
 
 #include <array>
@@ -10,8 +12,8 @@ namespace shooter {
 
 namespace {
 
-constexpr std::array<const char*, kSampleCount> kSampleFiles{
-    "aircraft008_mod.wav", "battle029.wav", "battle004.wav", "battle003.wav", "Item2.wav"};
+// The generator writes the samples under these names, in Sample order.
+constexpr const auto& kSampleFiles = assets::kSampleFileNames;
 static_assert(kSampleFiles.size() == kSampleCount);
 
 // 16 channels of 22050 Hz output with a large buffer: the effects are short
