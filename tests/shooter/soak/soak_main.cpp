@@ -8,6 +8,8 @@
 //   shooter_soak [GAME_MINUTES] [SEED]
 #include <cstdint>
 #include <cstdio>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <malloc.h>
@@ -151,7 +153,10 @@ int main(int argc, char** argv) {
   const double minutes = argc > 1 ? std::atof(argv[1]) : 30.0;
   const auto seed = static_cast<std::uint32_t>(argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 1u);
   const char* runDir = std::getenv("KESTREL_RUN_DIR");
-  const fs::path folder = fs::temp_directory_path() / ("kestrel-soak-" + std::to_string(seed));
+  // A folder of this run's own: two soaks at once (the normal and the
+  // sanitizer build, or two checkouts) must not clear each other's files.
+  const fs::path folder =
+      fs::temp_directory_path() / ("kestrel-soak-" + std::to_string(seed) + "-" + std::to_string(::getpid()));
   fs::remove_all(folder);
   fs::create_directories(folder);
   for (const char* f : {"plik.bmp", "anim_data.dat", "settings.dat", "high_scores.dat", "aircraft008_mod.wav",
