@@ -23,6 +23,9 @@ done
 if [ "${KESTREL_QUICK_TESTS:-0}" != 1 ]; then
   echo "== fuzz targets"
   bash scripts/fuzz.sh
+  # The browser build and the release take the generated pictures and sounds
+  # from the normal build instead of building the generators again.
+  export KESTREL_WEB_NATIVE_BUILD="$PWD/build/dev"
   echo "== browser build"
   bash scripts/web_test.sh
   echo "== release artefacts"

@@ -37,13 +37,20 @@ fi
 [ -d /usr/share/nodejs ] && export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 
 jobs="${KESTREL_JOBS:-2}"
-native="$root/build/web/native"
-cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release -DKESTREL_BUILD_TESTS=OFF \
-  -DKESTREL_WITH_BENCH=OFF -DKESTREL_WITH_FUZZ=OFF >/dev/null
-# shellcheck disable=SC2086
-cmake --build "$native" -j"$jobs" --target kestrel_assets kestrel_demo_files ${KESTREL_WEB_NATIVE_TARGETS:-}
+# KESTREL_WEB_NATIVE_BUILD names a native build folder that is built already
+# (the test command passes build/dev): its run folder gives the files.
+if [ -n "${KESTREL_WEB_NATIVE_BUILD:-}" ]; then
+  native="$(cd "$KESTREL_WEB_NATIVE_BUILD" && pwd)"
+  [ -f "$native/run/plik.bmp" ] || { echo "web: $native/run holds no generated files" >&2; exit 1; }
+else
+  native="$root/build/web/native"
+  cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release -DKESTREL_BUILD_TESTS=OFF \
+    -DKESTREL_WITH_BENCH=OFF -DKESTREL_WITH_FUZZ=OFF >/dev/null
+  # shellcheck disable=SC2086
+  cmake --build "$native" -j"$jobs" --target kestrel_assets kestrel_demo_files ${KESTREL_WEB_NATIVE_TARGETS:-}
+fi
 
-cmake --preset web >/dev/null
+cmake --preset web -DKESTREL_NATIVE_RUN_DIR="$native/run" >/dev/null
 cmake --build --preset web -j"$jobs"
 echo "web build: site in build/web/site, node replays in build/web/node/shooter.js"
 

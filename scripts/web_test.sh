@@ -25,7 +25,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 built=$(date +%s)
 
-run="$root/build/web/native/run"
+run="$(cd "${KESTREL_WEB_NATIVE_BUILD:-$root/build/web/native}" && pwd)/run"
 echo "== node replays against the native build"
 KESTREL_GOLDEN_ONLY=shooter bash tests/goldens/golden_checks.sh "$run"
 KESTREL_GOLDEN_ONLY=shooter KESTREL_GOLDEN_SHOOTER="node $root/build/web/node/shooter.js" \
