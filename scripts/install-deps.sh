@@ -2,8 +2,10 @@
 # Installs what Kestrel needs to build and test on Debian 12 (run as root, or
 # with sudo available). Packages already present are left alone. Xvfb and
 # xdotool run the test that records a game in a real window and verifies it.
+# Other scripts name what they need beyond this set as arguments:
+#   bash scripts/install-deps.sh emscripten nodejs
 set -euo pipefail
-packages=(build-essential cmake pkg-config git
+packages=("$@" build-essential cmake pkg-config git
           libsdl2-dev libsdl2-mixer-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           lame libmp3lame-dev

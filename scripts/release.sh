@@ -14,19 +14,7 @@ cd "$(dirname "$0")/.."
 root="$PWD"
 
 # ---- What the release needs -------------------------------------------------
-packages=(build-essential cmake pkg-config git libsdl2-dev libsdl2-mixer-dev
-          lame libmp3lame-dev dpkg-dev fakeroot file xz-utils zip)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo_cmd apt-get update -qq
-  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh dpkg-dev fakeroot file xz-utils zip
 
 # ---- One version, one time stamp --------------------------------------------
 version="$(sed -n 's/^project(Kestrel VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)"

@@ -28,13 +28,7 @@ export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy DEBIAN_FRONTEND=noninteractiv
 fail() { echo "release check: FAILED: $*" >&2; exit 1; }
 step() { echo "release check: [$((SECONDS - started)) s] $*"; }
 
-for p in lintian unzip appstream desktop-file-utils; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ -n "${missing[*]:-}" ]; then
-  $sudo_cmd apt-get update -qq
-  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh lintian unzip appstream desktop-file-utils
 
 work="$(mktemp -d)"
 cleanup() {

@@ -20,18 +20,7 @@ esac
 
 # The native generators need the desktop build's packages; the pages need
 # Debian's emscripten and node.
-bash scripts/install-deps.sh
-missing=()
-for p in emscripten nodejs; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo_cmd apt-get update -qq
-  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh emscripten nodejs
 # em++ runs its JavaScript tools with the node on PATH; one that is not
 # Debian's still finds Debian's acorn there.
 [ -d /usr/share/nodejs ] && export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"

@@ -12,17 +12,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 started=$(date +%s)
 KESTREL_WEB_NATIVE_TARGETS=shooter bash scripts/web.sh --build-only
-missing=()
-dpkg-query -W -f='${Status}' chromium 2>/dev/null | grep -q "install ok installed" || missing+=(chromium)
 # npm may come with the machine's own node package rather than Debian's npm.
-command -v npm >/dev/null || missing+=(npm)
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo_cmd apt-get update -qq
-  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+if command -v npm >/dev/null; then bash scripts/install-deps.sh chromium; else bash scripts/install-deps.sh chromium npm; fi
 built=$(date +%s)
 
 run="$(cd "${KESTREL_WEB_NATIVE_BUILD:-$root/build/web/native}" && pwd)/run"
