@@ -175,7 +175,7 @@ class ReplayBackend final : public Backend {
     if (frame != framesSeen_) {
       framesSeen_ = frame;
       const auto& frames = recording_.frames;
-      if (frame > frames.size() || frames[frame - 1].check != currentCheck()) noteDifference(frame);
+      if (frame > frames.size() || frames[static_cast<std::size_t>(frame - 1)].check != currentCheck()) noteDifference(frame);
       if (frame > frames.size() + kOverrunFrames) giveUp();
     }
     inner_->present(page);
@@ -208,7 +208,7 @@ class ReplayBackend final : public Backend {
     const std::uint64_t frame = framesShown();
     std::uint64_t micros = 0;
     if (frame < recording_.frames.size()) {
-      micros = recording_.frames[frame].clockMicros;
+      micros = recording_.frames[static_cast<std::size_t>(frame)].clockMicros;
     } else {
       // The program wants a frame the recording does not hold.
       if (!ranOut_) noteDifference(frame + 1);
