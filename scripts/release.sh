@@ -8,7 +8,8 @@
 # commit's (SOURCE_DATE_EPOCH), archive entries are sorted and owned by root,
 # and gzip writes no name or time.
 # Usage: scripts/release.sh            (installs what it needs with apt-get)
-#        KESTREL_RELEASE_FRESH=1 ...   (starts from an empty build folder)
+#        KESTREL_RELEASE_FRESH=1 ...   (starts from empty release and web build
+#                                      folders: every program and page is built anew)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -31,7 +32,7 @@ fi
 # mapped to "." so that no path of this machine ends up in the programs; -s
 # strips them (the install also drops their .comment notes).
 build="$root/build/package"
-[ "${KESTREL_RELEASE_FRESH:-0}" = 1 ] && rm -rf "$build"
+[ "${KESTREL_RELEASE_FRESH:-0}" = 1 ] && rm -rf "$build" "$root/build/web"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS) -ffile-prefix-map=$root=."
 ldflags="$(dpkg-buildflags --get LDFLAGS) -s"

@@ -7,28 +7,44 @@
 # release artefacts as a player meets them (scripts/release_check.sh: it
 # installs and removes the kestrel package on this machine).
 # KESTREL_QUICK_TESTS=1 runs the normal build's tests only.
+# Every test has a time limit (CMakePresets.json: 300 s unless the test sets
+# its own), and so has every stage: a hang fails with its name instead of
+# holding the run. Each stage prints its wall time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+started=$SECONDS
 jobs="$(nproc)"
+echo "== test run on $jobs cores: $(uname -sr), commit $(git rev-parse --short HEAD 2>/dev/null || echo unknown)"
+
+# stage NAME LIMIT_SECONDS COMMAND...: runs one stage within its time limit.
+stage() {
+  local name="$1" limit="$2" began=$SECONDS code=0
+  shift 2
+  echo "== $name"
+  timeout --kill-after=30 "$limit" "$@" || code=$?
+  if [ "$code" = 124 ] || [ "$code" = 137 ]; then
+    echo "== $name: did not finish within $limit s" >&2
+  fi
+  echo "== $name: $((SECONDS - began)) s (exit $code; $((SECONDS - started)) s so far)"
+  return "$code"
+}
+# One preset's build and tests, as one command for stage.
+build_and_test() {
+  echo "cmake --preset $1 >/dev/null && cmake --build --preset $1 -j$jobs && ctest --preset $1 -j$jobs"
+}
+
+stage "dependencies" 900 bash scripts/install-deps.sh
 presets=(dev)
 [ "${KESTREL_QUICK_TESTS:-0}" = 1 ] || presets+=(asan)
 for preset in "${presets[@]}"; do
-  echo "== $preset build"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j"$jobs"
-  echo "== $preset tests"
-  ctest --preset "$preset" -j"$jobs"
+  stage "$preset build and tests" 1500 bash -c "$(build_and_test "$preset")"
 done
 if [ "${KESTREL_QUICK_TESTS:-0}" != 1 ]; then
-  echo "== fuzz targets"
-  bash scripts/fuzz.sh
+  stage "fuzz targets" 900 bash scripts/fuzz.sh
   # The browser build and the release take the generated pictures and sounds
   # from the normal build instead of building the generators again.
   export KESTREL_WEB_NATIVE_BUILD="$PWD/build/dev"
-  echo "== browser build"
-  bash scripts/web_test.sh
-  echo "== release artefacts"
-  bash scripts/release_check.sh
+  stage "browser build and checks" 1200 bash scripts/web_test.sh
+  stage "release artefacts" 1200 bash scripts/release_check.sh
 fi
-echo "== all tests passed"
+echo "== all tests passed in $((SECONDS - started)) s"

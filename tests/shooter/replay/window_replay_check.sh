@@ -43,28 +43,31 @@ export DISPLAY="$display" SDL_AUDIODRIVER=dummy
 # caught by every headless test and the soak, which keep leak checks on.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 unset SDL_VIDEODRIVER
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+# Every xdotool call has a time limit: one that waits for a window or for
+# focus (--sync) must fail the test, never hang it.
+xdo() { timeout 10 xdotool "$@"; }
+for _ in $(seq 50); do xdo getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 (cd "$work" && exec "$run/shooter" --record "$work/game.rec" --windowed --scale 1 "$@" >"$work/out.txt" 2>&1) &
 game_pid=$!
 window="$(timeout 20 xdotool search --sync --name 'Kestrel' | head -1)" || fail "no window appeared"
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-tap() { xdotool key --delay 80 "$@"; }
+xdo windowfocus --sync "$window" 2>/dev/null || xdo windowfocus "$window"
+tap() { xdo key --delay 80 "$@"; }
 
 sleep 6.5            # the title screen lasts about five seconds
 tap Return           # main menu: start
 sleep 0.6
 tap Return           # instructions: into the game
 sleep 0.5
-xdotool keydown space
+xdo keydown space
 end=$(( $(date +%s) + seconds ))
 while [ "$(date +%s)" -lt "$end" ]; do
-  xdotool keydown Left; sleep 0.7; xdotool keyup Left
-  xdotool keydown Up; sleep 0.2; xdotool keyup Up
-  xdotool keydown Right; sleep 0.9; xdotool keyup Right
-  xdotool keydown Down; sleep 0.2; xdotool keyup Down
+  xdo keydown Left; sleep 0.7; xdo keyup Left
+  xdo keydown Up; sleep 0.2; xdo keyup Up
+  xdo keydown Right; sleep 0.9; xdo keyup Right
+  xdo keydown Down; sleep 0.2; xdo keyup Down
 done
-xdotool keyup space
+xdo keyup space
 sleep 0.3
 tap Escape           # pause
 sleep 0.5
@@ -86,7 +89,7 @@ echo "recording: $(wc -c <"$work/game.rec") bytes, $(grep -c '^[0-9]' "$work/gam
 grep '^end' "$work/game.rec" | cut -c1-120
 
 set +e
-verdict="$(cd "$work" && "$run/shooter" --verify "$work/game.rec")"
+verdict="$(cd "$work" && timeout 60 "$run/shooter" --verify "$work/game.rec")"
 code=$?
 set -e
 echo "$verdict"
