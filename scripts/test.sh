@@ -7,8 +7,9 @@
 # release artefacts as a player meets them (scripts/release_check.sh: it
 # installs and removes the kestrel package on this machine).
 # KESTREL_QUICK_TESTS=1 runs the normal build's tests only.
-# Every test has a time limit (CMakePresets.json: 300 s unless the test sets
-# its own), and so has every stage: a hang fails with its name instead of
+# Every test has a time limit (CMakePresets.json: 120 s unless the test sets
+# its own; a test that runs out of time gets one more try, and the log shows
+# both), and so has every stage: a hang fails with its name instead of
 # holding the run. Each stage prints its wall time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
