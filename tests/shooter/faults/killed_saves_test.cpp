@@ -67,9 +67,20 @@ Traced traceSaves(const std::string& path, int saves, int killAt) {
   ::ptrace(PTRACE_SETOPTIONS, pid, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
   long pass = 0;  // a signal to hand on to the child
   while (true) {
-    ::ptrace(PTRACE_SYSCALL, pid, nullptr, pass);
+    // A tracer that cannot resume or wait for its child (the system took
+    // tracing away) stops: a stale status must never be read again.
+    if (::ptrace(PTRACE_SYSCALL, pid, nullptr, pass) != 0) {
+      ::kill(pid, SIGKILL);
+      ::waitpid(pid, &status, 0);
+      t.traceable = false;
+      break;
+    }
     pass = 0;
-    ::waitpid(pid, &status, 0);
+    if (::waitpid(pid, &status, 0) != pid) {
+      ::kill(pid, SIGKILL);
+      t.traceable = false;
+      break;
+    }
     if (WIFEXITED(status) || WIFSIGNALED(status)) break;
     if (WSTOPSIG(status) != kSyscallStop) {
       pass = WSTOPSIG(status);
