@@ -17,14 +17,48 @@ started=$SECONDS
 jobs="$(nproc)"
 echo "== test run on $jobs cores: $(uname -sr), commit $(git rev-parse --short HEAD 2>/dev/null || echo unknown)"
 
+# descendants PID: the process and everything it started, a line each.
+descendants() {
+  local pids="$1" next="$1" more
+  while [ -n "$next" ]; do
+    more=""
+    for p in $next; do more="$more $( (ps -o pid= --ppid "$p" || true) 2>/dev/null | tr '\n' ' ')"; done
+    next="$(echo $more)"
+    pids="$pids $next"
+  done
+  # shellcheck disable=SC2086
+  ps -o pid,etime,args -p "$(echo $pids | tr ' ' ',')" 2>/dev/null | cut -c1-200 || true
+}
+
 # stage NAME LIMIT_SECONDS COMMAND...: runs one stage within its time limit.
+# Shortly before the limit a watcher lists what is still running, so that a
+# hang is named in the log even when the stage is killed.
+stage_pid=""
+# A stage runs in the background (so that the watcher can run beside it),
+# where Ctrl+C does not reach it: the interrupt is handed on.
+trap '[ -z "$stage_pid" ] || kill -TERM "$stage_pid" 2>/dev/null; exit 130' INT TERM
 stage() {
-  local name="$1" limit="$2" began=$SECONDS code=0
+  local name="$1" limit="$2" began=$SECONDS code=0 watcher ended
   shift 2
   echo "== $name"
-  timeout --kill-after=30 "$limit" "$@" || code=$?
+  ended="$(mktemp -u)"
+  timeout --kill-after=30 "$limit" "$@" &
+  stage_pid=$!
+  (
+    sleep $((limit - 15))
+    [ -e "$ended" ] && exit 0
+    echo "== $name: still running after $((limit - 15)) s; its processes:"
+    descendants "$stage_pid"
+  ) 2>/dev/null &  # (no "Terminated" when the stage ends first and its sleep is stopped)
+  watcher=$!
+  wait "$stage_pid" || code=$?
+  touch "$ended"
+  pkill -P "$watcher" sleep 2>/dev/null || true
+  wait "$watcher" 2>/dev/null || true
+  rm -f "$ended"
+  stage_pid=""
   if [ "$code" = 124 ] || [ "$code" = 137 ]; then
-    echo "== $name: did not finish within $limit s" >&2
+    echo "== $name: did not finish within $limit s"
   fi
   echo "== $name: $((SECONDS - began)) s (exit $code; $((SECONDS - started)) s so far)"
   return "$code"
