@@ -1,5 +1,7 @@
 // Every enemy kind by sprite code: where it arrives, how fast it drifts, how
-// it fires and whose animation row gives its hit points and box.
+// it fires, whose animation row gives its hit points and box, and what it
+// does in a fight: whether it collides (with shots, the player and the
+// destroy-all bonus), ends in the large explosion and leaves a bonus.
 #pragma once
 
 #include <array>
@@ -33,33 +35,37 @@ struct EnemyKind {
   std::uint8_t statsCode;
   FirePattern fire;
   std::int8_t fire1X, fire1Y, fire2X, fire2Y;
+  bool collides;
+  bool largeExplosion;
+  bool dropsBonus;
 };
 
 // clang-format off
 inline constexpr auto kEnemyKinds = std::to_array<EnemyKind>({
-    // code pool               arrival             y     dy     stats fire                      offsets
-    {1,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0},
-    {2,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0},
-    {3,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0},
-    {4,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0},
-    {5,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0},
-    {41, KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0},
-    {42, KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0},
-    {43, KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0},
-    {44, KindPool::Aircraft, Arrival::Bottom,     63, -2.0f,  44, FirePattern::None,          0, 0, 0, 0},
-    {45, KindPool::Aircraft, Arrival::Bottom,     63, -0.5f,  45, FirePattern::StraightUp,   20, 0, 0, 0},
-    {46, KindPool::Aircraft, Arrival::Top,       -64,  0.5f,  46, FirePattern::StraightDown, 24, 32, 0, 0},
-    {47, KindPool::Aircraft, Arrival::Top,       -64,  0.5f,  47, FirePattern::Aimed,        32, 24, 0, 0},
-    {49, KindPool::Aircraft, Arrival::Transform,   0,  0.0f,  49, FirePattern::AimedPair,    30, 40, 50, 40},
-    {50, KindPool::Surface,  Arrival::Top,       -64,  1.0f,  50, FirePattern::None,          0, 0, 0, 0},
-    {51, KindPool::Surface,  Arrival::Top,       -64,  1.0f,  50, FirePattern::None,          0, 0, 0, 0},
-    {52, KindPool::Surface,  Arrival::Top,       -64,  1.0f,  50, FirePattern::None,          0, 0, 0, 0},
-    {56, KindPool::Surface,  Arrival::Transform,   0,  1.0f,  57, FirePattern::Aimed,         8, 32, 0, 0},
-    {57, KindPool::Surface,  Arrival::Top,       -98,  1.0f,  57, FirePattern::None,          0, 0, 0, 0},
-    {58, KindPool::Surface,  Arrival::Top,      -180,  1.0f,  58, FirePattern::Aimed,         8, 32, 0, 0},
-    {87, KindPool::Surface,  Arrival::Fixed,      32,  0.0f,  87, FirePattern::None,          0, 0, 0, 0},
-    // Any other code: neither spawned nor firing.
-    {0,  KindPool::Aircraft, Arrival::Transform,   0,  0.0f,   0, FirePattern::None,          0, 0, 0, 0},
+    // code pool               arrival             y     dy     stats fire                      offsets       hits   large  bonus
+    {1,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0,  true,  false, false},
+    {2,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0,  true,  false, false},
+    {3,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0,  true,  false, false},
+    {4,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0,  true,  false, false},
+    {5,  KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0,  true,  false, false},
+    {41, KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0,  true,  false, false},
+    {42, KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0,  true,  false, false},
+    {43, KindPool::Aircraft, Arrival::Top,       -64,  2.0f,  44, FirePattern::None,          0, 0, 0, 0,  true,  false, false},
+    {44, KindPool::Aircraft, Arrival::Bottom,     63, -2.0f,  44, FirePattern::None,          0, 0, 0, 0,  true,  false, false},
+    {45, KindPool::Aircraft, Arrival::Bottom,     63, -0.5f,  45, FirePattern::StraightUp,   20, 0, 0, 0,  true,  true,  false},
+    {46, KindPool::Aircraft, Arrival::Top,       -64,  0.5f,  46, FirePattern::StraightDown, 24, 32, 0, 0,  true,  true,  false},
+    {47, KindPool::Aircraft, Arrival::Top,       -64,  0.5f,  47, FirePattern::Aimed,        32, 24, 0, 0,  true,  true,  true},
+    {49, KindPool::Aircraft, Arrival::Transform,   0,  0.0f,  49, FirePattern::AimedPair,    30, 40, 50, 40,  true,  true,  true},
+    {50, KindPool::Surface,  Arrival::Top,       -64,  1.0f,  50, FirePattern::None,          0, 0, 0, 0,  false, false, false},
+    {51, KindPool::Surface,  Arrival::Top,       -64,  1.0f,  50, FirePattern::None,          0, 0, 0, 0,  false, false, false},
+    {52, KindPool::Surface,  Arrival::Top,       -64,  1.0f,  50, FirePattern::None,          0, 0, 0, 0,  false, false, false},
+    {56, KindPool::Surface,  Arrival::Transform,   0,  1.0f,  57, FirePattern::Aimed,         8, 32, 0, 0,  true,  true,  true},
+    {57, KindPool::Surface,  Arrival::Top,       -98,  1.0f,  57, FirePattern::None,          0, 0, 0, 0,  true,  true,  true},
+    {58, KindPool::Surface,  Arrival::Top,      -180,  1.0f,  58, FirePattern::Aimed,         8, 32, 0, 0,  true,  true,  true},
+    {87, KindPool::Surface,  Arrival::Fixed,      32,  0.0f,  87, FirePattern::None,          0, 0, 0, 0,  true,  true,  true},
+    // Any other code: neither spawned nor firing. Its fight columns are not
+    // read: a code without a row of its pool fights by its number (unit_traits.h).
+    {0,  KindPool::Aircraft, Arrival::Transform,   0,  0.0f,   0, FirePattern::None,          0, 0, 0, 0,  false, false, false},
 });
 // clang-format on
 static_assert(kEnemyKinds.size() == 21);

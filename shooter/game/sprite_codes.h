@@ -1,5 +1,5 @@
 // Every sprite code the game gives a meaning, and the code ranges that give a
-// unit its properties. A code is a byte: the unit's row of the animation
+// unit without a kind its properties. A code is a byte: the unit's row of the animation
 // table (anim_data.dat) and, for enemies, its row of kEnemyKinds. The
 // player's own row, 90, is kPlayerAnim in shooter/media/sprite_sheet.h.
 #pragma once
@@ -36,27 +36,14 @@ inline constexpr std::uint8_t kStartBanner = 88;
 inline constexpr std::uint8_t kGameOverBanner = 89;
 
 // ---- Ranges ---------------------------------------------------------------------
-// They hold for any code, so units written by hand or with damaged codes
-// still behave by their number.
+// A code without a row of its pool in kEnemyKinds (a unit written by hand, a
+// damaged code) fights by its number: unit_traits.h turns these bounds into
+// its traits. The kinds' own traits are columns of their rows.
 inline constexpr std::uint8_t kSurfaceCollideFrom = 53;    // lower surface codes are scenery
 inline constexpr std::uint8_t kAircraftCollideBelow = 52;  // higher aircraft codes fly through
 inline constexpr std::uint8_t kLowSurfaceCode = 55;        // surface codes up to here lie under the rest
 inline constexpr std::uint8_t kLargeSurfaceFrom = 56;
 inline constexpr std::uint8_t kLargeAircraftFrom = 45;
 inline constexpr std::uint8_t kBonusAircraftFrom = 47;
-
-// Whether a unit takes part in collisions (and in the destroy-all bonus).
-constexpr bool collides(std::uint8_t code, bool surface) {
-  return surface ? code >= kSurfaceCollideFrom : code < kAircraftCollideBelow;
-}
-// Whether a unit's end is the large explosion, centred on it.
-constexpr bool explodesLarge(std::uint8_t code, bool surface) {
-  return code >= (surface ? kLargeSurfaceFrom : kLargeAircraftFrom);
-}
-// Whether a unit shot down leaves a bonus: every large surface unit, and the
-// large aircraft from the bomber up.
-constexpr bool dropsBonus(std::uint8_t code, bool surface) {
-  return explodesLarge(code, surface) && (surface || code >= kBonusAircraftFrom);
-}
 
 }  // namespace shooter
