@@ -22,7 +22,8 @@ trap 'rm -rf "$work"' EXIT
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 
 summary() { grep '^timedemo:' | sed -E 's/ wall_seconds=[^ ]+ fps=[^ ]+//'; }
-taps() { while [ $# -gt 1 ]; do awk -v t="$1" -v k="$2" 'BEGIN { printf "%.2f down %s\n%.2f up %s\n", t, k, t + 0.1, k }'; shift 2; done; }
+# shellcheck source=../support/key_scripts.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/key_scripts.sh"
 hashes() { # NAME FILES...: one "NAME FILE SHA" line per file
   local name="$1"; shift
   for f in "$@"; do
@@ -74,17 +75,7 @@ demo_run() {
 
   # A game: fire held, the boss brought on at once, weaving until the craft
   # is lost; then a name on the name-entry screen.
-  {
-    taps 6 Enter 7 Enter
-    echo "8 down Space"
-    for t in $(seq 9 0.3 12.3); do taps "$t" KpPlus; done
-    for t in $(seq 13 3 37); do
-      echo "$t down Left"; echo "$t.9 up Left"; echo "$((t + 1)).5 down Right"; echo "$((t + 1)).9 up Right"
-    done
-    echo "40 up Space"
-    taps 60 K 60.5 E 61 S 62 Enter
-    echo "65 close"
-  } >"$work/game.txt"
+  boss_game_script >"$work/game.txt"
   shooter_run seeded_game 5 "$work/game.txt" 10 15 25 35 61.5 64
 
   { echo "0.5 down Left"; echo "1.5 up Left"; echo "2 down Right"; echo "3 up Right"; taps 3.5 A 4 KpPlus 4.5 Space; echo "6 down Up"; echo "7 up Up"; taps 8 Esc; } >"$work/flight.txt"

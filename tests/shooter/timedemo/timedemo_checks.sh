@@ -26,7 +26,8 @@ fresh() {
 # The summary line without its wall-clock figures.
 summary() { grep '^timedemo:' | sed -E 's/ wall_seconds=[^ ]+ fps=[^ ]+//'; }
 # Key taps: "TIME KEY" pairs, each held for 0.1 s.
-taps() { while [ $# -gt 1 ]; do awk -v t="$1" -v k="$2" 'BEGIN { printf "%.2f down %s\n%.2f up %s\n", t, k, t + 0.1, k }'; shift 2; done; }
+# shellcheck source=../../support/key_scripts.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/key_scripts.sh"
 
 table="$work/table"
 : >"$table"
@@ -61,17 +62,7 @@ grep -q ' volume=128 ' <<<"$out" || fail "volume not applied: $out"
 
 # A whole game: fire held, the boss brought on at once, weaving until the
 # craft is lost; then a name on the name-entry screen.
-{
-  taps 6 Enter 7 Enter
-  echo "8 down Space"
-  for t in $(seq 9 0.3 12.3); do taps "$t" KpPlus; done
-  for t in $(seq 13 3 37); do
-    echo "$t down Left"; echo "$t.9 up Left"; echo "$((t + 1)).5 down Right"; echo "$((t + 1)).9 up Right"
-  done
-  echo "40 up Space"
-  taps 60 K 60.5 E 61 S 62 Enter
-  echo "65 close"
-} >"$work/game.txt"
+boss_game_script >"$work/game.txt"
 for pass in 1 2; do
   fresh "$low"
   (cd "$work/play" && "$run/shooter" --timedemo "$work/game.txt" --seed 5 | summary >"$work/game$pass.txt") \
