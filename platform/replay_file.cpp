@@ -41,6 +41,17 @@ std::vector<std::string_view> splitWords(std::string_view line) {
   return words;
 }
 
+// Whether a word is all visible ASCII: the version, the program and the
+// closing figures are written back as they are, so a control byte (a stray
+// carriage return, say) would not survive the trip.
+bool isVisibleWord(std::string_view word) {
+  for (const char c : word) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b <= 0x20 || b >= 0x7F) return false;
+  }
+  return true;
+}
+
 std::optional<std::uint64_t> parseNumber(std::string_view text, std::uint64_t max) {
   std::uint64_t value = 0;
   if (text.empty() || text.size() > 20) return std::nullopt;
@@ -172,7 +183,7 @@ RecordingParseResult parseRecording(std::string_view text) {
     const std::string_view word = words[0];
     const bool inHeader = rec.frames.empty() && rec.events.empty();
     if (word == "version" || word == "program") {
-      if (words.size() != 2) return fail(std::string(word) + " needs one word");
+      if (words.size() != 2 || !isVisibleWord(words[1])) return fail(std::string(word) + " needs one word");
       if (!inHeader) return fail(std::string(word) + " belongs before the frames");
       (word == "version" ? rec.version : rec.program) = std::string(words[1]);
       (word == "version" ? haveVersion : haveProgram) = true;
@@ -194,6 +205,9 @@ RecordingParseResult parseRecording(std::string_view text) {
     } else if (word == "end") {
       const std::size_t at = static_cast<std::size_t>(words[0].data() - line.data()) + 3;
       rec.closingFigures = std::string(line.substr(at));
+      for (std::size_t w = 1; w < words.size(); ++w) {
+        if (!isVisibleWord(words[w])) return fail("the end line's figures must be plain text");
+      }
       ended = true;
     } else if (word[0] >= '0' && word[0] <= '9') {
       const auto delta = parseNumber(word, kMaxFrameDeltaMicros);

@@ -81,6 +81,14 @@ TEST(ReplayFile, DamagedRecordingsAreRefusedWithTheLine) {
   EXPECT_EQ(parseRecording("1.0 down Space\n").error.rfind("line 1: not a recording", 0), 0u);
   EXPECT_EQ(parseRecording("kestrel-recording 1\nseed 1\nend\n").error,
             "line 3: the version, program and seed lines are missing");
+  // A version or program with a control byte in it would be written back
+  // as it is and read differently: a second carriage return, say.
+  EXPECT_EQ(parseRecording("kestrel-recording 1\nversion 0.1.0\r\r\nprogram shooter\nseed 1\nend\n").error,
+            "line 2: version needs one word");
+  EXPECT_EQ(parseRecording("kestrel-recording 1\nversion 0.1.0\nprogram sho\x01oter\nseed 1\nend\n").error,
+            "line 3: program needs one word");
+  EXPECT_EQ(parseRecording(header() + "0 00\nend score=10\xd1\r\r\n").error,
+            "line 6: the end line's figures must be plain text");
 }
 
 TEST(ReplayFile, EscapesKeepEveryByte) {
