@@ -63,16 +63,13 @@ stage() {
   echo "== $name: $((SECONDS - began)) s (exit $code; $((SECONDS - started)) s so far)"
   return "$code"
 }
-# One preset's build and tests, as one command for stage.
-build_and_test() {
-  echo "cmake --preset $1 >/dev/null && cmake --build --preset $1 -j$jobs && ctest --preset $1 -j$jobs"
-}
 
 stage "dependencies" 900 bash scripts/install-deps.sh
 presets=(dev)
 [ "${KESTREL_QUICK_TESTS:-0}" = 1 ] || presets+=(asan)
 for preset in "${presets[@]}"; do
-  stage "$preset build and tests" 1500 bash -c "$(build_and_test "$preset")"
+  stage "$preset build and tests" 1500 bash -c \
+    'cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j"$2" && ctest --preset "$1" -j"$2"' _ "$preset" "$jobs"
 done
 if [ "${KESTREL_QUICK_TESTS:-0}" != 1 ]; then
   stage "fuzz targets" 900 bash scripts/fuzz.sh
