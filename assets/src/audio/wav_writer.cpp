@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "media_kit/wav16.h"
+#include "gen_kit/wav16.h"
 
 namespace assets {
 namespace {
@@ -29,7 +29,7 @@ std::vector<std::uint8_t> encodeWav(const Sound& sound) {
   for (float s : sound.samples) {
     pcm.push_back(static_cast<std::int16_t>(std::lround(std::clamp(static_cast<double>(s), -1.0, 1.0) * 32767.0)));
   }
-  return media_kit::encodeWav16(pcm, static_cast<std::uint32_t>(sound.sampleRate));
+  return gen_kit::encodeWav16(pcm, static_cast<std::uint32_t>(sound.sampleRate));
 }
 
 std::optional<WavData> decodeWav(std::span<const std::uint8_t> b) {

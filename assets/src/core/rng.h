@@ -3,10 +3,10 @@
 // every run and every compiler.
 #pragma once
 
-#include "media_kit/split_mix.h"
+#include "gen_kit/split_mix.h"
 
 namespace assets {
 
-using Rng = media_kit::SplitMix64;
+using Rng = gen_kit::SplitMix64;
 
 }  // namespace assets
