@@ -10,7 +10,8 @@
 
 #include "audio/samples.h"
 #include "audio/wav_writer.h"
-#include "core/bmp_writer.h"
+#include "gen_kit/bmp24.h"
+#include "gen_kit/file_out.h"
 #include "gen_kit/file_out.h"
 #include "sheet/catalog.h"
 #include "sheet/required_codes.h"
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
   if (!problems.empty()) return fail(problems);
 
   const std::string animText = assets::formatAnimData(records);
-  bool ok = save(out, "plik.bmp", assets::encodeBmp24(sheet));
+  bool ok = save(out, "plik.bmp", gen_kit::encodeBmp24(sheet));
   ok = save(out, "anim_data.dat", std::vector<std::uint8_t>(animText.begin(), animText.end())) && ok;
   for (const assets::NamedSample& s : assets::gameSamples()) {
     ok = save(out, s.fileName, assets::encodeWav(s.sound)) && ok;

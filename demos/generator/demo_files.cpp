@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "demos/generator/aircraft_art.h"
-#include "demos/generator/bmp_out.h"
+#include "gen_kit/bmp24.h"
 #include "demos/generator/effects.h"
 #include "demos/generator/ground_art.h"
 #include "demos/generator/small_art.h"
@@ -22,7 +22,7 @@ namespace {
 // length of the afterburner flame, so alternating them makes it flicker.
 template <int Degrees, Flame F>
 std::vector<std::uint8_t> jet() {
-  return encodeBmp24(jetPicture(Degrees, F));
+  return gen_kit::encodeBmp24(jetPicture(Degrees, F));
 }
 
 template <int Note>
@@ -35,7 +35,7 @@ std::vector<std::uint8_t> noteMp3() {
   return encodeMp3(bounceNote(Note), 128);
 }
 
-std::vector<std::uint8_t> bmp(platform::Image (*draw)()) { return encodeBmp24(draw()); }
+std::vector<std::uint8_t> bmp(platform::Image (*draw)()) { return gen_kit::encodeBmp24(draw()); }
 
 constexpr auto kFiles = std::to_array<GeneratedFile>({
     {"Plane1.BMP", jet<0, Flame::Long>},

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "art.h"
-#include "core/draw.h"
+#include "gen_kit/draw.h"
 #include "core/rng.h"
 
 namespace assets {

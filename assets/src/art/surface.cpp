@@ -7,7 +7,7 @@
 
 #include "aircraft.h"
 #include "art.h"
-#include "core/draw.h"
+#include "gen_kit/draw.h"
 #include "core/rng.h"
 
 namespace assets {

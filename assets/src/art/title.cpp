@@ -7,7 +7,7 @@
 
 #include "aircraft.h"
 #include "art.h"
-#include "core/draw.h"
+#include "gen_kit/draw.h"
 #include "core/rng.h"
 #include "font.h"
 #include "small_font.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "canvas.h"
+#include "core/palette.h"
 
 namespace assets {
 

@@ -7,11 +7,21 @@
 #include <cstdint>
 #include <string_view>
 
+#include "gen_kit/canvas.h"
+#include "gen_kit/draw.h"
+
 namespace assets {
 
-using Colour = std::uint32_t;  // 0xRRGGBB
-
-inline constexpr Colour kTransparent = 0xFF00FF;
+// The game's pictures are painted with the generator toolkit's canvas and
+// drawing, in this palette.
+using gen_kit::bayerThreshold;
+using gen_kit::Canvas;
+using gen_kit::Colour;
+using gen_kit::dither;
+using gen_kit::kTransparent;
+using gen_kit::Point;
+using gen_kit::rampColour;
+using gen_kit::View;
 
 struct PaletteEntry {
   char key;

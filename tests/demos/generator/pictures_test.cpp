@@ -10,7 +10,7 @@
 
 #include "platform/image.h"
 #include "demos/generator/aircraft_art.h"
-#include "demos/generator/bmp_out.h"
+#include "gen_kit/bmp24.h"
 #include "demos/generator/demo_files.h"
 #include "demos/generator/ground_art.h"
 #include "demos/generator/pixel_grid.h"
@@ -156,7 +156,7 @@ TEST(PixelGrids, RefuseRaggedRowsAndUnknownKeys) {
 TEST(BmpOutput, RowsArePaddedAndStoredBottomUp) {
   platform::Image image = platform::createImage(3, 2, 0xFF000000u);
   image.row(0)[0] = 0xFF112233u;  // top-left
-  const std::vector<std::uint8_t> bytes = demo_gen::encodeBmp24(image);
+  const std::vector<std::uint8_t> bytes = gen_kit::encodeBmp24(image);
   ASSERT_EQ(bytes.size(), 54u + 2u * 12u);  // 9 bytes a row padded to 12
   const std::size_t topRow = 54 + 12;       // the second row stored
   EXPECT_EQ(bytes[topRow], 0x33);

@@ -1,9 +1,9 @@
-#include "canvas.h"
+#include "gen_kit/canvas.h"
 
 #include <algorithm>
 #include <cstddef>
 
-namespace assets {
+namespace gen_kit {
 
 Canvas::Canvas(int width, int height, Colour fill)
     : width_(std::max(width, 0)),
@@ -21,7 +21,7 @@ void Canvas::set(int x, int y, Colour c) {
 }
 
 View View::sub(int x, int y, int w, int h) const {
-  SheetRect r{area_.x1 + x, area_.x1 + x + w - 1, area_.y1 + y, area_.y1 + y + h - 1};
+  Rect r{area_.x1 + x, area_.x1 + x + w - 1, area_.y1 + y, area_.y1 + y + h - 1};
   r.x1 = std::max(r.x1, area_.x1);
   r.y1 = std::max(r.y1, area_.y1);
   r.x2 = std::min(r.x2, area_.x2);
@@ -29,4 +29,4 @@ View View::sub(int x, int y, int w, int h) const {
   return View(*canvas_, r);
 }
 
-}  // namespace assets
+}  // namespace gen_kit

@@ -1,11 +1,13 @@
-#include "draw.h"
+#include "gen_kit/draw.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
 
-namespace assets {
+#include "platform/image.h"
+
+namespace gen_kit {
 
 void fillBox(View& v, int x, int y, int w, int h, Colour c) {
   for (int yy = y; yy < y + h; ++yy) {
@@ -14,22 +16,16 @@ void fillBox(View& v, int x, int y, int w, int h, Colour c) {
 }
 
 void drawLine(View& v, int x1, int y1, int x2, int y2, Colour c) {
-  const int dx = std::abs(x2 - x1);
-  const int dy = -std::abs(y2 - y1);
-  const int sx = x1 < x2 ? 1 : -1;
-  const int sy = y1 < y2 ? 1 : -1;
-  int err = dx + dy;
-  for (;;) {
-    v.set(x1, y1, c);
-    if (x1 == x2 && y1 == y2) break;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x1 += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y1 += sy;
+  // The platform's line, drawn as a mask over the line's bounding box and
+  // then set through the view, which clips it. The line's pixels depend only
+  // on the difference of its ends, so moving it into the box changes none.
+  const int left = std::min(x1, x2);
+  const int top = std::min(y1, y2);
+  platform::Image mask = platform::createImage(std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1, 0);
+  platform::drawLine(mask, x1 - left, y1 - top, x2 - left, y2 - top, 1);
+  for (int y = 0; y < mask.height; ++y) {
+    for (int x = 0; x < mask.width; ++x) {
+      if (mask.row(y)[x] != 0) v.set(left + x, top + y, c);
     }
   }
 }
@@ -120,4 +116,4 @@ void recolour(View& v, Colour from, Colour to) {
   }
 }
 
-}  // namespace assets
+}  // namespace gen_kit

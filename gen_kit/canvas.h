@@ -1,14 +1,24 @@
-// Pixel buffers the generator paints into: a Canvas owns pixels, a View is a
+// Pixel buffers the generators paint into: a Canvas owns pixels, a View is a
 // window onto one picture's rectangle with local coordinates and clipping, so
 // a painter can never spill outside the rectangle it was given.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
-#include "palette.h"
-#include "sheet_layout.h"
+namespace gen_kit {
 
-namespace assets {
+using Colour = std::uint32_t;  // 0xRRGGBB
+
+// Magenta: where a picture is transparent, in every generated picture.
+inline constexpr Colour kTransparent = 0xFF00FF;
+
+// A rectangle by its inclusive corners.
+struct Rect {
+  int x1, x2, y1, y2;
+};
+constexpr int rectWidth(Rect r) { return r.x2 - r.x1 + 1; }
+constexpr int rectHeight(Rect r) { return r.y2 - r.y1 + 1; }
 
 class Canvas {
  public:
@@ -29,7 +39,7 @@ class Canvas {
 
 class View {
  public:
-  View(Canvas& canvas, SheetRect area) : canvas_(&canvas), area_(area) {}
+  View(Canvas& canvas, Rect area) : canvas_(&canvas), area_(area) {}
   explicit View(Canvas& canvas) : View(canvas, {0, canvas.width() - 1, 0, canvas.height() - 1}) {}
   int width() const { return rectWidth(area_); }
   int height() const { return rectHeight(area_); }
@@ -44,7 +54,7 @@ class View {
 
  private:
   Canvas* canvas_;
-  SheetRect area_;
+  Rect area_;
 };
 
-}  // namespace assets
+}  // namespace gen_kit

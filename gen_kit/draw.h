@@ -1,13 +1,13 @@
 // Drawing primitives on a View, for the pictures painted by code rather than
 // by grid: boxes, lines, ellipses, polygons, ordered dithering between two
-// palette colours, and the outline pass that rings a shape in dark pixels.
+// colours, and the outline pass that rings a shape in dark pixels.
 #pragma once
 
 #include <span>
 
-#include "canvas.h"
+#include "gen_kit/canvas.h"
 
-namespace assets {
+namespace gen_kit {
 
 struct Point {
   double x, y;
@@ -35,4 +35,4 @@ void outlineShape(View& v, Colour c, bool diagonals = false);
 // Replaces every pixel of colour `from` by `to`.
 void recolour(View& v, Colour from, Colour to);
 
-}  // namespace assets
+}  // namespace gen_kit
