@@ -44,7 +44,7 @@ static_assert(kGong.size() == 10);
 
 template <std::size_t N>
 Samples partials(const std::array<Partial, N>& table, double fundamental, double seconds) {
-  Samples out(static_cast<std::size_t>(sampleCount(seconds)), 0.0);
+  Samples out(static_cast<std::size_t>(gen_kit::sampleCount(seconds, kSampleRate)), 0.0);
   for (const Partial& p : table) {
     const double frequency = fundamental * p.ratio;
     if (frequency > kSampleRate / 2.2) continue;
@@ -61,69 +61,69 @@ Samples partials(const std::array<Partial, N>& table, double fundamental, double
 
 Samples bounceNote(int midiNote) {
   const double seconds = 0.42;
-  Samples out = partials(kBar, noteFrequency(midiNote), seconds);
+  Samples out = partials(kBar, gen_kit::noteFrequency(midiNote), seconds);
   // The mallet: a few milliseconds of filtered noise.
-  Noise noise(static_cast<std::uint64_t>(midiNote) * 977u);
-  Filter filter;
+  gen_kit::Noise noise(static_cast<std::uint64_t>(midiNote) * 977u);
+  gen_kit::StateVariableFilter filter;
   for (std::size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
-    const double click = filter.step(noise.next(), 2500.0, 1.0).band * std::exp(-t / 0.004);
+    const double click = filter.step(noise.next(), 2500.0, 1.0, kSampleRate).band * std::exp(-t / 0.004);
     // A 2 ms fade in keeps the start free of a click of its own.
     out[i] = (out[i] + 0.5 * click) * std::min(1.0, t / 0.002);
   }
-  normalise(out, 0.85);
+  gen_kit::normalisePeak(out, 0.85);
   return out;
 }
 
 Samples gong() {
   const double seconds = 4.2;
   Samples out = partials(kGong, 98.0, seconds);
-  Noise noise(4242);
-  Filter filter;
+  gen_kit::Noise noise(4242);
+  gen_kit::StateVariableFilter filter;
   for (std::size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
-    const double strike = filter.step(noise.next(), 600.0, 0.8).low * std::exp(-t / 0.03);
+    const double strike = filter.step(noise.next(), 600.0, 0.8, kSampleRate).low * std::exp(-t / 0.03);
     const double fadeOut = std::min(1.0, (seconds - t) / 0.5);
     out[i] = (out[i] + 1.5 * strike) * std::min(1.0, t / 0.003) * fadeOut;
   }
-  const Samples wet = reverb(out, 0.8, 0.3);
+  const Samples wet = gen_kit::reverb(out, 0.8, 0.3, kSampleRate);
   for (std::size_t i = 0; i < out.size(); ++i) out[i] += 0.25 * wet[i];
-  normalise(out, 0.85);
+  gen_kit::normalisePeak(out, 0.85);
   return out;
 }
 
 Samples missileLaunch() {
   const double seconds = 1.4;
-  Samples out(static_cast<std::size_t>(sampleCount(seconds)), 0.0);
-  Noise noise(1977);
-  Filter crack;
-  Filter rumble;
-  Filter whoosh;
+  Samples out(static_cast<std::size_t>(gen_kit::sampleCount(seconds, kSampleRate)), 0.0);
+  gen_kit::Noise noise(1977);
+  gen_kit::StateVariableFilter crack;
+  gen_kit::StateVariableFilter rumble;
+  gen_kit::StateVariableFilter whoosh;
   double thumpPhase = 0.0;
   for (std::size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
     const double n = noise.next();
-    const double ignition = crack.step(n, 3200.0, 1.2).band * std::exp(-t / 0.03);
-    const double roar = rumble.step(n, 420.0, 0.9).low * (1.0 - std::exp(-t / 0.02)) * std::exp(-t / 0.55);
+    const double ignition = crack.step(n, 3200.0, 1.2, kSampleRate).band * std::exp(-t / 0.03);
+    const double roar = rumble.step(n, 420.0, 0.9, kSampleRate).low * (1.0 - std::exp(-t / 0.02)) * std::exp(-t / 0.55);
     const double sweep = 3400.0 * std::exp(-t / 0.45) + 500.0;
-    const double hiss = whoosh.step(n, sweep, 2.0).band * std::min(1.0, t / 0.05) * std::exp(-t / 0.38);
+    const double hiss = whoosh.step(n, sweep, 2.0, kSampleRate).band * std::min(1.0, t / 0.05) * std::exp(-t / 0.38);
     thumpPhase += (70.0 * std::exp(-t / 0.08) + 40.0) / kSampleRate;
     const double thump = std::sin(kTau * thumpPhase) * std::exp(-t / 0.09);
     const double fadeOut = std::min(1.0, (seconds - t) / 0.2);
     out[i] = (1.2 * ignition + 1.6 * roar + 0.9 * hiss + 0.7 * thump) * std::min(1.0, t / 0.002) * fadeOut;
   }
-  normalise(out, 0.85);
+  gen_kit::normalisePeak(out, 0.85);
   return out;
 }
 
 Stereo flyby() {
   const double seconds = 2.6;
   const double closest = 1.15;  // the moment the jet is overhead
-  const std::size_t count = static_cast<std::size_t>(sampleCount(seconds));
+  const std::size_t count = static_cast<std::size_t>(gen_kit::sampleCount(seconds, kSampleRate));
   Stereo out{Samples(count, 0.0), Samples(count, 0.0)};
-  Noise noise(2024);
-  Filter roar;
-  Filter body;
+  gen_kit::Noise noise(2024);
+  gen_kit::StateVariableFilter roar;
+  gen_kit::StateVariableFilter body;
   double whinePhase = 0.0;
   for (std::size_t i = 0; i < count; ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
@@ -133,7 +133,7 @@ Stereo flyby() {
     const double doppler = 1.0 - 0.18 * std::tanh(fromClosest * 1.6);
     const double n = noise.next();
     const double cutoff = 900.0 * doppler * (0.6 + 0.8 * loudness);
-    const double jet = roar.step(n, cutoff, 0.7).low + 0.35 * body.step(n, 2400.0 * doppler, 3.0).band;
+    const double jet = roar.step(n, cutoff, 0.7, kSampleRate).low + 0.35 * body.step(n, 2400.0 * doppler, 3.0, kSampleRate).band;
     whinePhase += 1650.0 * doppler / kSampleRate;
     const double whine = 0.08 * std::sin(kTau * whinePhase) * loudness;
     const double pan = 0.5 + 0.45 * std::tanh(fromClosest);  // 0 left .. 1 right
@@ -142,7 +142,7 @@ Stereo flyby() {
     out.left[i] = v * std::sqrt(1.0 - pan);
     out.right[i] = v * std::sqrt(pan);
   }
-  normalise(out, 0.85);
+  gen_kit::normalisePeak(out, 0.85);
   return out;
 }
 

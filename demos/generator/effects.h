@@ -1,7 +1,7 @@
 // The demo programs' sound effects.
 #pragma once
 
-#include "demos/generator/synth.h"
+#include "demos/generator/sound.h"
 
 namespace demo_gen {
 

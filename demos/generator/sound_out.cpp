@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gen_kit/synth.h"
 #include "gen_kit/wav16.h"
 
 namespace demo_gen {
@@ -50,25 +51,17 @@ std::vector<std::uint8_t> encode(const std::vector<short>& left, const std::vect
 
 }  // namespace
 
-std::vector<short> toPcm16(const Samples& samples) {
-  std::vector<short> pcm(samples.size());
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    pcm[i] = static_cast<short>(std::lround(std::clamp(samples[i], -1.0, 1.0) * 32767.0));
-  }
-  return pcm;
-}
-
 std::vector<std::uint8_t> encodeWav(const Samples& mono) {
-  return gen_kit::encodeWav16(toPcm16(mono), static_cast<std::uint32_t>(kSampleRate));
+  return gen_kit::encodeWav16(gen_kit::toPcm16(mono), static_cast<std::uint32_t>(kSampleRate));
 }
 
 std::vector<std::uint8_t> encodeMp3(const Samples& mono, int kilobitsPerSecond) {
-  return encode(toPcm16(mono), nullptr, kilobitsPerSecond);
+  return encode(gen_kit::toPcm16(mono), nullptr, kilobitsPerSecond);
 }
 
 std::vector<std::uint8_t> encodeMp3(const Stereo& sound, int kilobitsPerSecond) {
-  const std::vector<short> right = toPcm16(sound.right);
-  return encode(toPcm16(sound.left), &right, kilobitsPerSecond);
+  const std::vector<std::int16_t> right = gen_kit::toPcm16(sound.right);
+  return encode(gen_kit::toPcm16(sound.left), &right, kilobitsPerSecond);
 }
 
 }  // namespace demo_gen

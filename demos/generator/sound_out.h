@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "demos/generator/synth.h"
+#include "demos/generator/sound.h"
 
 namespace demo_gen {
 
@@ -14,8 +14,5 @@ std::vector<std::uint8_t> encodeWav(const Samples& mono);
 // Empty when the encoder fails.
 std::vector<std::uint8_t> encodeMp3(const Samples& mono, int kilobitsPerSecond);
 std::vector<std::uint8_t> encodeMp3(const Stereo& sound, int kilobitsPerSecond);
-
-// 16-bit samples, rounded and clamped.
-std::vector<short> toPcm16(const Samples& samples);
 
 }  // namespace demo_gen

@@ -17,9 +17,9 @@ std::size_t sampleAt(double seconds) { return static_cast<std::size_t>(std::lrou
 // ---- Instruments: each renders one hit or note as a mono voice. ----------
 
 Samples kick() {
-  Samples v(static_cast<std::size_t>(sampleCount(0.32)));
+  Samples v(static_cast<std::size_t>(gen_kit::sampleCount(0.32, kSampleRate)));
   double phase = 0.0;
-  Noise noise(11);
+  gen_kit::Noise noise(11);
   for (std::size_t i = 0; i < v.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
     phase += (48.0 + 110.0 * std::exp(-t / 0.03)) / kSampleRate;
@@ -29,14 +29,14 @@ Samples kick() {
 }
 
 Samples snare(bool accent) {
-  Samples v(static_cast<std::size_t>(sampleCount(0.26)));
-  Noise noise(accent ? 23 : 29);
-  Filter filter;
+  Samples v(static_cast<std::size_t>(gen_kit::sampleCount(0.26, kSampleRate)));
+  gen_kit::Noise noise(accent ? 23 : 29);
+  gen_kit::StateVariableFilter filter;
   double phase = 0.0;
   for (std::size_t i = 0; i < v.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
     phase += 186.0 / kSampleRate;
-    const double rattle = filter.step(noise.next(), 1900.0, 0.8).band;
+    const double rattle = filter.step(noise.next(), 1900.0, 0.8, kSampleRate).band;
     v[i] = (0.55 * std::sin(kTau * phase) * std::exp(-t / 0.045) + 1.3 * rattle * std::exp(-t / 0.085)) *
            (accent ? 1.0 : 0.72);
   }
@@ -44,69 +44,69 @@ Samples snare(bool accent) {
 }
 
 Samples hat(bool open) {
-  Samples v(static_cast<std::size_t>(sampleCount(open ? 0.3 : 0.06)));
-  Noise noise(open ? 31 : 37);
-  Filter filter;
+  Samples v(static_cast<std::size_t>(gen_kit::sampleCount(open ? 0.3 : 0.06, kSampleRate)));
+  gen_kit::Noise noise(open ? 31 : 37);
+  gen_kit::StateVariableFilter filter;
   for (std::size_t i = 0; i < v.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
-    v[i] = filter.step(noise.next(), 7000.0, 0.7).high * std::exp(-t / (open ? 0.12 : 0.018));
+    v[i] = filter.step(noise.next(), 7000.0, 0.7, kSampleRate).high * std::exp(-t / (open ? 0.12 : 0.018));
   }
   return v;
 }
 
 Samples crash() {
-  Samples v(static_cast<std::size_t>(sampleCount(2.0)));
-  Noise noise(41);
-  Filter filter;
+  Samples v(static_cast<std::size_t>(gen_kit::sampleCount(2.0, kSampleRate)));
+  gen_kit::Noise noise(41);
+  gen_kit::StateVariableFilter filter;
   for (std::size_t i = 0; i < v.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
-    v[i] = filter.step(noise.next(), 5200.0, 0.6).high * std::exp(-t / 0.7) * std::min(1.0, t / 0.002);
+    v[i] = filter.step(noise.next(), 5200.0, 0.6, kSampleRate).high * std::exp(-t / 0.7) * std::min(1.0, t / 0.002);
   }
   return v;
 }
 
 Samples bass(int note, double seconds) {
-  Samples v(static_cast<std::size_t>(sampleCount(seconds + 0.05)));
-  const double f = noteFrequency(note);
-  Filter filter;
+  Samples v(static_cast<std::size_t>(gen_kit::sampleCount(seconds + 0.05, kSampleRate)));
+  const double f = gen_kit::noteFrequency(note);
+  gen_kit::StateVariableFilter filter;
   double phase = 0.0;
   for (std::size_t i = 0; i < v.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
     phase += f / kSampleRate;
-    const double raw = 0.7 * sawWave(phase, f / kSampleRate) + 0.5 * squareWave(phase * 0.5, f * 0.5 / kSampleRate);
+    const double raw = 0.7 * gen_kit::sawWave(phase, f / kSampleRate) + 0.5 * gen_kit::squareWave(phase * 0.5, f * 0.5 / kSampleRate);
     const double cutoff = 260.0 + 1500.0 * std::exp(-t / 0.07);
-    const double low = filter.step(raw, cutoff, 1.4).low;
-    v[i] = std::tanh(1.6 * low) * adsr(t, seconds, 0.004, 0.12, 0.75, 0.04);
+    const double low = filter.step(raw, cutoff, 1.4, kSampleRate).low;
+    v[i] = std::tanh(1.6 * low) * gen_kit::adsr(t, seconds, 0.004, 0.12, 0.75, 0.04);
   }
   return v;
 }
 
 // One pad note, its two detuned voices spread left and right.
 Stereo padNote(int note, double seconds) {
-  const std::size_t n = static_cast<std::size_t>(sampleCount(seconds + 0.5));
+  const std::size_t n = static_cast<std::size_t>(gen_kit::sampleCount(seconds + 0.5, kSampleRate));
   Stereo v{Samples(n), Samples(n)};
-  const double f = noteFrequency(note);
+  const double f = gen_kit::noteFrequency(note);
   const double spread = std::pow(2.0, 7.0 / 1200.0);
-  Filter left;
-  Filter right;
+  gen_kit::StateVariableFilter left;
+  gen_kit::StateVariableFilter right;
   double pl = 0.0;
   double pr = 0.3;
   for (std::size_t i = 0; i < n; ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
     pl += f * spread / kSampleRate;
     pr += f / spread / kSampleRate;
-    const double level = adsr(t, seconds, 0.3, 0.4, 0.8, 0.45);
+    const double level = gen_kit::adsr(t, seconds, 0.3, 0.4, 0.8, 0.45);
     const double cutoff = 900.0 + 500.0 * std::sin(kTau * 0.25 * t);
-    v.left[i] = left.step(sawWave(pl, f / kSampleRate), cutoff, 0.9).low * level;
-    v.right[i] = right.step(sawWave(pr, f / kSampleRate), cutoff, 0.9).low * level;
+    v.left[i] = left.step(gen_kit::sawWave(pl, f / kSampleRate), cutoff, 0.9, kSampleRate).low * level;
+    v.right[i] = right.step(gen_kit::sawWave(pr, f / kSampleRate), cutoff, 0.9, kSampleRate).low * level;
   }
   return v;
 }
 
 Samples lead(int note, double seconds) {
-  Samples v(static_cast<std::size_t>(sampleCount(seconds + 0.15)));
-  const double f = noteFrequency(note);
-  Filter filter;
+  Samples v(static_cast<std::size_t>(gen_kit::sampleCount(seconds + 0.15, kSampleRate)));
+  const double f = gen_kit::noteFrequency(note);
+  gen_kit::StateVariableFilter filter;
   double phase = 0.0;
   for (std::size_t i = 0; i < v.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
@@ -114,16 +114,16 @@ Samples lead(int note, double seconds) {
     const double depth = std::clamp((t - 0.18) / 0.25, 0.0, 1.0) * 0.25;
     const double pitch = f * std::pow(2.0, depth * std::sin(kTau * 5.6 * t) / 12.0);
     phase += pitch / kSampleRate;
-    const double raw = 0.6 * sawWave(phase, pitch / kSampleRate) + 0.4 * squareWave(phase, pitch / kSampleRate);
+    const double raw = 0.6 * gen_kit::sawWave(phase, pitch / kSampleRate) + 0.4 * gen_kit::squareWave(phase, pitch / kSampleRate);
     const double cutoff = 1800.0 + 2200.0 * std::exp(-t / 0.12);
-    v[i] = filter.step(raw, cutoff, 1.1).low * adsr(t, seconds, 0.008, 0.2, 0.78, 0.12);
+    v[i] = filter.step(raw, cutoff, 1.1, kSampleRate).low * gen_kit::adsr(t, seconds, 0.008, 0.2, 0.78, 0.12);
   }
   return v;
 }
 
 Samples pluck(int note) {
-  Samples v(static_cast<std::size_t>(sampleCount(0.2)));
-  const double f = noteFrequency(note);
+  Samples v(static_cast<std::size_t>(gen_kit::sampleCount(0.2, kSampleRate)));
+  const double f = gen_kit::noteFrequency(note);
   for (std::size_t i = 0; i < v.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
     v[i] = (std::sin(kTau * f * t) + 0.35 * std::sin(kTau * 2.0 * f * t)) * std::exp(-t / 0.06) *
@@ -140,8 +140,8 @@ struct Mix {
   Stereo echo;  // the lead's echo, fed back on itself
 
   void add(const Samples& voice, std::size_t at, double gain, double pan) {
-    mixInto(main.left, voice, at, gain * std::sqrt(1.0 - pan));
-    mixInto(main.right, voice, at, gain * std::sqrt(pan));
+    gen_kit::mixInto(main.left, voice, at, gain * std::sqrt(1.0 - pan));
+    gen_kit::mixInto(main.right, voice, at, gain * std::sqrt(pan));
   }
 };
 
@@ -192,9 +192,9 @@ void pad(Mix& mix, const score::Bar& bar, double barStart) {
   for (const int note : chordNamed(bar.chord).pad) {
     const Stereo v = padNote(note, seconds * 0.96);
     const std::size_t at = sampleAt(barStart);
-    mixInto(mix.main.left, v.left, at, 0.09);
-    mixInto(mix.main.right, v.right, at, 0.09);
-    mixInto(mix.reverbSend, v.left, at, 0.05);
+    gen_kit::mixInto(mix.main.left, v.left, at, 0.09);
+    gen_kit::mixInto(mix.main.right, v.right, at, 0.09);
+    gen_kit::mixInto(mix.reverbSend, v.left, at, 0.05);
   }
 }
 
@@ -208,9 +208,9 @@ void melody(Mix& mix, const score::Bar& bar, double barStart) {
     const Samples v = lead(n.note, n.length * step * 0.92);
     const std::size_t at = sampleAt(barStart + n.start * step);
     mix.add(v, at, 0.3, 0.56);
-    mixInto(mix.reverbSend, v, at, 0.08);
-    mixInto(mix.echo.left, v, at + sampleAt(3.0 * step), 0.11);
-    mixInto(mix.echo.right, v, at + sampleAt(6.0 * step), 0.07);
+    gen_kit::mixInto(mix.reverbSend, v, at, 0.08);
+    gen_kit::mixInto(mix.echo.left, v, at + sampleAt(3.0 * step), 0.11);
+    gen_kit::mixInto(mix.echo.right, v, at + sampleAt(6.0 * step), 0.07);
   }
 }
 
@@ -333,7 +333,7 @@ Stereo tune() {
   for (Samples* side : {&mix.echo.left, &mix.echo.right}) {
     for (std::size_t i = repeat; i < side->size(); ++i) (*side)[i] += 0.35 * (*side)[i - repeat];
   }
-  const Samples wet = reverb(mix.reverbSend, 0.84, 0.4);
+  const Samples wet = gen_kit::reverb(mix.reverbSend, 0.84, 0.4, kSampleRate);
 
   const std::size_t length = sampleAt(static_cast<double>(score::kBars) * barSeconds);
   Stereo out{Samples(length, 0.0), Samples(length, 0.0)};
@@ -346,7 +346,7 @@ Stereo tune() {
     out.left[i] = std::tanh(1.2 * l) * ending;
     out.right[i] = std::tanh(1.2 * r) * ending;
   }
-  normalise(out, 0.89);
+  gen_kit::normalisePeak(out, 0.89);
   return out;
 }
 

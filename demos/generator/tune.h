@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "demos/generator/synth.h"
+#include "demos/generator/sound.h"
 
 namespace demo_gen {
 

@@ -9,7 +9,7 @@
 #include "platform/sound_file_check.h"
 #include "demos/generator/effects.h"
 #include "demos/generator/sound_out.h"
-#include "demos/generator/synth.h"
+#include "demos/generator/sound.h"
 #include "demos/generator/tune.h"
 
 namespace {
@@ -46,7 +46,7 @@ TEST(Effects, AreLoudButNeverClipAndStartWithoutAClick) {
   const std::vector<demo_gen::Samples> sounds{demo_gen::bounceNote(demo_gen::kBounceNoteLow), demo_gen::gong(),
                                            demo_gen::missileLaunch(), demo_gen::flyby().left};
   for (const demo_gen::Samples& s : sounds) {
-    const double peak = demo_gen::peakOf(s);
+    const double peak = gen_kit::peakOf(s);
     EXPECT_GT(peak, 0.5);
     EXPECT_LT(peak, 0.9);
     EXPECT_LT(std::abs(s.front()), 0.01);
@@ -61,7 +61,7 @@ TEST(Tune, LastsHalfAMinuteToAMinuteInStereoWithoutClipping) {
   EXPECT_GE(seconds, 30.0);
   EXPECT_LE(seconds, 60.0);
   EXPECT_EQ(music.left.size(), music.right.size());
-  EXPECT_LE(std::max(demo_gen::peakOf(music.left), demo_gen::peakOf(music.right)), 0.9);
+  EXPECT_LE(std::max(gen_kit::peakOf(music.left), gen_kit::peakOf(music.right)), 0.9);
   // The two sides differ: the mix is spread, not mono twice.
   double difference = 0.0;
   for (std::size_t i = 0; i < music.left.size(); i += 97) difference += std::abs(music.left[i] - music.right[i]);
@@ -99,8 +99,10 @@ TEST(SoundFiles, WavAndMp3PassTheSoundLayersChecks) {
 }
 
 TEST(SoundFiles, SamplesAreRoundedAndClampedToSixteenBits) {
-  EXPECT_EQ(demo_gen::toPcm16({0.0, 1.0, -1.0, 2.0, -3.0, 0.5}),
-            (std::vector<short>{0, 32767, -32767, 32767, -32767, 16384}));
+  const std::vector<std::int16_t> expected{0, 32767, -32767, 32767, -32767, 16384};
+  EXPECT_EQ(gen_kit::toPcm16(gen_kit::Samples{0.0, 1.0, -1.0, 2.0, -3.0, 0.5}), expected);
+  // The game's float samples follow the same rule.
+  EXPECT_EQ(gen_kit::toPcm16(std::vector<float>{0.0f, 1.0f, -1.0f, 2.0f, -3.0f, 0.5f}), expected);
 }
 
 }  // namespace
