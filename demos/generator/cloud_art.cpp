@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "demos/generator/colour.h"
-#include "demos/generator/random.h"
+#include "gen_kit/random.h"
 #include "demos/generator/small_art.h"
 
 namespace demo_gen {
@@ -41,7 +41,7 @@ double height(double x, double y) {
   }
   double best = kSoftness * std::log(sum);
   // A ragged rim and a flatter base.
-  best += (periodicFractal(x, y, 16, 3, 256, 128, 31) - 0.5) * 9.0;
+  best += (gen_kit::periodicFractal(x, y, 16, 3, 256, 128, 31) - 0.5) * 9.0;
   if (y > 100.0) best -= (y - 100.0) * 1.6;
   return best;
 }

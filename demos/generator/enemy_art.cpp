@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "demos/generator/aircraft_art.h"
-#include "demos/generator/random.h"
+#include "gen_kit/random.h"
 #include "demos/generator/shaded_model.h"
 
 namespace demo_gen {
@@ -70,7 +70,7 @@ constexpr auto kFin = std::to_array<Point2>({
 static_assert(kFin.size() == 4);
 
 Rgb camouflage(const Vec3& p, const Rgb& base) {
-  const double n = periodicFractal(p.x * 3.0 + 400.0, p.y * 3.0 + 400.0, 32, 2, 1024, 1024, 77);
+  const double n = gen_kit::periodicFractal(p.x * 3.0 + 400.0, p.y * 3.0 + 400.0, 32, 2, 1024, 1024, 77);
   if (n < 0.42) return rgb(0x4E4A30);
   if (n > 0.58) return rgb(0xA39760);
   return base;

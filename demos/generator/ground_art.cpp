@@ -11,7 +11,7 @@
 
 #include "demos/generator/colour.h"
 #include "demos/generator/ground_art.h"
-#include "demos/generator/random.h"
+#include "gen_kit/random.h"
 #include "demos/generator/trees.h"
 #include "demos/generator/wrap_canvas.h"
 
@@ -150,12 +150,12 @@ Parcel parcelAt(const TileStyle& s, double x, double y) {
 }
 
 const FieldLook& lookOf(const TileStyle& s, const Parcel& p) {
-  const double v = latticeValue(p.column, p.row, s.seed);
+  const double v = gen_kit::latticeValue(p.column, p.row, s.seed);
   return kFieldLooks[static_cast<std::size_t>(v * static_cast<double>(kFieldLooks.size()))];
 }
 
 double woodsAt(const TileStyle& s, double x, double y) {
-  return periodicFractal(x, y, 160, 4, kW, kH, s.seed + 17);
+  return gen_kit::periodicFractal(x, y, 160, 4, kW, kH, s.seed + 17);
 }
 
 double laneDistance(const TileStyle& s, double x, double y) { return std::abs(x - s.lane.centreAt(y)); }
@@ -185,7 +185,7 @@ double farmDistance(const TileStyle& s, double x, double y) {
 }
 
 // Fine grain of every surface, repeating with the tile.
-double grain(int x, int y, std::uint64_t seed) { return 0.94 + 0.12 * latticeValue(x, y, seed); }
+double grain(int x, int y, std::uint64_t seed) { return 0.94 + 0.12 * gen_kit::latticeValue(x, y, seed); }
 
 Rgb fieldColour(const TileStyle& s, const Parcel& p, int x, int y) {
   const FieldLook& look = lookOf(s, p);
@@ -196,7 +196,7 @@ Rgb fieldColour(const TileStyle& s, const Parcel& p, int x, int y) {
     if (wave > 0.2) c = rgb(look.furrow);
   }
   // Broad patches of lighter and darker growth.
-  const double patch = periodicFractal(x, y, 40, 3, kW, kH, s.seed + 5);
+  const double patch = gen_kit::periodicFractal(x, y, 40, 3, kW, kH, s.seed + 5);
   return scale(c, 0.9 + 0.2 * patch);
 }
 
@@ -206,7 +206,7 @@ Rgb groundColour(const TileStyle& s, int x, int y) {
   const Parcel parcel = parcelAt(s, fx, fy);
   Rgb c = fieldColour(s, parcel, x, y);
   if (parcel.edgeDistance < 2.2) c = rgb(0x3A5E2C);  // hedge
-  if (woodsAt(s, fx, fy) > s.woodsThreshold) c = mix(rgb(0x2C4622), rgb(0x3A5A2A), periodicNoise(fx, fy, 8, kW, kH, s.seed + 3));
+  if (woodsAt(s, fx, fy) > s.woodsThreshold) c = mix(rgb(0x2C4622), rgb(0x3A5A2A), gen_kit::periodicNoise(fx, fy, 8, kW, kH, s.seed + 3));
   if (farmDistance(s, fx, fy) < 22.0) c = rgb(0x9A8A62);  // farmyard
   const double track = trackDistance(s, fx, fy);
   if (track < 3.0) c = track < 2.0 ? rgb(0xB59E72) : rgb(0x8A7550);
@@ -217,7 +217,7 @@ Rgb groundColour(const TileStyle& s, int x, int y) {
     if (river < 0.0) {
       const double depth = std::clamp(-river / riverHalfWidthAt(s, fy), 0.0, 1.0);
       c = mix(rgb(0x5A96AE), rgb(0x2A5676), depth);
-      const double ripple = std::sin(kTau * (3.0 * fx / kW + 60.0 * fy / kH) + 3.0 * periodicNoise(fx, fy, 20, kW, kH, s.seed + 9));
+      const double ripple = std::sin(kTau * (3.0 * fx / kW + 60.0 * fy / kH) + 3.0 * gen_kit::periodicNoise(fx, fy, 20, kW, kH, s.seed + 9));
       if (ripple > 0.93) c = mix(c, rgb(0xCFE6EE), 0.5);
       if (track < 3.0) c = track < 2.2 ? rgb(0x8E7A5E) : rgb(0x4A3A2A);  // bridge deck and rails
     } else {
@@ -238,7 +238,7 @@ static_assert(kLeaves.size() == 5);
 std::vector<Tree> placeTrees(const TileStyle& s) {
   constexpr int kCell = 8;
   std::vector<Tree> trees;
-  Random r(s.seed * 31 + 7);
+  gen_kit::SplitMix64 r(s.seed * 31 + 7);
   for (int cy = 0; cy < kH / kCell; ++cy) {
     for (int cx = 0; cx < kW / kCell; ++cx) {
       const double x = cx * kCell + r.between(0.0, kCell);

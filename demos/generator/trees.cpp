@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "demos/generator/random.h"
+#include "gen_kit/random.h"
 
 namespace demo_gen {
 
@@ -12,7 +12,7 @@ namespace {
 
 // The canopy's edge bulges in a few lobes.
 double lobedRadius(const Tree& t, double angle) {
-  Random r(t.seed);
+  gen_kit::SplitMix64 r(t.seed);
   const double phase = r.between(0.0, 2.0 * std::numbers::pi);
   const double lobes = 4.0 + r.below(3);
   return t.radius * (0.88 + 0.12 * std::sin(lobes * angle + phase));
@@ -48,7 +48,7 @@ void drawTrees(WrapCanvas& canvas, std::vector<Tree> trees) {
     forEachPixel(t, 0.0, 0.0, 1.0, [&](int x, int y, double nx, double ny) {
       const double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
       const double light = std::max(0.0, nx * -0.5 + ny * -0.6 + nz * 0.62);
-      const double clumps = latticeValue(x / 2, y / 2, t.seed) * 0.22 + 0.89;
+      const double clumps = gen_kit::latticeValue(x / 2, y / 2, t.seed) * 0.22 + 0.89;
       Rgb c = scale(t.leaves, (0.42 + 0.78 * light) * clumps);
       if (nx * nx + ny * ny > 0.8) c = scale(c, 0.8);  // darker rim
       canvas.set(x, y, c);

@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "gen_kit/synth.h"
-#include "core/rng.h"
+#include "gen_kit/random.h"
 
 namespace assets {
 namespace {
@@ -27,7 +27,7 @@ Sound engineLoop() {
   constexpr int kWobble = 3;                    // Hz, a slow waver in the pitch
   Sound s;
   s.samples.assign(kLength, 0.0f);
-  Rng rng(0xE9);
+  gen_kit::SplitMix64 rng(0xE9);
   double phases[40];
   for (double& p : phases) p = rng.between(0, kTwoPi);
   for (std::size_t i = 0; i < kLength; ++i) {
@@ -99,7 +99,7 @@ std::vector<float> blast(const BlastRecipe& r, double delay, double level) {
   const std::vector<float> noise = gen_kit::whiteNoise(length, r.seed);
   gen_kit::Biquad lp1(gen_kit::Biquad::Kind::LowPass);
   gen_kit::Biquad lp2(gen_kit::Biquad::Kind::LowPass);
-  Rng crackle(r.seed ^ 0xC4AC);
+  gen_kit::SplitMix64 crackle(r.seed ^ 0xC4AC);
   double phase = 0;
   double crackEnv = 0;
   for (std::size_t i = 0; i < length; ++i) {

@@ -1,11 +1,11 @@
-#include "demos/generator/random.h"
+#include "gen_kit/random.h"
 
 #include <cmath>
 
-namespace demo_gen {
+namespace gen_kit {
 
 double latticeValue(std::int64_t x, std::int64_t y, std::uint64_t seed) {
-  Random r(seed ^ (static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ull) ^
+  SplitMix64 r(seed ^ (static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ull) ^
            (static_cast<std::uint64_t>(y) * 0xC2B2AE3D27D4EB4Full));
   return r.unit();
 }
@@ -51,4 +51,4 @@ double periodicFractal(double x, double y, int cell, int octaves, int periodX, i
   return total > 0.0 ? sum / total : 0.0;
 }
 
-}  // namespace demo_gen
+}  // namespace gen_kit

@@ -1,14 +1,12 @@
-// Deterministic random numbers and value noise for the generator: the same
-// seed gives the same pictures and sounds on every build.
+// Deterministic random numbers and value noise for the generators: the same
+// seed gives the same pictures and sounds on every build and compiler.
 #pragma once
 
 #include <cstdint>
 
 #include "gen_kit/split_mix.h"
 
-namespace demo_gen {
-
-using Random = gen_kit::SplitMix64;
+namespace gen_kit {
 
 // A hash of lattice coordinates to [0, 1).
 double latticeValue(std::int64_t x, std::int64_t y, std::uint64_t seed);
@@ -19,4 +17,4 @@ double periodicNoise(double x, double y, int cell, int periodX, int periodY, std
 // Octaves of periodicNoise from `cell` down, each half the size and weight.
 double periodicFractal(double x, double y, int cell, int octaves, int periodX, int periodY, std::uint64_t seed);
 
-}  // namespace demo_gen
+}  // namespace gen_kit
