@@ -29,4 +29,15 @@ View View::sub(int x, int y, int w, int h) const {
   return View(*canvas_, r);
 }
 
+platform::Image toImage(const Canvas& canvas) {
+  platform::Image image = platform::createImage(canvas.width(), canvas.height(), platform::kOpaqueMagenta);
+  for (int y = 0; y < canvas.height(); ++y) {
+    for (int x = 0; x < canvas.width(); ++x) {
+      const Colour c = canvas.at(x, y);
+      if (c != kTransparent) image.row(y)[x] = 0xFF000000u | c;
+    }
+  }
+  return image;
+}
+
 }  // namespace gen_kit

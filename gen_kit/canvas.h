@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/image.h"
+
 namespace gen_kit {
 
 using Colour = std::uint32_t;  // 0xRRGGBB
@@ -56,5 +58,9 @@ class View {
   Canvas* canvas_;
   Rect area_;
 };
+
+// The canvas as a platform image: every pixel opaque, the transparent ones
+// the platform's magenta key.
+platform::Image toImage(const Canvas& canvas);
 
 }  // namespace gen_kit

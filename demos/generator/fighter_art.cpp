@@ -3,14 +3,14 @@
 #include <array>
 #include <string_view>
 
-#include "demos/generator/pixel_grid.h"
+#include "gen_kit/pixel_grid.h"
 #include "demos/generator/small_art.h"
 
 namespace demo_gen {
 
 namespace {
 
-constexpr auto kPalette = std::to_array<PaletteEntry>({
+constexpr auto kPalette = std::to_array<gen_kit::PaletteEntry>({
     {'k', 0x1C1418},  // outline, eyes
     {'h', 0x2E2220},  // hair
     {'H', 0x5A443A},  // hair, lit
@@ -71,6 +71,6 @@ static_assert(kRows.size() == 38);
 
 }  // namespace
 
-platform::Image fighterPicture() { return imageFromGrid(kPalette, kRows); }
+platform::Image fighterPicture() { return gen_kit::toImage(gen_kit::canvasFromGrid(kRows, kPalette)); }
 
 }  // namespace demo_gen

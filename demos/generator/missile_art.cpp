@@ -2,14 +2,14 @@
 #include <array>
 #include <string_view>
 
-#include "demos/generator/pixel_grid.h"
+#include "gen_kit/pixel_grid.h"
 #include "demos/generator/small_art.h"
 
 namespace demo_gen {
 
 namespace {
 
-constexpr auto kPalette = std::to_array<PaletteEntry>({
+constexpr auto kPalette = std::to_array<gen_kit::PaletteEntry>({
     {'k', 0x1E1E26},  // outline
     {'w', 0xF4F4F0},  // body, lit side
     {'g', 0xC4C8CE},  // body
@@ -50,6 +50,6 @@ static_assert(kRows.size() == 22);
 
 }  // namespace
 
-platform::Image missilePicture() { return imageFromGrid(kPalette, kRows); }
+platform::Image missilePicture() { return gen_kit::toImage(gen_kit::canvasFromGrid(kRows, kPalette)); }
 
 }  // namespace demo_gen

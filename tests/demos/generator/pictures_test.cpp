@@ -11,9 +11,9 @@
 #include "platform/image.h"
 #include "demos/generator/aircraft_art.h"
 #include "gen_kit/bmp24.h"
+#include "gen_kit/pixel_grid.h"
 #include "demos/generator/demo_files.h"
 #include "demos/generator/ground_art.h"
-#include "demos/generator/pixel_grid.h"
 
 namespace {
 
@@ -141,16 +141,16 @@ TEST(DemoPictures, AreTheSameBytesOnEveryRun) {
 }
 
 TEST(PixelGrids, RefuseRaggedRowsAndUnknownKeys) {
-  constexpr std::array<demo_gen::PaletteEntry, 1> palette{{{'a', 0x123456}}};
+  constexpr std::array<gen_kit::PaletteEntry, 1> palette{{{'a', 0x123456}}};
   constexpr std::array<std::string_view, 2> good{{".a", "a."}};
   constexpr std::array<std::string_view, 2> ragged{{".a", "a"}};
   constexpr std::array<std::string_view, 1> unknown{{".b"}};
-  const platform::Image image = demo_gen::imageFromGrid(palette, good);
+  const platform::Image image = gen_kit::toImage(gen_kit::canvasFromGrid(good, palette));
   ASSERT_EQ(image.width, 2);
   EXPECT_TRUE(platform::isMagenta(image.row(0)[0]));
   EXPECT_EQ(image.row(0)[1], 0xFF123456u);
-  EXPECT_EQ(demo_gen::imageFromGrid(palette, ragged).width, 0);
-  EXPECT_EQ(demo_gen::imageFromGrid(palette, unknown).width, 0);
+  EXPECT_EQ(gen_kit::toImage(gen_kit::canvasFromGrid(ragged, palette)).width, 0);
+  EXPECT_EQ(gen_kit::toImage(gen_kit::canvasFromGrid(unknown, palette)).width, 0);
 }
 
 TEST(BmpOutput, RowsArePaddedAndStoredBottomUp) {

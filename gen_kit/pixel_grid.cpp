@@ -1,8 +1,9 @@
-#include "grid.h"
+#include "gen_kit/pixel_grid.h"
 
+#include <iostream>
 #include <string>
 
-namespace assets {
+namespace gen_kit {
 
 std::vector<std::string> expandGrid(GridRows rows, const GridStyle& style) {
   std::vector<std::string> out;
@@ -35,18 +36,39 @@ std::vector<std::string> expandGrid(GridRows rows, const GridStyle& style) {
   return out;
 }
 
-void paintKeys(View& v, int x, int y, const std::vector<std::string>& keys) {
+void paintKeys(View& v, int x, int y, const std::vector<std::string>& keys, Palette palette) {
   for (std::size_t r = 0; r < keys.size(); ++r) {
     for (std::size_t c = 0; c < keys[r].size(); ++c) {
       const char key = keys[r][c];
       if (key == '.') continue;
-      v.set(x + static_cast<int>(c), y + static_cast<int>(r), paletteColour(key));
+      v.set(x + static_cast<int>(c), y + static_cast<int>(r), paletteColour(palette, key));
     }
   }
 }
 
-void paintGrid(View& v, int x, int y, GridRows rows, const GridStyle& style) {
-  paintKeys(v, x, y, expandGrid(rows, style));
+void paintGrid(View& v, int x, int y, GridRows rows, Palette palette, const GridStyle& style) {
+  paintKeys(v, x, y, expandGrid(rows, style), palette);
 }
 
-}  // namespace assets
+Canvas canvasFromGrid(GridRows rows, Palette palette) {
+  if (rows.empty()) return Canvas(0, 0);
+  const std::size_t width = rows.front().size();
+  for (std::size_t y = 0; y < rows.size(); ++y) {
+    if (rows[y].size() != width) {
+      std::cerr << "pixel grid: row " << y << " is " << rows[y].size() << " wide, not " << width << '\n';
+      return Canvas(0, 0);
+    }
+    for (const char key : rows[y]) {
+      if (key != '.' && !inPalette(palette, key)) {
+        std::cerr << "pixel grid: '" << key << "' at row " << y << " is not in the palette\n";
+        return Canvas(0, 0);
+      }
+    }
+  }
+  Canvas canvas(static_cast<int>(width), static_cast<int>(rows.size()));
+  View view(canvas);
+  paintGrid(view, 0, 0, rows, palette);
+  return canvas;
+}
+
+}  // namespace gen_kit
