@@ -61,7 +61,7 @@ TEST_F(Options, VolumeWrapsAfter128AndPreviewsEveryStep) {
   openOptions();
   resetSoundCounters();
   for (int i = 0; i < 9; ++i) choose(5);
-  EXPECT_EQ(settings.volume, 0);
+  EXPECT_EQ(shell.settings.volume, 0);
   EXPECT_EQ(soundCounters().plays[static_cast<int>(Sample::Pickup)], 9u);
   EXPECT_EQ(soundCounters().volumeChanges, 9u);
   choose(5);
