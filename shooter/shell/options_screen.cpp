@@ -79,8 +79,8 @@ void chooseItem() {
 void optionKeys() {
   if (!menuKeyGateOpen(true)) return;
   if (platform::keyDown(platform::key::Esc)) {
-    // Esc drops only the screen's own edits; the other working copies keep
-    // theirs for the next visit.
+    // Esc takes back only the resolution and full-screen edits; the other
+    // working copies keep theirs for the next visit.
     shell.working.resolution = shell.settings.resolution;
     shell.working.fullScreen = shell.settings.fullScreen;
     changeScreen(ScreenState::MainMenu);
