@@ -85,7 +85,7 @@ class GameTest : public ::testing::Test {
   // The settings value, handed to the game at once for tests that call the
   // collision pass without drawing a frame.
   static void perPixelMode(bool on) {
-    settings.collisionType = on ? 1 : 0;
+    shell.settings.collisionType = on ? 1 : 0;
     handGameContext();
   }
 
