@@ -150,15 +150,15 @@ class WebBackend final : public Backend {
     return static_cast<WebBackend*>(self)->key(type == EMSCRIPTEN_EVENT_KEYDOWN, *event) ? EM_TRUE : EM_FALSE;
   }
   static EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void* self) {
-    static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::FocusLost});
+    static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::FocusLost, 0, 0, false, false, {}});
     return EM_FALSE;
   }
   static EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* self) {
-    if (event->hidden) static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::FocusLost});
+    if (event->hidden) static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::FocusLost, 0, 0, false, false, {}});
     return EM_FALSE;
   }
   static EM_BOOL onPadGone(int, const EmscriptenGamepadEvent*, void* self) {
-    static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::PadGone});
+    static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::PadGone, 0, 0, false, false, {}});
     return EM_FALSE;
   }
 
