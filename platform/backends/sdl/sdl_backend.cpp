@@ -1,8 +1,8 @@
 // The SDL2 backend. Pages are 0xAARRGGBB words; they reach the window through
 // one streaming texture in XRGB8888 (the alpha byte is ignored, no format
 // conversion), scaled by whole factors with nearest-neighbour sampling and
-// letterboxed with black borders. F11 and Alt+Enter toggle full screen; game
-// pads act as the keys they stand for.
+// letterboxed with black borders. F11 and Alt+Enter toggle full screen. Keys,
+// text and game pads are reported raw to the core's InputTranslator.
 #include "platform/backends/sdl/sdl_backend.h"
 
 #include <SDL.h>
