@@ -30,7 +30,7 @@ class JitteryBackend final : public platform::Backend {
   void closeWindow() override {}
   void setTitle(std::string_view) override {}
   void present(const platform::Image&) override {}
-  void pumpEvents(platform::InputSink& sink) override {
+  void pumpEvents(platform::ProgramInput& sink) override {
     for (; next_ < script_.events.size() && script_.events[next_].time <= now_; ++next_) {
       const auto& e = script_.events[next_];
       using Kind = platform::InputEvent::Kind;
