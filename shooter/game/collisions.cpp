@@ -23,10 +23,12 @@ namespace shooter {
 
 namespace {
 
-constexpr std::uint8_t kPerPixel = 1;
+constexpr std::uint8_t kSimpleBoxes = 0;
 constexpr std::int32_t kEnemyShotShieldCost = 10;
 
-bool perPixel() { return gameContext.collisionType == kPerPixel; }
+// Any value but 0 plays the pixel test, as the options screen shows any value
+// but 0 as PER PIXEL: a settings file with another number plays what it shows.
+bool perPixel() { return gameContext.collisionType != kSimpleBoxes; }
 
 // Where a unit that hit the player explodes, or nothing when it missed.
 // PER PIXEL: the contact point less 16 on both axes. SIMPLE: halfway

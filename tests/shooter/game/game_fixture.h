@@ -84,8 +84,8 @@ class GameTest : public ::testing::Test {
   }
   // The settings value, handed to the game at once for tests that call the
   // collision pass without drawing a frame.
-  static void perPixelMode(bool on) {
-    settings.collisionType = on ? 1 : 0;
+  static void collisionType(std::uint8_t type) {
+    settings.collisionType = type;
     handGameContext();
   }
 
