@@ -45,9 +45,11 @@ void fire(const GameEntity& u) {
   }
 }
 
-// Counts a unit's timer on; fires (only kinds of the right pool) when due. A
-// timer at or past the interval fires, so a timer left high by a shorter
-// interval does not wait for the byte to wrap.
+// Counts a unit's timer on; fires (only kinds of the right pool) when due.
+// Due means at or past the interval, not exactly at it: a new unit inherits
+// its slot's timer, and the interval drops from 3 to 2 at the fastest waves,
+// so a timer can already be past the interval. An exact match would leave
+// such a unit silent until the byte wraps, 254 s later.
 void countAndFire(GameEntity& u, KindPool pool) {
   if (u.active != 1) return;
   u.fireTimer = static_cast<std::uint8_t>(u.fireTimer + 1);

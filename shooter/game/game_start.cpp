@@ -19,6 +19,14 @@ void initGameValues() {
   playerPhase = 0;
   playerFrames = {assets::kPlayerFrame1, assets::kPlayerFrame2, assets::kPlayerFrame3};
   gameOverReady = false;
+  // Every record as the program first had it. A new game frees the slots but
+  // leaves what creators do not write (a unit's fire timer), so a program
+  // started again in the same process plays as it did the first time.
+  surfaceUnits = UnitPool{};
+  aircraft = UnitPool{};
+  shots = ShotPool{};
+  explosions = UnitPool{};
+  pickups = UnitPool{};
 }
 
 void startGame() {

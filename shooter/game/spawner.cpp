@@ -91,8 +91,8 @@ std::uint8_t placeUnit(UnitPool& pool, std::uint8_t code, float x, float y, floa
   takeStats(u, statsCode);
   u.active = 1;
   u.frame = 1;
-  // A recycled slot keeps the last owner's timer; a new unit starts its own.
-  u.fireTimer = 0;
+  // Nothing else of the record is written: the fire timer is the last
+  // owner's, so a unit in a recycled slot may fire sooner than a fresh one.
   return slot;
 }
 

@@ -185,6 +185,26 @@ TEST_F(Spawner, EnemiesFireByKindOnTheirInterval) {
   EXPECT_EQ(shots.liveCount(), 1) << "every 2 s after the first wave reaches its floor";
 }
 
+TEST_F(Spawner, ANewUnitKeepsItsSlotsFireTimerAndFiresOnceItIsPastTheInterval) {
+  setRow(45, 30, 31, 12);
+  aircraft[1].fireTimer = 2;  // left by the slot's last owner
+  aircraft[2].fireTimer = 0;
+  ASSERT_EQ(placeUnit(aircraft, 45, 100.0f, 300.0f, 0.0f, 0.0f, 45), 1);
+  ASSERT_EQ(placeUnit(aircraft, 45, 200.0f, 300.0f, 0.0f, 0.0f, 45), 2);
+  EXPECT_EQ(aircraft[1].fireTimer, 2);
+  enemyFireStep();
+  ASSERT_EQ(shots.liveCount(), 1) << "the inherited timer reaches 3 at once";
+  EXPECT_FLOAT_EQ(shots[1].x, 120.0f);
+  // Past a lowered interval: the timer fires at once rather than wait for
+  // the byte to wrap.
+  clearPools();
+  game.enemyFireInterval = 2;
+  aircraft[1].fireTimer = 9;
+  placeUnit(aircraft, 45, 100.0f, 300.0f, 0.0f, 0.0f, 45);
+  enemyFireStep();
+  EXPECT_EQ(shots.liveCount(), 1);
+}
+
 TEST_F(Spawner, AimedShotsFlyTowardsThePlayerAtTwoPixelsOnTheLongerAxis) {
   game.playerX = 200;
   game.playerY = 150;
