@@ -1,7 +1,6 @@
-// Start-up values of the game and the start of a new game.
+// The start of a new game and the game's summary line.
 #include <cmath>
 
-#include "assets/sheet_layout.h"
 #include "platform/platform.h"
 #include "shooter/game/entity_creators.h"
 #include "shooter/game/game.h"
@@ -12,22 +11,6 @@
 #include "shooter/media/sound_bank.h"
 
 namespace shooter {
-
-void initGameValues() {
-  backgroundOffset = -32.0f;
-  backgroundPhase = 0;
-  playerPhase = 0;
-  playerFrames = {assets::kPlayerFrame1, assets::kPlayerFrame2, assets::kPlayerFrame3};
-  gameOverReady = false;
-  // Every record as the program first had it. A new game frees the slots but
-  // leaves what creators do not write (a unit's fire timer), so a program
-  // started again in the same process plays as it did the first time.
-  surfaceUnits = UnitPool{};
-  aircraft = UnitPool{};
-  shots = ShotPool{};
-  explosions = UnitPool{};
-  pickups = UnitPool{};
-}
 
 void startGame() {
   const int h = platform::screenHeight();

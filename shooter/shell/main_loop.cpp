@@ -37,7 +37,7 @@ void readKeyFlags() {
 // The game has ended once its banner expired: a score that beats the table's
 // last entry goes to name entry, any other straight to the table.
 void handleGameOver() {
-  gameOverReady = false;
+  game.overReady = false;
   if (qualifies(static_cast<std::uint32_t>(game.score))) {
     shell.screenState = ScreenState::NameEntry;
   } else {
@@ -77,7 +77,7 @@ void onceASecond() {
   toggleBackgroundPhase();
   if (shell.screenState == ScreenState::Playing) {
     gameSecondTick();
-    if (gameOverReady) handleGameOver();
+    if (game.overReady) handleGameOver();
   }
   // Pacing: nudge the interval towards the desired rate, with a dead band.
   const int desired = effectiveFps(settings.desiredFps);

@@ -47,7 +47,7 @@ void mainMenuScreen() {
                     shell.layout->menuY + 95, 0xFFFFE700u);
   drawSprite(shell.layout->menuX, shell.layout->menuY, assets::kMenuPicture, true);
   demoPlane.step();
-  drawSprite(static_cast<int>(demoPlane.x), demoPlane.y(), playerFrames[static_cast<std::size_t>(demoPlane.frame)],
+  drawSprite(static_cast<int>(demoPlane.x), demoPlane.y(), kPlayerFrames[static_cast<std::size_t>(demoPlane.frame)],
              true);
   drawText(static_cast<int>(std::lround(platform::screenWidth() / 2.0 - 125.0)), platform::screenHeight() - 30, "CLASSIC SKYWARD GAME CLONE");
   const int pointerY = static_cast<int>(shell.layout->menuY + 6 + shell.menuCursor * 18.25);

@@ -71,7 +71,7 @@ void startUp(const std::string& firstArgument, bool openSound) {
   shell.collisionInterval = settings.collisionRate / 1000.0;
   shell.frameClock.frameInterval = frameIntervalFor(settings.desiredFps);
   shell.frameClock.sleepMs = static_cast<std::uint8_t>(std::lround(shell.frameClock.msPerFrame / 4.0));
-  initGameValues();
+  resetGame(GameReset::Everything);
   if (settings.volume > 128) settings.volume = 128;
 
   platform::locate(shell.layout->loadingCell.row, shell.layout->loadingCell.column);

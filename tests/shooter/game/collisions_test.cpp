@@ -26,10 +26,10 @@ class Collisions : public GameTest {
     setRow(50, 64, 64, 0, 1, 0, 0);     // scenery
     setRow(3, 32, 32, 5, 1, 0, 0);      // light plane
     setRow(45, 40, 40, 20, 1, 0, 0);    // gunship
-    timers.lastCollisionPass = -1.0;
+    game.timers.lastCollisionPass = -1.0;
   }
   static void pass() {
-    timers.lastCollisionPass = -1.0;
+    game.timers.lastCollisionPass = -1.0;
     collisionPass();
   }
   static GameEntity& playerShot(int slot, float x, float y) {

@@ -126,14 +126,6 @@ class GameTest : public ::testing::Test {
     game.sceneryCounter = game.wave1Counter = game.wave2Counter = game.wave3Counter = 0;
     game.wave1Threshold = game.wave2Threshold = game.wave3Threshold = 250;
   }
-  // Empties every pool without touching the rest of the game.
-  static void clearPools() {
-    surfaceUnits.clear();
-    aircraft.clear();
-    shots.clear();
-    explosions.clear();
-    pickups.clear();
-  }
   template <int Last>
   static GameEntity& put(Pool<Last>& pool, int slot, std::uint8_t code, float x, float y) {
     GameEntity& e = pool[slot];

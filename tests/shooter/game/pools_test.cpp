@@ -57,6 +57,10 @@ TEST_F(Reset, ResetGameEmptiesEveryPoolAndRestoresTheStartValues) {
   game.shootPower = 5;
   game.score = 900;
   game.wave1Threshold = 7;
+  game.timers.lastCollisionPass = 99.0;
+  game.overReady = true;
+  game.shotColumnsOn = false;
+  game.backdrop = Backdrop{-40.0f, 1, 2};
   resetGame();
   auto expectEmpty = [](const auto& pool, const char* name) {
     EXPECT_EQ(pool.liveCount(), 0) << name;
@@ -72,6 +76,18 @@ TEST_F(Reset, ResetGameEmptiesEveryPoolAndRestoresTheStartValues) {
   EXPECT_EQ(game.score, 0);
   EXPECT_EQ(game.wave1Threshold, 50);
   EXPECT_EQ(game.playerX, 320);
+  EXPECT_EQ(game.timers.lastCollisionPass, 0.0);
+  EXPECT_FALSE(game.overReady);
+  EXPECT_TRUE(game.shotColumnsOn);
+  // A new game goes on with the sea and the propeller as they were; only
+  // start-up sets them back.
+  EXPECT_EQ(game.backdrop.seaOffset, -40.0f);
+  EXPECT_EQ(game.backdrop.seaPhase, 1);
+  EXPECT_EQ(game.backdrop.propellerPhase, 2);
+  resetGame(GameReset::Everything);
+  EXPECT_EQ(game.backdrop.seaOffset, -32.0f);
+  EXPECT_EQ(game.backdrop.seaPhase, 0);
+  EXPECT_EQ(game.backdrop.propellerPhase, 0);
 }
 
 }  // namespace shooter::testing
