@@ -17,7 +17,7 @@
 #include "shooter/game/player.h"
 #include "shooter/game/sprite_codes.h"
 #include "shooter/game/sprite_info.h"
-#include "shooter/game/unit_traits.h"
+#include "shooter/game/enemy_catalogue.h"
 
 namespace shooter {
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/platform.h"
+#include "shooter/game/enemy_catalogue.h"
 #include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
 
@@ -34,9 +35,11 @@ void resetGame(GameReset what) {
     clearPools();
     return;
   }
-  // Start-up: every record as the program first had it. A new game frees the
-  // slots but leaves what creators do not write (a unit's fire timer), so a
-  // program started again in the same process plays as it did the first time.
+  // Start-up: the shipped kinds, and every record as the program first had
+  // it. A new game frees the slots but leaves what creators do not write (a
+  // unit's fire timer), so a program started again in the same process
+  // plays as it did the first time.
+  useEnemyKinds(kEnemyKinds, kWaveKinds);
   surfaceUnits = UnitPool{};
   aircraft = UnitPool{};
   shots = ShotPool{};

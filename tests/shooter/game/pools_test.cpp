@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game_fixture.h"
+#include "shooter/game/enemy_catalogue.h"
 
 namespace shooter::testing {
 
@@ -84,7 +85,11 @@ TEST_F(Reset, ResetGameEmptiesEveryPoolAndRestoresTheStartValues) {
   EXPECT_EQ(game.backdrop.seaOffset, -40.0f);
   EXPECT_EQ(game.backdrop.seaPhase, 1);
   EXPECT_EQ(game.backdrop.propellerPhase, 2);
+  useEnemyKinds(std::span(kEnemyKinds).first(3), std::span<const WaveKind>{});
   resetGame(GameReset::Everything);
+  EXPECT_EQ(enemyCatalogue.kinds.size(), kEnemyKinds.size()) << "start-up plays the shipped kinds";
+  EXPECT_EQ(enemyCatalogue.waves.size(), kWaveKinds.size());
+  EXPECT_EQ(enemyKind(kGunTurret).fire, FirePattern::Aimed);
   EXPECT_EQ(game.backdrop.seaOffset, -32.0f);
   EXPECT_EQ(game.backdrop.seaPhase, 0);
   EXPECT_EQ(game.backdrop.propellerPhase, 0);
