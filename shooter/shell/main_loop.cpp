@@ -32,7 +32,7 @@ void readKeyFlags() {
 // last entry goes to name entry, any other straight to the table (which
 // clears the game).
 void handleGameOver() {
-  gameOverReady = false;
+  game.overReady = false;
   const bool made = qualifies(shell.highScores, static_cast<std::uint32_t>(game.score));
   changeScreen(made ? ScreenState::NameEntry : ScreenState::HighScores);
 }
@@ -50,7 +50,7 @@ void onceASecond() {
   toggleBackgroundPhase();
   if (shell.screenState == ScreenState::Playing) {
     gameSecondTick();
-    if (gameOverReady) handleGameOver();
+    if (game.overReady) handleGameOver();
   }
   // Pacing: nudge the interval towards the desired rate, with a dead band.
   const int desired = effectiveFps(shell.settings.desiredFps);

@@ -47,7 +47,7 @@ void mainMenuScreen() {
   drawSprite(shell.layout->menuX, shell.layout->menuY, assets::kMenuPicture, true);
   DemoPlane& plane = shell.demoPlane;
   plane.step();
-  drawSprite(static_cast<int>(plane.x), plane.y(), playerFrames[static_cast<std::size_t>(plane.frame)], true);
+  drawSprite(static_cast<int>(plane.x), plane.y(), kPlayerFrames[static_cast<std::size_t>(plane.frame)], true);
   drawText(static_cast<int>(std::lround(platform::screenWidth() / 2.0 - 125.0)), platform::screenHeight() - 30, "CLASSIC SKYWARD GAME CLONE");
   const int pointerY = static_cast<int>(shell.layout->menuY + 6 + shell.menuCursor * 18.25);
   drawSprite(shell.layout->menuX - 12, pointerY, assets::kPointerLeft, true);

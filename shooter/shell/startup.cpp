@@ -58,7 +58,7 @@ void startUp(const std::string& firstArgument, bool openSound) {
   if (firstArgument.find("fps") != std::string::npos) shell.showFps = true;
   deriveFromSettings(FramePacing::Set);
   copySettingsToWorking();
-  initGameValues();
+  resetGame(GameReset::Everything);
   if (settings.volume > 128) settings.volume = 128;
 
   platform::locate(shell.layout->loadingCell.row, shell.layout->loadingCell.column);

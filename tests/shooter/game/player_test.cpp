@@ -235,7 +235,7 @@ TEST_F(PauseScreen, PauseFreezesTheGameWhileTheSeaScrolls) {
   std::vector<float> offsets;
   for (int i = 0; i < 80; ++i) {
     runFrame();
-    offsets.push_back(backgroundOffset);
+    offsets.push_back(game.backdrop.seaOffset);
   }
   EXPECT_FLOAT_EQ(plane.y, 100.0f);
   EXPECT_EQ(game.bossTime, bossTime) << "no second ticks while paused";

@@ -112,10 +112,9 @@ class ExactReplayTest : public ShellTest {
     const auto failure = platform::initPlatform(std::move(backend), options);
     EXPECT_FALSE(failure) << failure->message;
     platform::setFrameCheck(&replayFrameCheck);
-    // A program starts with the game's first values; start-up keeps the
-    // craft's height from before, so an earlier run in this process must not
-    // leave its own.
-    game = GameState{};
+    // A program starts with the game's first values, so an earlier run in
+    // this process must not leave its own.
+    resetGame(GameReset::Everything);
     ::testing::internal::CaptureStdout();
     startUp(firstArgumentForRun(options.firstArgument));
     runMainLoop();
