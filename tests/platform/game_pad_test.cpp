@@ -9,6 +9,7 @@
 #include "platform/run_options.h"
 #include "platform/backends/sdl/sdl_backend.h"
 #include "platform/backends/sdl/sdl_game_pads.h"
+#include "platform/system.h"
 
 using namespace platform;
 
@@ -21,7 +22,7 @@ TEST(GamePads, SdlButtonsAreTheStandardLayout) {
 }
 
 TEST(GamePads, AVirtualPadPlaysThroughTheSdlBackend) {
-  ::setenv("SDL_VIDEODRIVER", "dummy", 0);
+  platform::system::setEnvironmentDefault("SDL_VIDEODRIVER", "dummy");
   RunOptions options;
   std::string error;
   auto sdl = makeSdlBackend(options, error);
