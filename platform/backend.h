@@ -8,6 +8,7 @@
 
 #include "platform/image.h"
 #include "platform/pad_layout.h"
+#include "platform/touch_targets.h"
 
 namespace platform {
 
@@ -75,6 +76,8 @@ class Backend {
   virtual void sleepMs(int milliseconds) = 0;
   // True for the headless backend: scripts drive it at full speed.
   virtual bool isHeadless() const = 0;
+  // What a touch means on the screen shown now; only a touch backend cares.
+  virtual void declareTouch(TouchUse, std::span<const TapTarget>) {}
 };
 
 }  // namespace platform

@@ -13,6 +13,7 @@
 
 #include "platform/image.h"
 #include "platform/key_codes.h"
+#include "platform/touch_targets.h"
 
 namespace platform {
 
@@ -118,6 +119,13 @@ bool takePauseRequest();
 // the working folder). Returns the path written by the last F12, "" if none.
 void setScreenshotFolder(const std::string& folder);
 std::string lastScreenshotPath();
+
+// ---- Touch -----------------------------------------------------------------
+
+// What a touch means on the screen drawn now (see platform/touch_targets.h).
+// A program declares it for each screen, every frame; the declaration stays
+// until the next one. Does nothing on backends without a touch screen.
+void declareTouch(TouchUse use, std::span<const TapTarget> targets = {});
 
 // ---- Clock and random numbers --------------------------------------------
 

@@ -318,6 +318,11 @@ void setWindowTitle(std::string_view title) {
   c.backend->setTitle(c.title);
 }
 
+void declareTouch(TouchUse use, std::span<const TapTarget> targets) {
+  Core& c = core();
+  if (c.backend) c.backend->declareTouch(use, targets);
+}
+
 void setWorkPage(int page) {
   Core& c = core();
   if (page >= 0 && page < static_cast<int>(c.pages.size())) c.workIndex = page;

@@ -87,6 +87,7 @@ class RecordingBackend final : public Backend, ProgramInput {
   }
   void sleepMs(int milliseconds) override { inner_->sleepMs(milliseconds); }
   bool isHeadless() const override { return inner_->isHeadless(); }
+  void declareTouch(TouchUse use, std::span<const TapTarget> targets) override { inner_->declareTouch(use, targets); }
 
   void addStartValue(std::string_view name, std::string_view value) {
     for (auto& [n, v] : recording_.startValues) {
@@ -225,6 +226,7 @@ class ReplayBackend final : public Backend {
   }
   void sleepMs(int milliseconds) override { inner_->sleepMs(milliseconds); }
   bool isHeadless() const override { return inner_->isHeadless(); }
+  void declareTouch(TouchUse use, std::span<const TapTarget> targets) override { inner_->declareTouch(use, targets); }
 
   std::optional<std::string> startValue(std::string_view name) const {
     for (const auto& [n, v] : recording_.startValues) {

@@ -34,6 +34,7 @@ static_assert(kCredits.size() == 8);
 
 void creditsScreen() {
   leaveToMenuOnKey();
+  declareTapAnywhere();
   platform::clearWorkPage();
   for (const auto& line : kCredits) drawText(centredX(-180), centredY(line.dy), line.text);
   drawText(centredX(-210), platform::screenHeight() - 80, "TO SEE FULL CREDITS LOOK INTO README.TXT");

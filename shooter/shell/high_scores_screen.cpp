@@ -11,6 +11,7 @@ namespace shooter {
 
 void highScoresScreen() {
   leaveToMenuOnKey();
+  declareTapAnywhere();
   platform::clearWorkPage();
   drawSprite(centredX(-58), centredY(-140), assets::kHighScoreTitle, false);
   for (int i = 1; i <= kHighScoreCount; ++i) {

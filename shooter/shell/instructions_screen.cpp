@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/media/sprite_sheet.h"
+#include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 
@@ -30,6 +31,7 @@ static_assert(kBonusLines.size() == 5);
 }  // namespace
 
 void instructionsScreen() {
+  declareTapAnywhere();
   if (menuKeyGateOpen(false)) {
     if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) {
       changeScreen(ScreenState::Playing);

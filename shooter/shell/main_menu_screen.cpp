@@ -39,6 +39,7 @@ void menuKeys() {
 
 void mainMenuScreen() {
   menuKeys();
+  declareMenuTaps(kMenuItems, shell.layout->menuX - 30, shell.layout->menuX + 130, shell.layout->menuY + 1.0, 18.25);
 
   drawBackground();
   drawSprite(shell.layout->logoX, shell.layout->logoY, assets::kMenuLogo, false);

@@ -1,6 +1,10 @@
 // Key handling that several screens share.
 #include "shooter/shell/menu_keys.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 #include "platform/platform.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
@@ -21,6 +25,26 @@ void leaveToMenuOnKey() {
     changeScreen(ScreenState::MainMenu);
   }
   shell.lastKeyTime = shell.frameClock.now;
+}
+
+void declareMenuTaps(int items, int left, int right, double firstTop, double pitch) {
+  std::array<platform::TapTarget, 8> targets{};
+  const int count = std::min(items, static_cast<int>(targets.size()));
+  for (int i = 0; i < count; ++i) {
+    int steps = i - shell.menuCursor;
+    if (steps > items / 2) steps -= items;
+    if (steps < -items / 2) steps += items;
+    const auto top = static_cast<int>(std::lround(firstTop + i * pitch));
+    const auto bottom = static_cast<int>(std::lround(firstTop + (i + 1) * pitch));
+    targets[static_cast<std::size_t>(i)] = {left, top, right, bottom, steps, platform::key::Enter};
+  }
+  platform::declareTouch(platform::TouchUse::Taps, std::span(targets.data(), static_cast<std::size_t>(count)));
+}
+
+void declareTapAnywhere() {
+  const std::array<platform::TapTarget, 1> whole{
+      {{0, 0, platform::screenWidth(), platform::screenHeight(), 0, platform::key::Enter}}};
+  platform::declareTouch(platform::TouchUse::Taps, whole);
 }
 
 }  // namespace shooter

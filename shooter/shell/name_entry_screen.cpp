@@ -117,6 +117,7 @@ void padNameKeys(std::string& name) {
 
 void nameEntryScreen() {
   readNameEntryKeys();
+  platform::declareTouch(platform::TouchUse::Typing);
   if (menuKeyGateOpen(true)) {
     if (shell.arrowKeyDown) padNameKeys(shell.playerName);
     if (freshKeyDown(platform::key::Enter)) {

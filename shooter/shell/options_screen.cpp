@@ -100,6 +100,7 @@ void leaveOptions() { shell.menuCursor = 0; }
 
 void optionsScreen() {
   optionKeys();
+  declareMenuTaps(kItemCount, centredX(-175), centredX(185), 73.0, 30.0);
   platform::clearWorkPage();
   const int labelX = centredX(-150);
   const int valueX = centredX(40);

@@ -45,6 +45,8 @@ int at(double v) { return static_cast<int>(std::lround(v)); }
 
 void pauseScreen() {
   pauseKeys();
+  declareMenuTaps(kItems, at(platform::screenWidth() / 2.0 - 110), at(platform::screenWidth() / 2.0 + 110),
+                  platform::screenHeight() / 2.0 - 8, 30.0);
   drawBackground();
   const double cx = platform::screenWidth() / 2.0;
   const double cy = platform::screenHeight() / 2.0;

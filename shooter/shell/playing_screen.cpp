@@ -1,5 +1,6 @@
 // The game in play: the gameplay draws and moves everything; the shell only
 // opens the pause screen when the gameplay's Esc asks for it.
+#include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
@@ -7,6 +8,7 @@
 namespace shooter {
 
 void playingScreen() {
+  platform::declareTouch(platform::TouchUse::Stick);
   if (playingFrame(shell.actionKeyDown, shell.lastKeyTime)) changeScreen(ScreenState::Paused);
 }
 

@@ -9,6 +9,7 @@
 namespace shooter {
 
 void titleScreen() {
+  platform::declareTouch(platform::TouchUse::None);
   platform::clearWorkPage();
   drawSprite(shell.layout->titleX, shell.layout->titleY, assets::kTitlePicture, false);
   platform::locate(shell.layout->subtitleCell.row, shell.layout->subtitleCell.column);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/backends/web/touch_keys.h"
 #include "platform/backends/web/web_keys.h"
 #include "platform/input_translator.h"
 #include "platform/key_codes.h"
@@ -34,6 +35,27 @@ EM_JS(void, kestrelShowPixels, (const std::uint8_t* rgba, int width, int height)
 EM_JS(void, kestrelSetTitle, (const char* title), {
   if (Module.kestrelPage) Module.kestrelPage.setTitle(UTF8ToString(title));
 });
+
+// Tells the page what a touch means now (it shows the pause button in a game
+// and opens the on-screen keyboard for typing).
+EM_JS(void, kestrelSetTouchUse, (int use), {
+  if (Module.kestrelTouch) Module.kestrelTouch.setUse(use);
+});
+
+// Moves up to `max` of the page's pending touch records into `out`, six ints
+// each (kind, finger, screen x, screen y, CSS x, CSS y); returns the count.
+EM_JS(int, kestrelTakeTouches, (int* out, int max), {
+  const queue = Module.kestrelTouch ? Module.kestrelTouch.queue : [];
+  let n = 0;
+  while (n < max && queue.length) {
+    const record = queue.shift();
+    for (let i = 0; i < 6; i++) HEAP32[(out >> 2) + n * 6 + i] = record[i] | 0;
+    n++;
+  }
+  return n;
+});
+
+enum TouchKind { kTouchStart = 1, kTouchMove = 2, kTouchEnd = 3, kPauseButton = 4 };
 
 struct PadButtonRow {
   int index;  // in the Gamepad API's "standard" layout
@@ -118,7 +140,10 @@ class WebBackend final : public Backend {
       switch (e.kind) {
         case Event::Kind::Key: sink.key(e.physicalKey, e.scancode, e.down, e.repeat); break;
         case Event::Kind::Text: sink.textTyped(std::move(e.text)); break;
-        case Event::Kind::FocusLost: sink.focusLost(); break;
+        case Event::Kind::FocusLost:
+          touch_.releaseAll(sink);
+          sink.focusLost();
+          break;
         case Event::Kind::PadGone:
           sink.padRemoved();
           // The pads still plugged in report their buttons afresh at the next poll.
@@ -127,6 +152,12 @@ class WebBackend final : public Backend {
       }
     }
     pollPads(sink);
+    pumpTouches(sink);
+  }
+
+  void declareTouch(TouchUse use, std::span<const TapTarget> targets) override {
+    if (use != touch_.use()) kestrelSetTouchUse(static_cast<int>(use));
+    touch_.declare(use, targets);
   }
 
   double clockSeconds() override { return (emscripten_get_now() - start_) / 1000.0; }
@@ -207,6 +238,26 @@ class WebBackend final : public Backend {
     sink.padAxis(PadAxis::LeftY, axes[1]);
   }
 
+  void pumpTouches(InputSink& sink) {
+    const double now = clockSeconds();
+    std::array<int, 6 * 16> records{};
+    for (int n; (n = kestrelTakeTouches(records.data(), 16)) > 0;) {
+      for (int i = 0; i < n; ++i) {
+        const int* r = &records[static_cast<std::size_t>(i) * 6];
+        const TouchPoint point{r[1], static_cast<double>(r[2]), static_cast<double>(r[3]), static_cast<double>(r[4]),
+                               static_cast<double>(r[5])};
+        switch (r[0]) {
+          case kTouchStart: touch_.touchStarted(point, now, sink); break;
+          case kTouchMove: touch_.touchMoved(point, sink); break;
+          case kTouchEnd: touch_.touchEnded(point, now, sink); break;
+          case kPauseButton: touch_.pausePressed(now, sink); break;
+          default: break;
+        }
+      }
+    }
+    touch_.advance(now, sink);
+  }
+
   int scale_ = 0;
   int width_ = 0;
   int height_ = 0;
@@ -215,6 +266,7 @@ class WebBackend final : public Backend {
   std::vector<std::uint8_t> rgba_;
   std::deque<Event> events_;
   InputTranslator input_;
+  TouchKeys touch_;
   std::array<bool, kPadButtonCount> padHeld_{};  // by row of kPadButtons, at the last poll
 };
 
