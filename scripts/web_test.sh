@@ -24,5 +24,5 @@ KESTREL_GOLDEN_ONLY=shooter KESTREL_GOLDEN_SHOOTER="node $root/build/web/node/sh
 
 echo "== Chromium"
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
-node tests/web/chromium_checks.mjs "$root/build/web/site"
+KESTREL_NATIVE_RUN="$run" node tests/web/chromium_checks.mjs "$root/build/web/site"
 echo "web tests: passed (build $((built - started)) s, checks $(($(date +%s) - built)) s)"

@@ -3,41 +3,18 @@
 // menu, a game, the pause box, options and scores kept across reloads, the
 // no-storage case) and each demo page, with no page errors anywhere.
 import assert from 'node:assert/strict';
+import { resolve } from 'node:path';
 import { startServer } from './static_server.mjs';
 import { canvasStats, launchChromium, openPage, sleep, tap, waitFor } from './browser.mjs';
+import { offlineChecks } from './offline_checks.mjs';
+import { phoneChecks } from './phone_checks.mjs';
+import { isMenu, isNameEntry, isPaused, isTitle, exited, kCorner, kLowTable, kScore, readSaved } from './shooter_screens.mjs';
 
 const site = process.argv[2];
 if (!site) {
   console.error('usage: node chromium_checks.mjs SITE_FOLDER');
   process.exit(2);
 }
-
-// Picture regions of shooter's screens, in 640x480 canvas pixels.
-const kMenuBox = [275, 198, 365, 285];    // the yellow menu items
-const kCorner = [0, 0, 40, 40];
-const kTitlePicture = [200, 180, 440, 300];
-const kPauseBox = [240, 212, 400, 300];   // the dark pause box on the sea
-const kScore = [0, 36, 80, 54];           // the score's digits under "SCORE"
-const kNameHint = [130, 308, 510, 324];   // "THEN PRESS ENTER TO SEE HIGH SCORES"
-
-const isMenu = async (page) => {
-  const box = await canvasStats(page, kMenuBox);
-  const corner = await canvasStats(page, kCorner);
-  return box.yellow > 0.4 && corner.blue > 0.5;
-};
-const isTitle = async (page) => {
-  const corner = await canvasStats(page, kCorner);
-  const picture = await canvasStats(page, kTitlePicture);
-  return corner.black > 0.99 && picture.black < 0.5;
-};
-const isPaused = async (page) => (await canvasStats(page, kPauseBox)).black > 0.6;
-const isNameEntry = async (page) =>
-  (await canvasStats(page)).black > 0.9 && (await canvasStats(page, kNameHint)).orange > 0.05;
-const exited = (page) => page.evaluate(() => !!Module.exited);
-const readSaved = (page, name) => page.evaluate((n) => Module.FS.readFile('/save/' + n, { encoding: 'utf8' }), name);
-
-// A score table every score beats, as the golden replays use.
-const kLowTable = Array.from({ length: 10 }, (_, i) => `PILOT${i + 1}\r\n${11 - i}\r\n`).join('');
 
 const checks = [];
 const check = (name, body) => checks.push({ name, body });
@@ -73,6 +50,7 @@ check('shooter: title, menu, a game with a score, the pause box', async (browser
   });
   await page.keyboard.up('Space');
   await sleep(400);
+  assert.equal(await page.$eval('#pause', (b) => getComputedStyle(b).display), 'none', 'no touch control without a touch');
   await tap(page, 'Escape');
   await waitFor('the pause box', 3000, () => isPaused(page));
   await sleep(1000);
@@ -173,6 +151,11 @@ for (const demo of ['flight_test', 'flight_test_plain', 'timing_test', 'collisio
     assert.deepEqual(errors, []);
   });
 }
+
+// The node build beside the site replays the touch game's recording in the
+// native run folder, which holds the pictures and sounds.
+offlineChecks(check, { site });
+phoneChecks(check, { nodeShooter: resolve(site, '..', 'node', 'shooter.js'), nativeRun: process.env.KESTREL_NATIVE_RUN || '.' });
 
 const only = process.env.KESTREL_WEB_ONLY;
 const server = await startServer(site);

@@ -12,6 +12,7 @@ const kTypes = {
   '.wasm': 'application/wasm',
   '.data': 'application/octet-stream',
   '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Resolves the address's path inside the folder; null for anything outside it.
@@ -48,7 +49,9 @@ export function startServer(folder, port = 0) {
     server.once('error', failed);
     server.listen(port, '127.0.0.1', () => {
       const address = server.address();
-      done({ server, url: `http://127.0.0.1:${address.port}/`, close: () => new Promise((c) => server.close(c)) });
+      // Closing also drops the open connections: the site is gone at once.
+      const close = () => new Promise((c) => { server.close(c); server.closeAllConnections(); });
+      done({ server, port: address.port, url: `http://127.0.0.1:${address.port}/`, close });
     });
   });
 }

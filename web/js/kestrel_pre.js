@@ -12,7 +12,10 @@
     framesShown: 0,
 
     // The canvas attributes are the program's own resolution; CSS scales it
-    // by the largest whole factor that fits (or by ?scale=N).
+    // by the largest whole factor of device pixels that fits (or by
+    // ?scale=N CSS pixels), so every program pixel is a square of whole
+    // device pixels: a phone's 2.75 device pixels a CSS pixel give 2x at
+    // 393 CSS pixels high, where a CSS factor would give none that fits.
     openCanvas(width, height, scale) {
       const canvas = Module.canvas;
       canvas.width = width;
@@ -28,14 +31,15 @@
       if (!this.width) return;
       const full = document.fullscreenElement != null;
       const bar = full ? 0 : (Module.reservedHeight || 0);
-      const roomW = window.innerWidth;
-      const roomH = window.innerHeight - bar;
+      const ratio = window.devicePixelRatio || 1;
+      const roomW = Math.floor(window.innerWidth * ratio + 0.01);
+      const roomH = Math.floor((window.innerHeight - bar) * ratio + 0.01);
       const fits = Math.floor(Math.min(roomW / this.width, roomH / this.height));
-      const factor = this.fixedScale > 0 ? this.fixedScale : Math.max(1, fits);
+      const factor = this.fixedScale > 0 ? this.fixedScale * ratio : Math.max(1, fits);
       const style = Module.canvas.style;
-      style.width = this.width * factor + 'px';
-      style.height = this.height * factor + 'px';
-      Module.canvasScale = factor;
+      style.width = this.width * factor / ratio + 'px';
+      style.height = this.height * factor / ratio + 'px';
+      Module.canvasScale = factor;  // device pixels a program pixel
     },
 
     showPixels(rgba, width, height) {

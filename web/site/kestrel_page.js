@@ -1,6 +1,6 @@
 // The page around one program: turns the address's options into its command
 // line, keeps the canvas scaled, offers full screen, starts the sound on the
-// first key press or click, and offers to start the program again once it
+// first key press, click or touch, and offers to start the program again once it
 // has ended. The module's own half is js/kestrel_pre.js.
 'use strict';
 
@@ -61,17 +61,20 @@ var Module = (function () {
     onAudioContext(context) {
       const started = () => { kestrelNote('sound', null); module.kestrelAudio.dropStale(); };
       if (context.state === 'running') { started(); return; }
-      kestrelNote('sound', 'Press a key to start the sound.');
+      kestrelNote('sound', 'Press a key or touch the screen to start the sound.');
       const resume = () => {
         context.resume().then(() => {
           if (context.state !== 'running') return;
           started();
           window.removeEventListener('keydown', resume, true);
           window.removeEventListener('pointerdown', resume, true);
+          window.removeEventListener('touchend', resume, true);
         });
       };
       window.addEventListener('keydown', resume, true);
       window.addEventListener('pointerdown', resume, true);
+      // iOS lets sound start only from the end of a touch.
+      window.addEventListener('touchend', resume, true);
     },
   };
 
@@ -94,5 +97,19 @@ var Module = (function () {
   window.addEventListener('resize', refit);
   document.addEventListener('fullscreenchange', refit);
   window.addEventListener('load', () => canvas.focus());
+
+  // The site keeps itself for playing offline (service_worker.js).
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('service_worker.js').catch(() => {});
+  // iOS has no Fullscreen API: its way to full screen and offline play is
+  // the home screen, which the page says once.
+  const iOS = /iPhone|iPad|iPod/.test(navigator.userAgent) || (navigator.platform === 'MacIntel' && navigator.maxTouchPoints > 1);
+  if (iOS && !navigator.standalone) {
+    try {
+      if (!localStorage.getItem('kestrel-home-screen-hint')) {
+        localStorage.setItem('kestrel-home-screen-hint', '1');
+        kestrelNote('install', 'To play full screen and offline: Share, then Add to Home Screen.');
+      }
+    } catch (e) { /* no storage: no hint rather than one on every visit */ }
+  }
   return module;
 })();
