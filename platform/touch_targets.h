@@ -13,6 +13,7 @@ enum class TouchUse {
   Stick,   // a floating stick holds the arrows and fire; a pause button gives Esc
   Taps,    // tapping a target sends its keys
   Typing,  // the system's on-screen keyboard types, as key presses
+  Steer,   // the stick holds the arrows only (the demo pages: their keys are buttons)
 };
 
 // A tappable rectangle in screen pixels (right and bottom excluded). A tap

@@ -94,6 +94,21 @@ TEST(TouchKeys, TheStickLetsGoWhenTheScreenStopsUsingItAndPauseTapsEsc) {
   EXPECT_EQ(log.take(), Lines{});
 }
 
+TEST(TouchKeys, SteeringHoldsNoFireAndTheDemoButtonsHoldTheirKeys) {
+  TouchKeys touch;
+  SinkLog log;
+  touch.declare(TouchUse::Steer, {});
+  touch.touchStarted(at(1, 100, 100), 0.0, log);
+  touch.touchMoved(at(1, 100, 60), log);
+  touch.buttonChanged(key::A, true, log);
+  touch.buttonChanged(key::A, false, log);
+  touch.buttonChanged(key::kCount, true, log);  // no such key
+  touch.advance(1.0, log);
+  touch.touchEnded(at(1, 100, 60), 1.0, log);
+  const std::string a = std::to_string(key::A);
+  EXPECT_EQ(log.take(), (Lines{"+" + kUp, "+" + a, "-" + a, "-" + kUp}));
+}
+
 TEST(TouchKeys, ATapMovesTheCursorWithPacedKeysThenChooses) {
   TouchKeys touch;
   SinkLog log;

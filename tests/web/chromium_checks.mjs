@@ -142,6 +142,7 @@ for (const demo of ['flight_test', 'flight_test_plain', 'timing_test', 'collisio
       await page.keyboard.up(key);
     }
     assert.ok(seen.size > 1, 'the scene must change while keys are held');
+    assert.equal(await page.$eval('#buttons', (b) => getComputedStyle(b).display), 'none', 'no touch buttons without a touch');
     await tap(page, 'Escape');
     await sleep(1500);
     if (!(await exited(page))) await tap(page, 'Space');  // programs that wait for a key before leaving

@@ -163,6 +163,34 @@ export function phoneChecks(check, { nodeShooter, nativeRun }) {
     }
   });
 
+  check('phone: a demo page steers by touch and its buttons are its keys', async (browser, url) => {
+    const { page, errors, fingers } = await openPhonePage(browser, url + 'flight_test.html?seed=3', 'Pixel 5 landscape');
+    await waitFor('a drawn scene', 15000, async () => (await canvasStats(page)).black < 0.98);
+    assert.equal(await elementCentre(page, '#buttons'), null, 'no buttons before a touch');
+    const [cx, cy] = [(await page.evaluate(() => innerWidth)) / 2, 100];
+    const seen = new Set();
+    await fingers.start(1, cx, cy);
+    for (const dx of [-60, 60, 0]) {
+      await fingers.move(1, cx + dx, cy);
+      await sleep(600);
+      seen.add((await canvasStats(page)).hash);
+    }
+    await fingers.end(1);
+    assert.ok(seen.size > 1, 'the scene must change while the stick is held');
+    const button = async (label) => page.evaluate((l) => {
+      const b = [...document.querySelectorAll('#buttons button')].find((e) => e.textContent === l);
+      const box = b.getBoundingClientRect();
+      return box.width ? [box.left + box.width / 2, box.top + box.height / 2] : null;
+    }, label);
+    const esc = await button('Esc');
+    assert.ok(esc, 'the buttons show once touched');
+    await fingers.tap(...esc, 150);
+    await sleep(1500);
+    if (!(await exited(page))) await fingers.tap(...(await button('Space')), 150);  // it waits for a key before leaving
+    await waitFor('the program to end', 8000, () => exited(page));
+    assert.deepEqual(errors, []);
+  });
+
   check('shooter: a game pad (stand-in getGamepads) chooses, flies and fires', async (browser, url) => {
     const standInPad = () => {
       window.standInPad = { id: 'stand-in pad', index: 0, connected: true, mapping: 'standard', timestamp: 0,

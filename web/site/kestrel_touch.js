@@ -7,17 +7,20 @@
 'use strict';
 
 (function () {
-  const kStart = 1, kMove = 2, kEnd = 3, kPause = 4;
-  const kUses = ['none', 'stick', 'taps', 'typing'];
+  const kStart = 1, kMove = 2, kEnd = 3, kPause = 4, kButtonDown = 5, kButtonUp = 6;
+  const kUses = ['none', 'stick', 'taps', 'typing', 'steer'];
   // The field always holds this, so that Backspace has something to delete
   // (a phone's keyboard reports nothing for Backspace in an empty field).
   const kFieldFill = '__';
   const canvas = document.getElementById('screen');
   const pause = document.getElementById('pause');
   const field = document.getElementById('typing');
+  const buttons = document.getElementById('buttons');
   const touch = {
     queue: [],
     use: 'none',
+    // The demo pages steer with the stick; their keys are buttons.
+    startUse: buttons ? kUses.indexOf('steer') : 0,
     seen: false,
     setUse(use) {
       this.use = kUses[use] || 'none';
@@ -49,7 +52,7 @@
   }
 
   // The page's own controls (the bar's link and buttons) keep their taps.
-  const ownTarget = (e) => e.target instanceof Element && e.target.closest('#bar, #typing, #pause');
+  const ownTarget = (e) => e.target instanceof Element && e.target.closest('#bar, #typing, #pause, #buttons');
 
   document.addEventListener('touchstart', (e) => {
     firstTouch();
@@ -76,6 +79,17 @@
     e.preventDefault();
     touch.queue.push([kPause, 0, 0, 0, 0, 0]);
   }, { passive: false });
+
+  // The demo pages' key buttons hold their key while touched.
+  if (buttons) {
+    for (const button of buttons.querySelectorAll('button')) {
+      const code = Number(button.dataset.key);
+      const change = (kind) => (e) => { e.preventDefault(); touch.queue.push([kind, code, 0, 0, 0, 0]); };
+      button.addEventListener('touchstart', change(kButtonDown), { passive: false });
+      button.addEventListener('touchend', change(kButtonUp), { passive: false });
+      button.addEventListener('touchcancel', change(kButtonUp), { passive: false });
+    }
+  }
 
   // The phone's keyboard: characters as key presses on the window, where the
   // backend reads the desktop's keys. A desktop keyboard's own key presses

@@ -68,12 +68,12 @@ void TouchKeys::queueTap(int scancode, double at) {
 }
 
 void TouchKeys::touchStarted(const TouchPoint& touch, double now, InputSink& sink) {
-  if (use_ == TouchUse::Stick && !stickFinger_) {
+  if ((use_ == TouchUse::Stick || use_ == TouchUse::Steer) && !stickFinger_) {
     stickFinger_ = touch.id;
     centreX_ = touch.cssX;
     centreY_ = touch.cssY;
-    fireHeld_ = true;
-    hold(key::Space, true, sink);
+    fireHeld_ = use_ == TouchUse::Stick;
+    if (fireHeld_) hold(key::Space, true, sink);
   } else if (use_ == TouchUse::Taps && !tapFinger_ && presses_.empty()) {
     if (const auto target = targetAt(touch.screenX, touch.screenY)) {
       tapFinger_ = touch.id;
@@ -109,10 +109,14 @@ void TouchKeys::pausePressed(double now, InputSink& sink) {
   advance(now, sink);
 }
 
+void TouchKeys::buttonChanged(int scancode, bool down, InputSink& sink) {
+  if (scancode > 0 && scancode < key::kCount) hold(scancode, down, sink);
+}
+
 void TouchKeys::advance(double now, InputSink& sink) {
   // A stick still held when the screen stops using it (the pause screen
   // opened) lets go at once: fire left held would choose its first item.
-  if (use_ != TouchUse::Stick && stickFinger_) releaseStick(sink);
+  if (use_ != TouchUse::Stick && use_ != TouchUse::Steer && stickFinger_) releaseStick(sink);
   while (!presses_.empty() && presses_.front().at <= now) {
     hold(presses_.front().scancode, presses_.front().down, sink);
     presses_.pop_front();

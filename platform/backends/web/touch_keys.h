@@ -6,7 +6,8 @@
 //  - Stick: the first finger down sets the stick's centre; moved past a small
 //    dead zone it holds the arrows of its direction (eight directions), and
 //    fire (Space) is held while it is down. Lifting it releases everything.
-//    The page's pause button taps Esc.
+//    The page's pause button taps Esc. Steer is the stick without fire, for
+//    pages whose keys are buttons of their own.
 //  - Taps: a finger lifted over the target it went down on taps Down (or Up)
 //    as many times as the target says, then its key, paced so that the
 //    program's menu key gate lets each press through.
@@ -50,6 +51,8 @@ class TouchKeys {
   void touchEnded(const TouchPoint& touch, double now, InputSink& sink);
   // The page's pause button: Esc while the stick is in use.
   void pausePressed(double now, InputSink& sink);
+  // One of the page's key buttons (the demo pages) went down or up.
+  void buttonChanged(int scancode, bool down, InputSink& sink);
   // Sends the tap presses that are due, and lets the stick go once the
   // screen no longer uses it.
   void advance(double now, InputSink& sink);

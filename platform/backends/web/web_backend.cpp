@@ -55,7 +55,13 @@ EM_JS(int, kestrelTakeTouches, (int* out, int max), {
   return n;
 });
 
-enum TouchKind { kTouchStart = 1, kTouchMove = 2, kTouchEnd = 3, kPauseButton = 4 };
+// What a touch means before the program says: the page's choice (the demo
+// pages steer; shooter's screens declare their own).
+EM_JS(int, kestrelStartTouchUse, (), {
+  return Module.kestrelTouch ? Module.kestrelTouch.startUse : 0;
+});
+
+enum TouchKind { kTouchStart = 1, kTouchMove = 2, kTouchEnd = 3, kPauseButton = 4, kButtonDown = 5, kButtonUp = 6 };
 
 struct PadButtonRow {
   int index;  // in the Gamepad API's "standard" layout
@@ -91,6 +97,7 @@ class WebBackend final : public Backend {
     emscripten_set_visibilitychange_callback(this, true, &WebBackend::onVisibility);
     emscripten_set_gamepaddisconnected_callback(this, true, &WebBackend::onPadGone);
     start_ = emscripten_get_now();
+    touch_.declare(static_cast<TouchUse>(kestrelStartTouchUse()), {});
   }
   ~WebBackend() override {
     const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
@@ -251,6 +258,8 @@ class WebBackend final : public Backend {
           case kTouchMove: touch_.touchMoved(point, sink); break;
           case kTouchEnd: touch_.touchEnded(point, now, sink); break;
           case kPauseButton: touch_.pausePressed(now, sink); break;
+          case kButtonDown:
+          case kButtonUp: touch_.buttonChanged(r[1], r[0] == kButtonDown, sink); break;
           default: break;
         }
       }
