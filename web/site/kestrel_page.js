@@ -98,8 +98,10 @@ var Module = (function () {
   document.addEventListener('fullscreenchange', refit);
   window.addEventListener('load', () => canvas.focus());
 
-  // The site keeps itself for playing offline (service_worker.js).
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('service_worker.js').catch(() => {});
+  // The site keeps itself for playing offline (service_worker.js). Browsers
+  // without service workers here (private windows, plain http off this
+  // machine) play online only.
+  if (navigator.serviceWorker) navigator.serviceWorker.register('service_worker.js').catch(() => {});
   // iOS has no Fullscreen API: its way to full screen and offline play is
   // the home screen, which the page says once.
   const iOS = /iPhone|iPad|iPod/.test(navigator.userAgent) || (navigator.platform === 'MacIntel' && navigator.maxTouchPoints > 1);
