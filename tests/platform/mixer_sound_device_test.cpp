@@ -2,7 +2,6 @@
 // channels, the codings it must play (made from the asset generator's own
 // samples), and the damaged samples the program's fault tests use.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +11,7 @@
 
 #include "platform/backends/sdl/mixer_sound_device.h"
 #include "tests/shooter/faults/file_damage.h"
+#include "tests/support/test_files.h"
 #include "wav_variants.h"
 
 namespace {
@@ -40,7 +40,7 @@ class MixerSoundDevice : public testing::Test {
 
   // Writes the bytes to a file of this process and loads it.
   platform::SoundId loadBytes(const std::string& bytes, const std::string& name) {
-    const std::string path = testing::TempDir() + "mixer_" + std::to_string(::getpid()) + "_" + name + ".wav";
+    const std::string path = test_support::processTempPath("mixer", name + ".wav");
     std::ofstream(path, std::ios::binary) << bytes;
     written_.push_back(path);
     return device->load(path);
