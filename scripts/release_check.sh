@@ -132,6 +132,7 @@ step "removing the package"
 (cd "$installed" && find . | package_paths) >"$work/root_files.txt"
 diff -u "$work/package_files.txt" "$work/root_files.txt" >"$work/root_files.diff" ||
   { cat "$work/root_files.diff"; fail "the installed programs wrote beside themselves: removal would leave these"; }
+(cd "$installed" && md5sum --check --quiet "$work/control/md5sums") || fail "the installed programs changed their own files"
 [ -f "$home/.local/share/kestrel/settings.dat" ] || fail "no player's files outside the installation"
 
 # ---- 5. The portable archive -------------------------------------------------------
