@@ -23,3 +23,11 @@ set(kestrel_mingw_link "-static-libgcc -static-libstdc++ -Wl,-Bstatic,--whole-ar
 set(CMAKE_EXE_LINKER_FLAGS_INIT "${kestrel_mingw_link}")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "${kestrel_mingw_link}")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "${kestrel_mingw_link}")
+
+# SDL2 and SDL2_mixer come from KESTREL_WINDOWS_DEPS (scripts/windows_deps.sh);
+# pkg-config reads their .pc files only, never the machine's own.
+if(KESTREL_WINDOWS_DEPS)
+  set(ENV{PKG_CONFIG_LIBDIR} "${KESTREL_WINDOWS_DEPS}/lib/pkgconfig")
+  set(ENV{PKG_CONFIG_PATH} "")
+  list(APPEND CMAKE_FIND_ROOT_PATH ${KESTREL_WINDOWS_DEPS})
+endif()
