@@ -4,7 +4,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +17,7 @@
 #include "platform/run_options.h"
 #include "tests/support/headless_access.h"
 #include "tests/support/recording_media.h"
+#include "platform/system.h"
 
 namespace demo_test {
 
@@ -52,7 +52,7 @@ class DemoTest : public testing::Test {
 
   // Runs the programs from a folder holding none of their files.
   void runFromEmptyFolder() {
-    emptyFolder_ = std::filesystem::temp_directory_path() / ("demo_empty_" + std::to_string(::getpid()));
+    emptyFolder_ = std::filesystem::temp_directory_path() / ("demo_empty_" + std::to_string(platform::system::processId()));
     std::filesystem::create_directories(emptyFolder_);
     std::filesystem::current_path(emptyFolder_);
   }
@@ -86,7 +86,7 @@ class DemoTest : public testing::Test {
 
  private:
   std::string folderFile(const std::string& name) const {
-    return testing::TempDir() + "demo_" + std::to_string(::getpid()) + "_" + name;
+    return testing::TempDir() + "demo_" + std::to_string(platform::system::processId()) + "_" + name;
   }
 
   std::filesystem::path home_;

@@ -8,7 +8,6 @@
 //   shooter_soak [GAME_MINUTES] [SEED]
 #include <cstdint>
 #include <cstdio>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -29,6 +28,7 @@
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
 #include "tests/support/headless_access.h"
+#include "platform/system.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -156,7 +156,7 @@ int main(int argc, char** argv) {
   // A folder of this run's own: two soaks at once (the normal and the
   // sanitizer build, or two checkouts) must not clear each other's files.
   const fs::path folder =
-      fs::temp_directory_path() / ("kestrel-soak-" + std::to_string(seed) + "-" + std::to_string(::getpid()));
+      fs::temp_directory_path() / ("kestrel-soak-" + std::to_string(seed) + "-" + std::to_string(platform::system::processId()));
   fs::remove_all(folder);
   fs::create_directories(folder);
   for (const char* f : {"plik.bmp", "anim_data.dat", "settings.dat", "high_scores.dat", "aircraft008_mod.wav",
@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
     std::fclose(f);
   }
   fs::current_path(folder);
-  ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+  platform::system::setEnvironmentDefault("SDL_AUDIODRIVER", "dummy");
 
   platform::RunOptions options;
   options.programName = "shooter_soak";
