@@ -25,9 +25,9 @@ class DemoTest : public testing::Test {
  protected:
   void SetUp() override {
     home_ = std::filesystem::current_path();
-    const char* run = std::getenv("KESTREL_RUN_DIR");
-    ASSERT_NE(run, nullptr) << "KESTREL_RUN_DIR names the run folder";
-    std::filesystem::current_path(run);
+    const auto run = platform::system::environmentVariable("KESTREL_RUN_DIR");
+    ASSERT_TRUE(run.has_value()) << "KESTREL_RUN_DIR names the run folder";
+    std::filesystem::current_path(*run);
     startPlatform(0.0, "");
   }
   void TearDown() override {
