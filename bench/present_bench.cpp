@@ -11,11 +11,12 @@
 #include "platform/backend.h"
 #include "platform/run_options.h"
 #include "platform/backends/sdl/sdl_backend.h"
+#include "platform/system.h"
 
 namespace {
 
 void BM_PresentDummyDriver(benchmark::State& state) {
-  ::setenv("SDL_VIDEODRIVER", "dummy", 0);  // never open a real window from a benchmark
+  platform::system::setEnvironmentDefault("SDL_VIDEODRIVER", "dummy");  // never open a real window from a benchmark
   platform::RunOptions options;
   options.scale = 1;
   auto backend = platform::makeSdlBackend(options);

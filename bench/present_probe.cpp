@@ -10,14 +10,14 @@
 // reader sees the counters while the game runs.
 #include <SDL.h>
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <ctime>
 
 namespace {
@@ -36,13 +36,16 @@ struct Probe {
   Probe() {
     const char* path = std::getenv("KESTREL_PROBE_FILE");
     if (!path) return;
-    const int fd = ::open(path, O_RDWR | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return;
-    if (::ftruncate(fd, kFileBytes) == 0) {
-      void* map = ::mmap(nullptr, kFileBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    std::FILE* file = std::fopen(path, "w+b");
+    if (!file) return;
+    std::error_code error;
+    std::filesystem::resize_file(path, kFileBytes, error);
+    if (!error) {
+      // Mapped, so that publishing costs no system call inside the game.
+      void* map = ::mmap(nullptr, kFileBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fileno(file), 0);
       if (map != MAP_FAILED) shared = static_cast<char*>(map);
     }
-    ::close(fd);
+    std::fclose(file);
   }
 
   void publish() {

@@ -12,6 +12,7 @@
 #include "testbench/media_command.h"
 #include "testbench/media_control.h"
 #include "testbench/sound_channels.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ std::string writeShortWav() {
 // Opens every one of the 4096 channels on one file, once per process.
 const std::string& fullTable() {
   static const std::string file = [] {
-    setenv("SDL_AUDIODRIVER", std::getenv("SDL_AUDIODRIVER") ? std::getenv("SDL_AUDIODRIVER") : "dummy", 1);
+    platform::system::setEnvironmentDefault("SDL_AUDIODRIVER", "dummy");
     const std::string path = writeShortWav();
     testbench::SetMediaCommandFunction({});
     testbench::SoundInit();

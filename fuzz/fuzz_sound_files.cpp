@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "platform/sound_file_check.h"
+#include "platform/system.h"
 
 namespace {
 
 bool openOutput() {
-  ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+  platform::system::setEnvironmentVariable("SDL_AUDIODRIVER", "dummy");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   return Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
 }

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 
 namespace platform {
@@ -17,7 +18,20 @@ bool parseSeconds(std::string_view text, double& out) {
   return end == copy.c_str() + copy.size() && out >= 0.0;
 }
 
+void makeAbsolute(std::string& path, const std::filesystem::path& start) {
+  if (!path.empty() && std::filesystem::path(path).is_relative()) path = (start / path).string();
+}
+
 }  // namespace
+
+void resolvePathsAgainst(RunOptions& options, const std::string& startFolder) {
+  const std::filesystem::path start(startFolder);
+  makeAbsolute(options.recordPath, start);
+  makeAbsolute(options.demoPath, start);
+  makeAbsolute(options.timedemoPath, start);
+  makeAbsolute(options.verifyPath, start);
+  for (ShotRequest& shot : options.shots) makeAbsolute(shot.path, start);
+}
 
 ParseResult parseRunOptions(int argc, const char* const* argv) {
   ParseResult result;
@@ -97,9 +111,12 @@ ParseResult parseRunOptions(int argc, const char* const* argv) {
           o.shots.push_back(shot);
         }
       }
-    } else {
+    } else if (arg.starts_with("--")) {
+      // A mistyped option must not be lost in silence.
       result.error = "unknown option '" + std::string(arg) + "'";
     }
+    // Any other word is no option: only the first word has a meaning (kept
+    // above), and further words are ignored so that they never stop a program.
   }
   if (result.error.empty() && (!o.demoPath.empty() + !o.timedemoPath.empty() + !o.verifyPath.empty()) > 1) {
     result.error = "only one of --demo, --timedemo and --verify can be given";

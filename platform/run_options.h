@@ -42,8 +42,15 @@ struct ParseResult {
   std::string error;  // "" when the command line is valid
 };
 
-// Parses argv. Unknown options and malformed values give an error text.
+// Parses argv. Unknown words beginning with "--" and malformed values give an
+// error text; other words after the first are ignored.
 ParseResult parseRunOptions(int argc, const char* const* argv);
+
+// Makes the relative file paths of --record, --demo, --timedemo, --verify
+// and --shot absolute against `startFolder`, the folder the command was typed
+// in. Called by a program before it changes into another working folder, so
+// that the player's paths still mean what they meant on the command line.
+void resolvePathsAgainst(RunOptions& options, const std::string& startFolder);
 
 // The usage text printed by --help (and after a command-line error).
 std::string usageText(const std::string& programName, const std::string& extraLines);

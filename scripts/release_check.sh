@@ -8,6 +8,7 @@
 #  4. apt-get installs the .deb; the five programs print the version and run
 #     a short seeded timedemo from a fresh HOME in an unrelated folder,
 #     showing the same picture as the build's programs in their run folder;
+#     relative paths of --timedemo and --shot mean the starting folder;
 #     apt-get remove leaves nothing of the package on disk, the player's
 #     files stay;
 #  5. the portable archive unpacks to kestrel-VERSION/ in a temporary folder
@@ -122,6 +123,19 @@ grep -q '^timedemo:' "$work/shooter.out" || fail "no timedemo summary from the i
 [ -f "$home/.local/share/kestrel/settings.dat" ] || fail "no settings.dat in the fresh HOME's ~/.local/share/kestrel"
 [ -f "$home/.local/share/kestrel/high_scores.dat" ] || fail "no high_scores.dat in ~/.local/share/kestrel"
 [ -z "$(ls -A "$elsewhere")" ] || fail "the installed programs wrote into the starting folder: $(ls -A "$elsewhere")"
+# Relative paths on the command line mean the folder it was typed in, though
+# the installed programs work in their data and user folders.
+mkdir -p "$work/typed"
+cp "$work/close.txt" "$work/demo_keys.txt" "$work/typed/"
+(
+  cd "$work/typed"
+  for row in "${programs[@]}"; do
+    name="${row%%:*}"
+    env -u XDG_DATA_HOME HOME="$home" "/usr/games/$name" --seed 1 --timedemo "$(basename "$(keys_of "$name")")" \
+      --shot "1:$name.relative.bmp" >/dev/null 2>&1 || { echo "$name failed"; exit 1; }
+    cmp -s "$work/shots/$name.reference.bmp" "$name.relative.bmp" || { echo "$name: no $name.relative.bmp"; exit 1; }
+  done
+) || fail "an installed program did not read and write relative paths in the folder it was started from"
 
 step "removing the package"
 $sudo_cmd apt-get remove -y -qq kestrel >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove"; }

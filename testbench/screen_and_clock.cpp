@@ -4,9 +4,10 @@
 
 namespace testbench {
 
-void ScreenOpen(const std::string& title) {
-  platform::openScreen(kScreenWidth, kScreenHeight, 1, false);
+bool ScreenOpen(const std::string& title) {
+  if (!platform::openScreen(kScreenWidth, kScreenHeight, 1, false)) return false;
   platform::setWindowTitle(std::string_view(title).substr(0, 127));
+  return true;
 }
 
 void WaitSeconds(const double& seconds) {

@@ -94,11 +94,11 @@ std::string framesLine(double frameCounter, double lastSecondCount) {
   return platform::toText(frameCounter) + "    " + platform::toText(lastSecondCount);
 }
 
-void startUp(CollisionTest& p) {
+bool startUp(CollisionTest& p) {
   p = CollisionTest{};
   platform::seedRandomFromTimer();
   testbench::SoundInit();
-  testbench::ScreenOpen(kTitle);
+  if (!testbench::ScreenOpen(kTitle)) return false;
   p.background = demo::makeFramedBackground();
   p.page = platform::createImage(640, 480, 0);
   p.sprites = demo::loadBallSprites();
@@ -111,6 +111,7 @@ void startUp(CollisionTest& p) {
   p.playerX = 200;
   p.lastKeyMove = platform::timer();
   p.secondStamp = platform::timer();
+  return true;
 }
 
 bool runFrame(CollisionTest& p) {

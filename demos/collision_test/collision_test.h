@@ -40,7 +40,8 @@ struct CollisionTest {
   demo::LoopEnd end = demo::LoopEnd::Running;
 };
 
-void startUp(CollisionTest& program);
+// False when the screen does not open; the program must then end.
+bool startUp(CollisionTest& program);
 bool runFrame(CollisionTest& program);
 void shutDown(CollisionTest& program);
 // Mover positions and directions, the player's x, the outline flag and the

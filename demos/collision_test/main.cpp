@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
        "  Keys: B shows the collision boxes, N hides them, Left and Right move the\n"
        "  character, Esc leaves the scene and any key then ends the program. Run from\n"
        "  the build's run folder, which holds its pictures and sounds.\n",
-       [&] { collision_test::startUp(program); }, [&] { return collision_test::runFrame(program); },
+       [&] { return collision_test::startUp(program); }, [&] { return collision_test::runFrame(program); },
        [&] { collision_test::shutDown(program); }, [&] { return program.end; },
        [&] { return collision_test::summary(program); }});
 }

@@ -9,14 +9,6 @@ namespace fs = std::filesystem;
 
 namespace demo {
 
-namespace {
-
-void makeAbsolute(std::string& path, const fs::path& start) {
-  if (!path.empty() && fs::path(path).is_relative()) path = (start / path).string();
-}
-
-}  // namespace
-
 DataFolderSwitch enterDataFolder(const std::string& executablePath, const std::vector<std::string>& dataFolders,
                             platform::RunOptions& options) {
   std::error_code error;
@@ -26,10 +18,7 @@ DataFolderSwitch enterDataFolder(const std::string& executablePath, const std::v
   if (data.empty()) return {};
   const fs::path start = fs::current_path(error);
   if (error) return {};
-  makeAbsolute(options.recordPath, start);
-  makeAbsolute(options.demoPath, start);
-  makeAbsolute(options.timedemoPath, start);
-  for (platform::ShotRequest& shot : options.shots) makeAbsolute(shot.path, start);
+  platform::resolvePathsAgainst(options, start.string());
   fs::current_path(data, error);
   if (error) return {};
   return {data, start.string()};

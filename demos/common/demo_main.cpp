@@ -5,6 +5,7 @@
 #include "kestrel/build_info.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
+#include "platform/system.h"
 #include "demos/common/data_folder_switch.h"
 #include "testbench/media_command.h"
 #include "testbench/media_control.h"
@@ -47,13 +48,20 @@ int runDemoProgram(int argc, const char* const* argv, const DemoProgram& program
   parsed.options.timedemoTickPerRead = kTimedemoTickPerRead;
   if (parsed.options.noSound) testbench::SetMediaCommandFunction(refuseEveryCommand);
   const DataFolderSwitch moved = enterDataFolder(
-      "/proc/self/exe", {kestrel::kInstalledDataRelative, kestrel::kPortableDataFolder}, parsed.options);
+      platform::system::executablePath(), {kestrel::kInstalledDataRelative, kestrel::kPortableDataFolder}, parsed.options);
   if (const auto failure = platform::initPlatform(parsed.options)) {
     std::cerr << failure->message << '\n';
     return failure->exitCode;
   }
   if (!moved.startFolder.empty()) platform::setScreenshotFolder(moved.startFolder);
-  program.startUp();
+  if (!program.startUp()) {
+    // The backend has printed why; a program without its screen would spin
+    // with no window and no way to end it.
+    std::cerr << program.name << ": cannot open the screen\n";
+    testbench::MediaShutdown();
+    platform::shutdownPlatform();
+    return platform::kNoWindowSystemExit;
+  }
   while (program.runFrame()) {
   }
   program.shutDown();

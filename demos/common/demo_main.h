@@ -19,7 +19,7 @@ enum class LoopEnd { Running = 0, Escape = 1, Closed = 2 };
 struct DemoProgram {
   std::string name;      // the executable's name, for --help and --version
   std::string helpText;  // keys and files, printed after the shared options
-  std::function<void()> startUp;
+  std::function<bool()> startUp;   // false: the screen did not open
   std::function<bool()> runFrame;  // one pass of the loop; false leaves it
   std::function<void()> shutDown;
   std::function<LoopEnd()> loopEnd;

@@ -89,11 +89,11 @@ void drawScene(FlightTest& p) {
 
 }  // namespace
 
-void startUp(FlightTest& p) {
+bool startUp(FlightTest& p) {
   p = FlightTest{};
   platform::seedRandomFromTimer();
   testbench::SoundInit();
-  testbench::ScreenOpen(kTitle);
+  if (!testbench::ScreenOpen(kTitle)) return false;
   p.clearImage = platform::createImage(640, 480, 0);
   p.page = platform::createImage(640, 480, 0);
   p.sprites = testbench::MakeTable<testbench::Sprite>(kSpriteSlots);
@@ -115,6 +115,7 @@ void startUp(FlightTest& p) {
   p.jet.x = 320;
   p.jet.y = 400;
   p.jetFrame = 11;
+  return true;
 }
 
 bool runFrame(FlightTest& p) {

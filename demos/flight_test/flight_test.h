@@ -54,7 +54,8 @@ struct FlightTest {
   demo::LoopEnd end = demo::LoopEnd::Running;
 };
 
-void startUp(FlightTest& program);
+// False when the screen does not open; the program must then end.
+bool startUp(FlightTest& program);
 // One pass of the main loop; false once Esc is held or the window closes.
 bool runFrame(FlightTest& program);
 void shutDown(FlightTest& program);

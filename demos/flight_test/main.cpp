@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
        "  released, keypad + and - change the scroll speed, Space shows three enemy\n"
        "  planes, Esc quits. Run from the build's run folder, which holds its pictures\n"
        "  and sounds.\n",
-       [&] { flight_test::startUp(program); }, [&] { return flight_test::runFrame(program); },
+       [&] { return flight_test::startUp(program); }, [&] { return flight_test::runFrame(program); },
        [&] { flight_test::shutDown(program); }, [&] { return program.end; },
        [&] { return flight_test::summary(program); }});
 }

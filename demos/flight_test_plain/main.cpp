@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
       {"flight_test_plain",
        "  Keys: arrows fly, A fires a missile pair when released, Esc quits.\n"
        "  Run from the build's run folder, which holds its pictures and sounds.\n",
-       [&] { flight_test_plain::startUp(program); }, [&] { return flight_test_plain::runFrame(program); },
+       [&] { return flight_test_plain::startUp(program); }, [&] { return flight_test_plain::runFrame(program); },
        [&] { flight_test_plain::shutDown(program); }, [&] { return program.end; },
        [&] { return flight_test_plain::summary(program); }});
 }

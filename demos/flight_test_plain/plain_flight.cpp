@@ -25,11 +25,11 @@ void scrollStep(PlainFlight& p) {
 
 }  // namespace
 
-void startUp(PlainFlight& p) {
+bool startUp(PlainFlight& p) {
   p = PlainFlight{};
   platform::seedRandomFromTimer();
   testbench::SoundInit();
-  testbench::ScreenOpen(kTitle);
+  if (!testbench::ScreenOpen(kTitle)) return false;
   p.clearImage = platform::createImage(640, 480, 0);
   p.page = platform::createImage(640, 480, 0);
   p.sprites = testbench::MakeTable<testbench::Sprite>(kSpriteSlots);
@@ -44,6 +44,7 @@ void startUp(PlainFlight& p) {
   p.lastScrollStep = demo::kLongAgo;
   p.jet.x = 320;
   p.jet.y = 400;
+  return true;
 }
 
 bool runFrame(PlainFlight& p) {

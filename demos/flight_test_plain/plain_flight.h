@@ -37,7 +37,8 @@ struct PlainFlight {
   demo::LoopEnd end = demo::LoopEnd::Running;
 };
 
-void startUp(PlainFlight& program);
+// False when the screen does not open; the program must then end.
+bool startUp(PlainFlight& program);
 bool runFrame(PlainFlight& program);
 void shutDown(PlainFlight& program);
 // Jet position and flying missiles for the timedemo summary.

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
        "  Keys: Left and Right move the character, Esc leaves the scene and any key\n"
        "  then ends the program. Run from the build's run folder, which holds its\n"
        "  pictures and sounds.\n",
-       [&] { timing_test::startUp(program); }, [&] { return timing_test::runFrame(program); },
+       [&] { return timing_test::startUp(program); }, [&] { return timing_test::runFrame(program); },
        [&] { timing_test::shutDown(program); }, [&] { return program.end; },
        [&] { return timing_test::summary(program); }});
 }

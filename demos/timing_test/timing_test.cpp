@@ -42,11 +42,11 @@ void movePlayer(TimingTest& p) {
 
 std::string playerLine(std::int32_t playerX) { return platform::toText(std::int64_t{playerX}) + " ***************"; }
 
-void startUp(TimingTest& p) {
+bool startUp(TimingTest& p) {
   p = TimingTest{};
   platform::seedRandomFromTimer();
   testbench::timing::SoundInit();
-  testbench::ScreenOpen(kTitle);
+  if (!testbench::ScreenOpen(kTitle)) return false;
   p.background = demo::makeFramedBackground();
   p.page = platform::createImage(640, 480, 0);
   p.sprites = demo::loadBallSprites();
@@ -55,6 +55,7 @@ void startUp(TimingTest& p) {
   demo::keyOutMargin(p.player);  // the loader's margin must not show beside the player
   p.playerX = 200;
   p.lastKeyMove = platform::timer();
+  return true;
 }
 
 bool runFrame(TimingTest& p) {

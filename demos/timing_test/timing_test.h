@@ -29,7 +29,8 @@ struct TimingTest {
   demo::LoopEnd end = demo::LoopEnd::Running;
 };
 
-void startUp(TimingTest& program);
+// False when the screen does not open; the program must then end.
+bool startUp(TimingTest& program);
 bool runFrame(TimingTest& program);
 // Waits for a key press (unless the window was closed), then releases
 // everything and closes the sound channels.

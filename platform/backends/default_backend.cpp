@@ -1,30 +1,18 @@
-// The backend a program gets when its main() calls initPlatform(options):
-// the headless one for --timedemo and --verify, otherwise the window backend of this
-// build. Kept out of the platform core so that the core and its tests link
-// without any window system.
-#include <cstdlib>
-#include <memory>
-#include <string>
-
-#include "platform/backends/headless/headless_backend.h"
+// The desktop build's factory: the SDL window backend, or the headless one
+// when the options call for it (see platform/backend_choice.h). Kept out of
+// the platform core so that the core and its tests link without any window
+// system.
+#include "platform/backend_choice.h"
 #include "platform/backends/sdl/sdl_backend.h"
-#include "platform/platform.h"
-#include "platform/run_options.h"
+#include "platform/system.h"
 
 namespace platform {
 
 std::optional<StartFailure> initPlatform(const RunOptions& options) {
-  std::unique_ptr<Backend> chosen;
-  if (!options.timedemoPath.empty() || !options.verifyPath.empty()) {
-    // Sound still runs through the same code paths, into SDL's silent driver.
-    ::setenv("SDL_AUDIODRIVER", "dummy", 0);
-    chosen = std::make_unique<HeadlessBackend>(options.timedemoTickPerRead);
-  } else {
-    std::string error;
-    chosen = makeSdlBackend(options, error);
-    if (!chosen) return StartFailure{options.programName + ": " + error, kNoWindowSystemExit};
-  }
-  return initPlatform(std::move(chosen), options);
+  // A headless run's sound still goes through the same code paths, into
+  // SDL's silent driver.
+  if (runsHeadless(options)) system::setEnvironmentDefault("SDL_AUDIODRIVER", "dummy");
+  return startChosenBackend(options, makeSdlBackend);
 }
 
 }  // namespace platform

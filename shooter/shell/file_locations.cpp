@@ -1,11 +1,11 @@
 // Finding the asset and user folders.
 #include "shooter/shell/file_locations.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/data_folder.h"
+#include "platform/system.h"
 
 namespace fs = std::filesystem;
 
@@ -15,10 +15,11 @@ namespace {
 
 std::string assetFolderValue = ".";
 
+// The system's folder for this user's files; the working folder when the
+// system gives none.
 std::string userDataFolder() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/') return std::string(xdg) + "/kestrel";
-  if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.local/share/kestrel";
-  return ".";
+  const std::string folder = platform::system::userDataFolder();
+  return folder.empty() ? "." : folder;
 }
 
 }  // namespace

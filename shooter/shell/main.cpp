@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "platform/replay.h"
 #include "platform/run_options.h"
+#include "platform/system.h"
 #include "shooter/game/game.h"
 #include "shooter/shell/file_locations.h"
 #include "shooter/shell/program.h"
@@ -42,15 +43,19 @@ int main(int argc, char** argv) {
     std::cout << "shooter (Kestrel) " << kestrel::kVersion << '\n';
     return 0;
   }
+  platform::RunOptions options = parsed.options;
   const auto where = shooter::findFileLocations(
-      "/proc/self/exe", {kestrel::kInstalledDataRelative, kestrel::kPortableDataFolder});
+      platform::system::executablePath(), {kestrel::kInstalledDataRelative, kestrel::kPortableDataFolder});
   if (where.installed) {
     std::string reason;
     if (!shooter::prepareUserFolder(where, reason)) {
       std::cerr << "shooter: cannot prepare " << reason << '\n';
       return 1;
     }
+    // The player's file paths mean the folder the command was typed in.
     std::error_code error;
+    const std::filesystem::path start = std::filesystem::current_path(error);
+    if (!error) platform::resolvePathsAgainst(options, start.string());
     std::filesystem::current_path(where.userFolder, error);
     shooter::setAssetFolder(where.assetFolder);
   }
@@ -59,7 +64,6 @@ int main(int argc, char** argv) {
   // folder is the browser storage holding the player's files.
   shooter::setAssetFolder(KESTREL_WEB_ASSET_FOLDER);
 #endif
-  platform::RunOptions options = parsed.options;
   options.exactReplays = true;
   // --verify prints its one line only: the program's own lines are held back.
   std::ostringstream heldBack;

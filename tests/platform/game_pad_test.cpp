@@ -11,6 +11,7 @@
 #include "platform/run_options.h"
 #include "platform/backends/sdl/sdl_backend.h"
 #include "platform/backends/sdl/sdl_game_pads.h"
+#include "platform/system.h"
 
 using namespace platform;
 
@@ -55,7 +56,7 @@ TEST(GamePads, AKeyHeldByBothSourcesIsReleasedByTheLastOne) {
 }
 
 TEST(GamePads, AVirtualPadPlaysThroughTheSdlBackend) {
-  ::setenv("SDL_VIDEODRIVER", "dummy", 0);
+  platform::system::setEnvironmentDefault("SDL_VIDEODRIVER", "dummy");
   RunOptions options;
   std::string error;
   auto sdl = makeSdlBackend(options, error);

@@ -93,11 +93,40 @@ TEST(RunOptions, BadCommandLinesGiveAnError) {
   EXPECT_NE(parse({"--shot", "x:a.bmp"}).error, "");
   EXPECT_NE(parse({"--shot", "3:"}).error, "");
   EXPECT_NE(parse({"--demo", "a", "--timedemo", "b"}).error, "");
-  EXPECT_NE(parse({"fps", "second"}).error, "") << "only the first word may be positional";
   for (const auto* option : {"--help", "--version", "--seed", "--record", "--demo", "--timedemo", "--shot"}) {
     EXPECT_EQ(std::string(option).find("fps"), std::string::npos);
   }
   EXPECT_NE(parse({"--seed", "1", "--showfps"}).error, "") << "later, the FPS word is no option";
+}
+
+TEST(RunOptions, WordsThatAreNoOptionsAreIgnoredButUnknownOptionsRefused) {
+  const auto extra = parse({"showfps", "extra"});
+  EXPECT_EQ(extra.error, "");
+  EXPECT_EQ(extra.options.firstArgument, "showfps");
+  const auto late = parse({"hello", "showfps", "--seed", "3", "-x", "more"});
+  EXPECT_EQ(late.error, "");
+  EXPECT_EQ(late.options.firstArgument, "hello") << "only the first word is read";
+  EXPECT_EQ(late.options.seed.value_or(0), 3u);
+  EXPECT_NE(parse({"showfps", "--bogus"}).error, "");
+  EXPECT_NE(parse({"hello", "--showfps"}).error, "") << "later, the FPS word is no option";
+  EXPECT_EQ(parse({"--seed", "1", "hello", "--demo", "d.txt"}).options.demoPath, "d.txt");
+}
+
+TEST(RunOptions, ResolvingMakesEveryRelativeFilePathAbsolute) {
+  auto r = parse({"--verify", "v.txt", "--record", "sub/r.txt", "--shot", "1:s.bmp", "--shot", "2:/abs/t.bmp"});
+  ASSERT_EQ(r.error, "");
+  resolvePathsAgainst(r.options, "/home/player");
+  EXPECT_EQ(r.options.verifyPath, "/home/player/v.txt");
+  EXPECT_EQ(r.options.recordPath, "/home/player/sub/r.txt");
+  EXPECT_EQ(r.options.shots.at(0).path, "/home/player/s.bmp");
+  EXPECT_EQ(r.options.shots.at(1).path, "/abs/t.bmp") << "absolute paths stay";
+  auto d = parse({"--demo", "d.txt"});
+  resolvePathsAgainst(d.options, "/home/player");
+  EXPECT_EQ(d.options.demoPath, "/home/player/d.txt");
+  EXPECT_EQ(d.options.timedemoPath, "") << "an option not given stays empty";
+  auto t = parse({"--timedemo", "../t.txt"});
+  resolvePathsAgainst(t.options, "/home/player");
+  EXPECT_EQ(t.options.timedemoPath, "/home/player/../t.txt");
 }
 
 TEST(RunOptions, AFirstArgumentHoldingFpsIsTheFpsWordEvenAsAnOption) {

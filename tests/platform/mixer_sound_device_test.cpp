@@ -2,7 +2,6 @@
 // channels, the codings it must play (made from the asset generator's own
 // samples), and the damaged samples the program's fault tests use.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include "platform/backends/sdl/mixer_sound_device.h"
 #include "tests/shooter/faults/file_damage.h"
 #include "wav_variants.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ std::string readFile(const std::string& path) {
 class MixerSoundDevice : public testing::Test {
  protected:
   void SetUp() override {
-    ::setenv("SDL_AUDIODRIVER", "dummy", 0);  // the same when run outside CTest
+    platform::system::setEnvironmentDefault("SDL_AUDIODRIVER", "dummy");  // the same when run outside CTest
     device = platform::makeMixerSoundDevice();
     ASSERT_TRUE(device->open({.channels = 16, .rate = 22050, .bufferFrames = 4096}));
   }
@@ -40,7 +40,7 @@ class MixerSoundDevice : public testing::Test {
 
   // Writes the bytes to a file of this process and loads it.
   platform::SoundId loadBytes(const std::string& bytes, const std::string& name) {
-    const std::string path = testing::TempDir() + "mixer_" + std::to_string(::getpid()) + "_" + name + ".wav";
+    const std::string path = testing::TempDir() + "mixer_" + std::to_string(platform::system::processId()) + "_" + name + ".wav";
     std::ofstream(path, std::ios::binary) << bytes;
     written_.push_back(path);
     return device->load(path);

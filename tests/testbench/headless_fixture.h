@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <memory>
 #include <string>
@@ -12,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/run_options.h"
 #include "tests/support/headless_access.h"
+#include "platform/system.h"
 
 namespace testbench_test {
 
@@ -33,7 +33,7 @@ class HeadlessTest : public testing::Test {
   }
   // Named per process: test cases run as parallel processes.
   static std::string tempPath(const std::string& name) {
-    return testing::TempDir() + "testbench_" + std::to_string(::getpid()) + "_" + name;
+    return testing::TempDir() + "testbench_" + std::to_string(platform::system::processId()) + "_" + name;
   }
 
  private:

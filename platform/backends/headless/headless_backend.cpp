@@ -4,6 +4,7 @@
 namespace platform {
 
 bool HeadlessBackend::openWindow(int width, int height, bool fullScreen, std::string_view title) {
+  if (refuseWindows_) return false;
   windowOpen_ = true;
   fullScreen_ = fullScreen;
   width_ = width;

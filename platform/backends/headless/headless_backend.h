@@ -34,6 +34,8 @@ class HeadlessBackend final : public Backend {
   void requestClose();
   void loseFocus();
   void advanceClock(double seconds) { now_ += seconds; }
+  // From now on, opening a window fails as a refused real window would.
+  void refuseWindows() { refuseWindows_ = true; }
 
   const std::string& title() const { return title_; }
   bool windowOpen() const { return windowOpen_; }
@@ -54,6 +56,7 @@ class HeadlessBackend final : public Backend {
   double tickPerRead_;
   std::string title_;
   bool windowOpen_ = false;
+  bool refuseWindows_ = false;
   bool fullScreen_ = false;
   int width_ = 0;
   int height_ = 0;

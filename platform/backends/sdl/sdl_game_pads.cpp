@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/system.h"
 #include "platform/text_file.h"
 
 namespace platform {
@@ -43,10 +44,8 @@ int keyForPadButton(int sdlButton) {
 GamePads::GamePads() {
   SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   std::vector<std::string> files{"gamecontrollerdb.txt"};
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
-    files.push_back(std::string(xdg) + "/kestrel/gamecontrollerdb.txt");
-  } else if (const char* home = std::getenv("HOME"); home && *home) {
-    files.push_back(std::string(home) + "/.local/share/kestrel/gamecontrollerdb.txt");
+  if (const std::string folder = system::userDataFolder(); !folder.empty()) {
+    files.push_back(folder + "/gamecontrollerdb.txt");
   }
   for (const auto& f : files) {
     if (fileExists(f)) SDL_GameControllerAddMappingsFromFile(f.c_str());

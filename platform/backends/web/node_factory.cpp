@@ -1,20 +1,18 @@
-// The node build replays timedemos only: the headless backend with its
-// virtual clock, and a silent sound device (as the desktop's timedemo runs
-// play into SDL's silent driver).
+// The node build replays only: the headless backend with its virtual clock
+// (see platform/backend_choice.h), and a silent sound device (as the
+// desktop's replays play into SDL's silent driver). It has no window.
 #include <memory>
 
-#include "platform/backends/headless/headless_backend.h"
-#include "platform/platform.h"
-#include "platform/run_options.h"
+#include "platform/backend_choice.h"
 #include "platform/sound_device.h"
 
 namespace platform {
 
 std::optional<StartFailure> initPlatform(const RunOptions& options) {
-  if (options.timedemoPath.empty()) {
-    return StartFailure{options.programName + ": the node build only replays: use --timedemo FILE", kNoWindowSystemExit};
-  }
-  return initPlatform(std::make_unique<HeadlessBackend>(options.timedemoTickPerRead), options);
+  return startChosenBackend(options, [](const RunOptions&, std::string& error) -> std::unique_ptr<Backend> {
+    error = "the node build only replays: use --timedemo FILE or --verify FILE";
+    return nullptr;
+  });
 }
 
 std::unique_ptr<SoundDevice> makeSoundDevice() { return makeSilentSoundDevice(); }

@@ -1,6 +1,8 @@
 // Run from a folder without its pictures and sounds, the flight test keeps
 // running: every sprite record is empty and every sound fails silently.
+// Without a screen it stops at start-up instead of spinning windowless.
 #include "platform/key_codes.h"
+#include "platform/platform.h"
 #include "support/demo_fixture.h"
 #include "testbench/media_command.h"
 #include "demos/flight_test/flight_test.h"
@@ -32,6 +34,13 @@ TEST_F(FlightTestWithoutFiles, RunsEveryKeyWithoutPicturesOrSounds) {
   EXPECT_GE(program.jet.x, 10);
   EXPECT_LE(program.jet.x, 639);
   flight_test::shutDown(program);
+}
+
+TEST_F(FlightTestWithoutFiles, StartUpFailsWhenTheScreenDoesNotOpen) {
+  headless().refuseWindows();
+  flight_test::FlightTest program;
+  EXPECT_FALSE(flight_test::startUp(program));
+  EXPECT_FALSE(platform::screenIsOpen());
 }
 
 }  // namespace

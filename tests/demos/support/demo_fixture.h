@@ -4,7 +4,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +17,7 @@
 #include "platform/run_options.h"
 #include "tests/support/headless_access.h"
 #include "tests/support/recording_media.h"
+#include "platform/system.h"
 
 namespace demo_test {
 
@@ -25,9 +25,9 @@ class DemoTest : public testing::Test {
  protected:
   void SetUp() override {
     home_ = std::filesystem::current_path();
-    const char* run = std::getenv("KESTREL_RUN_DIR");
-    ASSERT_NE(run, nullptr) << "KESTREL_RUN_DIR names the run folder";
-    std::filesystem::current_path(run);
+    const auto run = platform::system::environmentVariable("KESTREL_RUN_DIR");
+    ASSERT_TRUE(run.has_value()) << "KESTREL_RUN_DIR names the run folder";
+    std::filesystem::current_path(*run);
     startPlatform(0.0, "");
   }
   void TearDown() override {
@@ -52,7 +52,7 @@ class DemoTest : public testing::Test {
 
   // Runs the programs from a folder holding none of their files.
   void runFromEmptyFolder() {
-    emptyFolder_ = std::filesystem::temp_directory_path() / ("demo_empty_" + std::to_string(::getpid()));
+    emptyFolder_ = std::filesystem::temp_directory_path() / ("demo_empty_" + std::to_string(platform::system::processId()));
     std::filesystem::create_directories(emptyFolder_);
     std::filesystem::current_path(emptyFolder_);
   }
@@ -86,7 +86,7 @@ class DemoTest : public testing::Test {
 
  private:
   std::string folderFile(const std::string& name) const {
-    return testing::TempDir() + "demo_" + std::to_string(::getpid()) + "_" + name;
+    return testing::TempDir() + "demo_" + std::to_string(platform::system::processId()) + "_" + name;
   }
 
   std::filesystem::path home_;

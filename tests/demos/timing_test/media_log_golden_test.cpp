@@ -9,6 +9,7 @@
 
 #include "support/demo_fixture.h"
 #include "demos/timing_test/timing_test.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ TEST_F(TimingTestMediaGolden, TheCommandLogMatchesTheCommittedOne) {
   std::string log;
   for (const std::string& command : media.commands) log += command + "\n";
   const std::string path = std::string(KESTREL_GOLDEN_DIR) + "/timing_test_media.log";
-  if (const char* refresh = std::getenv("KESTREL_REFRESH_GOLDENS"); refresh && std::string(refresh) == "1") {
+  if (platform::system::environmentVariable("KESTREL_REFRESH_GOLDENS") == "1") {
     std::ofstream(path, std::ios::binary) << log;
     GTEST_SKIP() << "wrote " << path;
   }

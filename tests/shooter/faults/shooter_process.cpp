@@ -18,6 +18,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "platform/system.h"
+
 namespace fs = std::filesystem;
 
 namespace faults {
@@ -116,9 +118,8 @@ ShooterResult runShooter(const ShooterRun& run, int timeLimitSeconds) {
   // the run's additions on top. Set here, before fork, where allocating is safe.
   std::vector<std::pair<std::string, std::optional<std::string>>> saved;
   auto setVariable = [&saved](const std::string& name, const std::string& value) {
-    const char* old = std::getenv(name.c_str());
-    saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-    ::setenv(name.c_str(), value.c_str(), 1);
+    saved.emplace_back(name, platform::system::environmentVariable(name));
+    platform::system::setEnvironmentVariable(name, value);
   };
   setVariable("SDL_VIDEODRIVER", "dummy");
   setVariable("SDL_AUDIODRIVER", "dummy");
@@ -126,13 +127,7 @@ ShooterResult runShooter(const ShooterRun& run, int timeLimitSeconds) {
 
   const pid_t pid = ::fork();
   if (pid == 0) becomeShooter(run, exe, script.string(), out[1], err[1]);
-  for (auto it = saved.rbegin(); it != saved.rend(); ++it) {
-    if (it->second) {
-      ::setenv(it->first.c_str(), it->second->c_str(), 1);
-    } else {
-      ::unsetenv(it->first.c_str());
-    }
-  }
+  for (auto it = saved.rbegin(); it != saved.rend(); ++it) platform::system::setEnvironmentVariable(it->first, it->second);
   ::close(out[1]);
   ::close(err[1]);
   if (pid < 0) {

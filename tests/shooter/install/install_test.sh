@@ -54,6 +54,22 @@ grep -q ' volume=112 ' <<<"$second" || fail "options not kept across runs: $seco
 grep -q ' hs1=99999 ' <<<"$second" || fail "scores not kept across runs: $second"
 cmp -s "$work/table" "$user/high_scores.dat" || fail "the player's table was rewritten"
 
+# Relative paths on the command line mean the folder the command was typed
+# in, not the user folder the program works in.
+typed="$work/typed"
+mkdir -p "$typed/scripts"
+printf '5 close\n' >"$typed/scripts/close.txt"
+cd "$typed"
+"$prefix/bin/shooter" --timedemo scripts/close.txt --record made.txt --shot 1:shot.bmp >/dev/null ||
+  fail "relative --timedemo failed"
+[ -f made.txt ] && [ -f shot.bmp ] || fail "relative --record and --shot not written where typed: $(ls -A)"
+[ ! -e "$user/made.txt" ] && [ ! -e "$user/shot.bmp" ] || fail "relative paths were written in the user folder"
+# A timedemo's recording holds no clock readings, so --verify refuses it; its
+# reason names the file it read.
+refusal="$("$prefix/bin/shooter" --verify made.txt 2>&1)" && fail "--verify took a timedemo's recording"
+grep -qF "$typed/made.txt" <<<"$refusal" || fail "relative --verify read another file: $refusal"
+cd "$elsewhere"
+
 # Nothing was written where the program was started.
 [ -z "$(ls -A "$elsewhere")" ] || fail "files appeared in the starting folder: $(ls -A "$elsewhere")"
 echo "install test: passed ($prefix/bin/shooter, user folder $user)"

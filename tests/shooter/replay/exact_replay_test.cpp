@@ -16,6 +16,7 @@
 #include "shooter/shell/file_locations.h"
 #include "shooter/shell/replay_support.h"
 #include "tests/shooter/shell/shell_fixture.h"
+#include "platform/system.h"
 
 namespace shooter::testing {
 namespace {
@@ -96,7 +97,7 @@ class ExactReplayTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    if (const char* run = std::getenv("KESTREL_RUN_DIR")) setAssetFolder(run);
+    if (const auto run = platform::system::environmentVariable("KESTREL_RUN_DIR")) setAssetFolder(*run);
     // The smallest screen keeps the many frames quick.
     writeFile("settings.dat", "0\r\n0\r\n96\r\n50\r\n1\r\n20\r\n");
   }

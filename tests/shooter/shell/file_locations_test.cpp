@@ -1,10 +1,12 @@
 // Where an installed and a portable `shooter` keep their files.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string>
 
+#include "platform/system.h"
 #include "shooter/shell/file_locations.h"
 
 namespace fs = std::filesystem;
@@ -28,15 +30,17 @@ class FileLocationsTest : public ::testing::Test {
     std::ofstream(root_ / "prefix/bin/shooter") << "";
     previous_ = fs::current_path();
     fs::current_path(root_ / "elsewhere");
-    ::setenv("XDG_DATA_HOME", (root_ / "xdg").c_str(), 1);
+    xdgBefore_ = platform::system::environmentVariable("XDG_DATA_HOME");
+    platform::system::setEnvironmentVariable("XDG_DATA_HOME", (root_ / "xdg").string());
   }
   void TearDown() override {
     fs::current_path(previous_);
-    ::unsetenv("XDG_DATA_HOME");
+    platform::system::setEnvironmentVariable("XDG_DATA_HOME", xdgBefore_);
     fs::remove_all(root_);
   }
   fs::path root_;
   fs::path previous_;
+  std::optional<std::string> xdgBefore_;
 };
 
 TEST_F(FileLocationsTest, AnInstalledProgramUsesTheDataFolderAndAPerUserFolder) {

@@ -8,7 +8,6 @@
 //   shooter_soak [GAME_MINUTES] [SEED]
 #include <cstdint>
 #include <cstdio>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -29,6 +28,7 @@
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
 #include "tests/support/headless_access.h"
+#include "platform/system.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -152,17 +152,17 @@ bool wholeFile(const char* name, std::size_t lines) {
 int main(int argc, char** argv) {
   const double minutes = argc > 1 ? std::atof(argv[1]) : 30.0;
   const auto seed = static_cast<std::uint32_t>(argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 1u);
-  const char* runDir = std::getenv("KESTREL_RUN_DIR");
+  const auto runDir = platform::system::environmentVariable("KESTREL_RUN_DIR");
   // A folder of this run's own: two soaks at once (the normal and the
   // sanitizer build, or two checkouts) must not clear each other's files.
-  const fs::path folder =
-      fs::temp_directory_path() / ("kestrel-soak-" + std::to_string(seed) + "-" + std::to_string(::getpid()));
+  const fs::path folder = fs::temp_directory_path() / ("kestrel-soak-" + std::to_string(seed) + "-" +
+                                                        std::to_string(platform::system::processId()));
   fs::remove_all(folder);
   fs::create_directories(folder);
   for (const char* f : {"plik.bmp", "anim_data.dat", "settings.dat", "high_scores.dat", "aircraft008_mod.wav",
                         "battle029.wav", "battle004.wav", "battle003.wav", "Item2.wav"}) {
     std::error_code error;
-    if (runDir) fs::copy_file(fs::path(runDir) / f, folder / f, error);
+    if (runDir) fs::copy_file(fs::path(*runDir) / f, folder / f, error);
   }
   if (!fs::exists(folder / "settings.dat")) {
     platform::TextFileWriter w;
@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
     std::fclose(f);
   }
   fs::current_path(folder);
-  ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+  platform::system::setEnvironmentDefault("SDL_AUDIODRIVER", "dummy");
 
   platform::RunOptions options;
   options.programName = "shooter_soak";
