@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/utf8_path.h"
 namespace platform {
 
 namespace {
@@ -19,13 +20,13 @@ bool parseSeconds(std::string_view text, double& out) {
 }
 
 void makeAbsolute(std::string& path, const std::filesystem::path& start) {
-  if (!path.empty() && std::filesystem::path(path).is_relative()) path = (start / path).string();
+  if (!path.empty() && pathFromUtf8(path).is_relative()) path = utf8FromPath(start / pathFromUtf8(path));
 }
 
 }  // namespace
 
 void resolvePathsAgainst(RunOptions& options, const std::string& startFolder) {
-  const std::filesystem::path start(startFolder);
+  const std::filesystem::path start = pathFromUtf8(startFolder);
   makeAbsolute(options.recordPath, start);
   makeAbsolute(options.demoPath, start);
   makeAbsolute(options.timedemoPath, start);
@@ -37,7 +38,7 @@ ParseResult parseRunOptions(int argc, const char* const* argv) {
   ParseResult result;
   RunOptions& o = result.options;
   o.programName = argc > 0 && argv[0] ? argv[0] : "program";
-  if (const auto slash = o.programName.find_last_of('/'); slash != std::string::npos) {
+  if (const auto slash = o.programName.find_last_of("/\\"); slash != std::string::npos) {
     o.programName = o.programName.substr(slash + 1);
   }
   int i = 1;
