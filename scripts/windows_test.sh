@@ -204,6 +204,10 @@ play_folder "$work/window"
 start_window "$work/window" "$work/window.out"
 sleep 7    # the title screen lasts about five seconds
 import -window root "$checks/menu.png"
+# The window opens in the middle of the 1024x768 screen; the main menu's
+# yellow box fills most of the 90x80 pixels just above its centre.
+yellow="$(convert "$checks/menu.png" -crop 90x80+467+344 +repage -fx '(r>0.8&&g>0.8&&b<0.25)?1:0' -format '%[fx:mean]' info:)"
+awk -v y="$yellow" 'BEGIN { exit !(y > 0.5) }' || fail "the window shows no main menu (yellow share $yellow, see $checks/menu.png)"
 tap Escape
 code=0
 wait_end 15 || code=$?
