@@ -36,15 +36,6 @@ set(kestrel_demo_rows
   "timing_test|kestrel-timing-test|balls stepping at very different intervals|Left and Right move the character, Esc leaves, then any key ends."
   "collision_test|kestrel-collision-test|balls bouncing off each other through collision boxes|Left and Right move, hold B to show the boxes (unpaced), hold N to hide them (paced), Esc leaves, then any key ends.")
 
-# Every picture and sound the demo programs load, as written by
-# demos/media/demo_media.cpp into the run folder.
-set(kestrel_demo_data
-  Plane1.BMP J_F_1.BMP J_F_2.BMP J_F_3.BMP J_F_4.BMP J_F_5.BMP J_F_6.BMP
-  J_F_7.BMP J_F_8.BMP J_F_9.BMP J_F_10.BMP E2.BMP Aero_Shot2.BMP Cloud1.BMP
-  Oakst1.BMP Oakst2.BMP ball4.BMP O_2.BMP Ryu_1.BMP
-  29H.WAV 33H.WAV 3BH.WAV 29H.MP3 33H.MP3 3BH.MP3
-  Gong.mp3 Missile2.mp3 Flyby2.mp3 AceCombat1.mp3)
-
 if(TARGET flight_test)
   foreach(row IN LISTS kestrel_demo_rows)
     string(REPLACE "|" ";" fields "${row}")
@@ -59,8 +50,10 @@ if(TARGET flight_test)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/kestrel-demo.6.in ${kestrel_packaging_out}/${installed}.6 @ONLY)
     list(APPEND kestrel_man_pages ${kestrel_packaging_out}/${installed}.6)
   endforeach()
-  list(TRANSFORM kestrel_demo_data PREPEND ${KESTREL_RUN_DIR}/)
-  install(FILES ${kestrel_demo_data} DESTINATION ${KESTREL_INSTALL_DATA})
+  # Every picture and sound the demo programs load, as the demo generator's
+  # manifest names them.
+  include(${PROJECT_SOURCE_DIR}/cmake/GeneratedFiles.cmake)
+  kestrel_install_generated(${KESTREL_RUN_DIR}/${KESTREL_DEMO_MANIFEST_NAME} ${KESTREL_INSTALL_DATA})
 endif()
 
 # ---- Release programs without build notes ------------------------------------

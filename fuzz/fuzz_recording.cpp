@@ -14,13 +14,14 @@
 
 namespace {
 
-struct CountingSink final : platform::InputSink {
+struct CountingSink final : platform::ProgramInput {
   std::size_t events = 0;
   void keyChanged(int, bool) override { ++events; }
   void padKeyChanged(int, bool) override { ++events; }
   void keyText(std::string) override { ++events; }
   void closeRequested() override { ++events; }
   void focusLost() override { ++events; }
+  void anyKeyPressed() override { ++events; }
 };
 
 }  // namespace

@@ -28,7 +28,7 @@ namespace {
 constexpr double kTimedemoGraceSeconds = 60.0;
 constexpr double kPumpEverySeconds = 0.001;
 
-struct Core final : InputSink {
+struct Core final : ProgramInput {
   std::unique_ptr<Backend> backend;
   RunOptions options;
   std::vector<Image> pages;
@@ -67,7 +67,7 @@ struct Core final : InputSink {
   std::string screenshotFolder = ".";
   std::string lastScreenshot;
 
-  // ---- InputSink: events from the backend (the user's own keyboard).
+  // ---- ProgramInput: events from the backend (the user's own keyboard and pads).
   void keyChanged(int scancode, bool down) override {
     if (scancode == key::F12 && down) takeScreenshot();
     if (script || scancode <= 0 || scancode >= key::kCount) return;
@@ -95,6 +95,10 @@ struct Core final : InputSink {
   }
 
   void focusLost() override { pauseRequested = true; }
+  // Keys without a set-1 code end a wait for a key too; they hold nothing.
+  void anyKeyPressed() override {
+    if (!script) ++keyPresses;
+  }
 
   void takeScreenshot() {
     if (!screenOpen) return;

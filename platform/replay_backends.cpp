@@ -48,7 +48,7 @@ struct PumpCounter {
   }
 };
 
-class RecordingBackend final : public Backend, InputSink {
+class RecordingBackend final : public Backend, ProgramInput {
  public:
   RecordingBackend(std::unique_ptr<Backend> inner, std::string path, std::string program, std::uint32_t seed)
       : inner_(std::move(inner)), path_(std::move(path)) {
@@ -73,7 +73,7 @@ class RecordingBackend final : public Backend, InputSink {
     }
     inner_->present(page);
   }
-  void pumpEvents(InputSink& sink) override {
+  void pumpEvents(ProgramInput& sink) override {
     counter_.next();
     target_ = &sink;
     inner_->pumpEvents(*this);
@@ -110,7 +110,7 @@ class RecordingBackend final : public Backend, InputSink {
   }
 
  private:
-  // InputSink: the user's input, kept and passed on.
+  // ProgramInput: the user's input, kept and passed on.
   void keep(RecordedEvent event) {
     event.frame = counter_.frame;
     event.pump = counter_.pump;
@@ -137,12 +137,15 @@ class RecordingBackend final : public Backend, InputSink {
     keep({RecordedEvent::Kind::FocusLost, 0, {}});
     target_->focusLost();
   }
+  // Only a wait for any key heeds this, and programs that make exact
+  // recordings have none: it is passed on, not kept.
+  void anyKeyPressed() override { target_->anyKeyPressed(); }
 
   std::unique_ptr<Backend> inner_;
   std::string path_;
   Recording recording_;
   PumpCounter counter_;
-  InputSink* target_ = nullptr;
+  ProgramInput* target_ = nullptr;
   std::uint64_t framesSeen_ = 0;
   std::uint64_t lastMicros_ = 0;
 };
@@ -180,7 +183,7 @@ class ReplayBackend final : public Backend {
     }
     inner_->present(page);
   }
-  void pumpEvents(InputSink& sink) override {
+  void pumpEvents(ProgramInput& sink) override {
     counter_.next();
     // The window's own input: only its close button and F12 count in a replay.
     inner_->pumpEvents(watcher_);
@@ -240,7 +243,7 @@ class ReplayBackend final : public Backend {
   }
 
  private:
-  struct Watcher final : InputSink {
+  struct Watcher final : ProgramInput {
     bool closed = false;
     bool screenshot = false;
     void keyChanged(int scancode, bool down) override { screenshot = screenshot || (scancode == key::F12 && down); }
@@ -248,9 +251,10 @@ class ReplayBackend final : public Backend {
     void keyText(std::string) override {}
     void closeRequested() override { closed = true; }
     void focusLost() override {}
+    void anyKeyPressed() override {}
   };
 
-  static void deliver(const RecordedEvent& e, InputSink& sink) {
+  static void deliver(const RecordedEvent& e, ProgramInput& sink) {
     switch (e.kind) {
       case RecordedEvent::Kind::KeyDown: sink.keyChanged(e.scancode, true); break;
       case RecordedEvent::Kind::KeyUp: sink.keyChanged(e.scancode, false); break;

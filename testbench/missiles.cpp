@@ -15,6 +15,11 @@ namespace {
 // Offset of each missile of a pair from the launcher's centre.
 constexpr double kPairOffset = 30.0;
 
+// The table a launch splits the centre text into, made once when the program
+// starts: nothing is allocated during play. Its short fields fit in the
+// strings' own storage, so refilling it allocates nothing either.
+std::vector<std::string> centreFields(101);
+
 bool isFlying(const Missile& m) { return m.inUse == "Y" && m.state == "S"; }
 bool isFree(const Missile& m) { return m.inUse == "N" && m.state.empty(); }
 
@@ -63,7 +68,6 @@ std::string CentreText(const std::int32_t& x, const std::int32_t& y, const std::
 }
 
 void UpdateMissiles(std::vector<Missile>& missiles, platform::Image& target) {
-  std::vector<std::string> fields(101);
   const std::int32_t last = UpperBound(missiles);
   for (std::int32_t i = 1; i <= last; ++i) {
     Missile& m = missiles[static_cast<std::size_t>(i)];
@@ -73,7 +77,7 @@ void UpdateMissiles(std::vector<Missile>& missiles, platform::Image& target) {
     // in a record the pass has already left behind (freed earlier in this
     // same pass) climbs at once, for the same reason.
     if (m.inUse == "Y" && m.state == "NEW") {
-      const std::int32_t right = launch(missiles, m, fields);
+      const std::int32_t right = launch(missiles, m, centreFields);
       if (right > 0 && right < i) climb(missiles[static_cast<std::size_t>(right)]);
     }
     if (isFlying(m)) climb(m);

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "art/font.h"
-#include "core/bmp_writer.h"
+#include "gen_kit/bmp24.h"
+#include "gen_kit/file_out.h"
 #include "sheet/catalog.h"
 #include "sheet/sprite_layout.h"
 
@@ -193,9 +194,9 @@ int main(int argc, char** argv) {
   menu(b);
   Screen c{sheet, records};
   instructions(c);
-  const bool ok = writeFile(dir + "preview_battle.bmp", encodeBmp24(a.page)) &&
-                  writeFile(dir + "preview_menu.bmp", encodeBmp24(b.page)) &&
-                  writeFile(dir + "preview_instructions.bmp", encodeBmp24(c.page)) &&
-                  writeFile(dir + "contact_sheet.bmp", encodeBmp24(contactSheet(sheet, pictures)));
+  const bool ok = gen_kit::writeFile(dir + "preview_battle.bmp", encodeBmp24(a.page)) &&
+                  gen_kit::writeFile(dir + "preview_menu.bmp", encodeBmp24(b.page)) &&
+                  gen_kit::writeFile(dir + "preview_instructions.bmp", encodeBmp24(c.page)) &&
+                  gen_kit::writeFile(dir + "contact_sheet.bmp", encodeBmp24(contactSheet(sheet, pictures)));
   return ok ? 0 : 1;
 }

@@ -11,15 +11,16 @@ constexpr std::array<SpriteRect, 2> kSeaTiles{assets::kSeaTile0, assets::kSeaTil
 }  // namespace
 
 void advanceBackground() {
-  backgroundOffset += kScrollSpeed;
-  if (!(backgroundOffset < -32.0f)) backgroundOffset -= 32.0f;
+  float& offset = game.backdrop.seaOffset;
+  offset += kScrollSpeed;
+  if (!(offset < -32.0f)) offset -= 32.0f;
 }
 
-void toggleBackgroundPhase() { backgroundPhase = 1 - backgroundPhase; }
+void toggleBackgroundPhase() { game.backdrop.seaPhase = 1 - game.backdrop.seaPhase; }
 
 void drawBackground() {
-  const SpriteRect& tile = kSeaTiles[static_cast<std::size_t>(backgroundPhase & 1)];
-  const int offset = static_cast<int>(backgroundOffset);
+  const SpriteRect& tile = kSeaTiles[static_cast<std::size_t>(game.backdrop.seaPhase & 1)];
+  const int offset = static_cast<int>(game.backdrop.seaOffset);
   for (int c = 1; c <= gameContext.grid.tileColumns; ++c) {
     for (int r = 1; r <= gameContext.grid.tileRows; ++r) {
       drawSprite(c * 32 - 32, r * 32 + offset, tile, false);

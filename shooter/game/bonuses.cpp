@@ -8,7 +8,7 @@
 #include "shooter/game/game_state.h"
 #include "shooter/game/player.h"
 #include "shooter/game/sprite_codes.h"
-#include "shooter/game/unit_traits.h"
+#include "shooter/game/enemy_catalogue.h"
 #include "shooter/media/sound_bank.h"
 
 namespace shooter {

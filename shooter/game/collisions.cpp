@@ -17,16 +17,18 @@
 #include "shooter/game/player.h"
 #include "shooter/game/sprite_codes.h"
 #include "shooter/game/sprite_info.h"
-#include "shooter/game/unit_traits.h"
+#include "shooter/game/enemy_catalogue.h"
 
 namespace shooter {
 
 namespace {
 
-constexpr std::uint8_t kPerPixel = 1;
+constexpr std::uint8_t kSimpleBoxes = 0;
 constexpr std::int32_t kEnemyShotShieldCost = 10;
 
-bool perPixel() { return gameContext.collisionType == kPerPixel; }
+// Any value but 0 plays the pixel test, as the options screen shows any value
+// but 0 as PER PIXEL: a settings file with another number plays what it shows.
+bool perPixel() { return gameContext.collisionType != kSimpleBoxes; }
 
 // Where a unit that hit the player explodes, or nothing when it missed.
 // PER PIXEL: the contact point less 16 on both axes. SIMPLE: halfway
@@ -109,8 +111,6 @@ void playerShotAtUnit(GameEntity& s, GameEntity& u, bool surface) {
 // while shots are tested, and a freed unit is skipped by its active flag, so
 // the columns stay valid for the whole pass. A shot outside the columns
 // falls back to the full walk.
-bool shotColumnsOn = true;
-
 class UnitColumns {
  public:
   void build() {
@@ -204,11 +204,11 @@ void destroyUnit(GameEntity& unit, bool surface) {
   if (dropsBonus(code, surface)) dropBonus(unit.x + (w - 32.0f) / 2.0f, unit.y + (h - 32.0f) / 2.0f);
 }
 
-void useShotColumns(bool on) { shotColumnsOn = on; }
+void useShotColumns(bool on) { game.shotColumnsOn = on; }
 
 void collisionPass() {
-  if (gameContext.now - timers.lastCollisionPass < gameContext.collisionInterval) return;
-  timers.lastCollisionPass = gameContext.now;
+  if (gameContext.now - game.timers.lastCollisionPass < gameContext.collisionInterval) return;
+  game.timers.lastCollisionPass = gameContext.now;
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& u = surfaceUnits[i];
     if (u.active == 1 && collides(u.spriteCode, true)) rammed(u, true);
@@ -229,7 +229,7 @@ void collisionPass() {
     if (s.side == kEnemySide) {
       enemyShotAtPlayer(s);
     } else if (s.side == kPlayerSide) {
-      shotColumnsOn ? columns.test(s) : UnitColumns::testAll(s);
+      game.shotColumnsOn ? columns.test(s) : UnitColumns::testAll(s);
     }
   }
 }

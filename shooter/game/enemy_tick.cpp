@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "shooter/game/enemy_kinds.h"
+#include "shooter/game/enemy_catalogue.h"
 #include "shooter/game/entity_creators.h"
 #include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
@@ -18,11 +18,25 @@ namespace {
 
 constexpr std::uint8_t kStraightShotDamage = 10;
 
-void placeBoss(const GameEntity& arrival) {
-  const std::uint8_t slot =
-      placeUnit(aircraft, kBossCode, arrival.x - 7.0f, arrival.y - 5.0f, 0.0f, 0.0f, kBossCode);
-  game.bossSlot = slot;
-  game.bossActive = 1;
+// A unit at the last frame of its slow animation turns into the kind its row
+// names: in place when that kind lives in the same pool, or replaced by a
+// new unit of that kind in the other pool. The boss cycle keeps the slot of
+// a boss that arrives this way.
+void turnInto(GameEntity& u, const EnemyKind& kind) {
+  const EnemyKind& next = enemyKind(kind.becomes);
+  if (next.pool == kind.pool) {
+    u.spriteCode = next.code;
+    u.frame = 1;
+    return;
+  }
+  u.active = 0;
+  UnitPool& pool = next.pool == KindPool::Surface ? surfaceUnits : aircraft;
+  const std::uint8_t slot = placeUnit(pool, next.code, u.x + kind.becomesDx, u.y + kind.becomesDy, 0.0f,
+                                      next.dyScrolls * kScrollSpeed, next.statsCode);
+  if (next.code == kBossCode) {
+    game.bossSlot = slot;
+    game.bossActive = 1;
+  }
 }
 
 void fire(const GameEntity& u) {
@@ -45,9 +59,11 @@ void fire(const GameEntity& u) {
   }
 }
 
-// Counts a unit's timer on; fires (only kinds of the right pool) when due. A
-// timer at or past the interval fires, so a timer left high by a shorter
-// interval does not wait for the byte to wrap.
+// Counts a unit's timer on; fires (only kinds of the right pool) when due.
+// Due means at or past the interval, not exactly at it: a new unit inherits
+// its slot's timer, and the interval drops from 3 to 2 at the fastest waves,
+// so a timer can already be past the interval. An exact match would leave
+// such a unit silent until the byte wraps, 254 s later.
 void countAndFire(GameEntity& u, KindPool pool) {
   if (u.active != 1) return;
   u.fireTimer = static_cast<std::uint8_t>(u.fireTimer + 1);
@@ -62,17 +78,10 @@ void slowAnimationStep() {
   for (int i = 1; i <= UnitPool::kLast; ++i) {
     GameEntity& u = surfaceUnits[i];
     if (u.active != 1) continue;
-    if (u.frame == frameCountOf(u.spriteCode)) {
-      if (u.spriteCode == kOpeningTurret) {
-        u.spriteCode = kGunTurret;
-        u.frame = 1;
-        continue;
-      }
-      if (u.spriteCode == kBossArrivalCode) {
-        u.active = 0;
-        placeBoss(u);
-        continue;
-      }
+    const EnemyKind& kind = enemyKind(u.spriteCode);
+    if (kind.becomes != 0 && kind.pool == KindPool::Surface && u.frame == frameCountOf(u.spriteCode)) {
+      turnInto(u, kind);
+      continue;
     }
     u.frame = nextFrame(u.frame, u.spriteCode);
   }

@@ -12,8 +12,9 @@ inline constexpr std::int32_t kBossHitPointCap = 10000;
 // The boss cycle comes when the boss time passes this.
 inline constexpr std::int32_t kBossTimeLimit = 126;
 
-// Surface units step their animation; at its last frame a 57 becomes the
-// gun 56 and the arrival unit 87 gives way to the boss.
+// Surface units step their animation; at its last frame a unit whose kind
+// turns into another does so (a 57 becomes the gun 56, the arrival unit 87
+// gives way to the boss).
 void slowAnimationStep();
 // Every unit counts its fire timer on and fires when it is due.
 void enemyFireStep();

@@ -35,9 +35,9 @@ void placeShot(float x, float y, float dx, float dy, std::uint8_t side, std::uin
 void fireShot(float x, float y, float dx, float dy, std::uint8_t side, std::uint8_t spriteCode,
               std::uint8_t damage) {
   placeShot(x, y, dx, dy, side, spriteCode, damage);
-  if (gameContext.now - timers.lastShotSound >= kShotSoundGap) {
+  if (gameContext.now - game.timers.lastShotSound >= kShotSoundGap) {
     if (spriteCode < kEnemyShotCode) playSample(Sample::Shot);
-    timers.lastShotSound = gameContext.now;
+    game.timers.lastShotSound = gameContext.now;
   }
 }
 

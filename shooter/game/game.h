@@ -5,8 +5,6 @@
 
 namespace shooter {
 
-// Start-up values the game owns (scroll, player frames).
-void initGameValues();
 // Every frame in every screen, before the screen's handler.
 void advanceBackground();
 // The once-a-second tile flip, in every screen.
@@ -20,10 +18,9 @@ void startGame();
 // One frame of play. The two key-gate values are the shell's (see
 // actionKeys); returns true when Esc asks for the pause screen.
 bool playingFrame(bool actionKeyDown, double& lastKeyTime);
-// The once-a-second work while playing. Sets gameOverReady when the
+// The once-a-second work while playing. Sets game.overReady when the
 // game-over banner has expired; the shell then moves on.
 void gameSecondTick();
-extern bool gameOverReady;
 
 // " key=value" pairs of the game for the timedemo summary line.
 std::string gameSummary();

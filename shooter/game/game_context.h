@@ -16,7 +16,7 @@ struct PlayfieldGrid {
 
 struct GameContext {
   double now = 0.0;                // the frame clock, in timer seconds
-  std::uint8_t collisionType = 0;  // 0 = simple boxes, 1 = per pixel
+  std::uint8_t collisionType = 0;  // 0 = simple boxes, any other = per pixel
   double collisionInterval = 0.0;  // seconds between two collision passes
   PlayfieldGrid grid{};
 };

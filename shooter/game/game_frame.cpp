@@ -12,18 +12,16 @@
 
 namespace shooter {
 
-bool gameOverReady = false;
-
 namespace {
 
 constexpr double kTenthTick = 0.1;
 
 void tenthTick() {
-  if (!(gameContext.now - timers.lastTenthTick > kTenthTick)) return;
+  if (!(gameContext.now - game.timers.lastTenthTick > kTenthTick)) return;
   tenthTickAnimations();
   spawnTick();
   blinkTick();
-  timers.lastTenthTick = gameContext.now;
+  game.timers.lastTenthTick = gameContext.now;
 }
 
 }  // namespace
@@ -43,7 +41,7 @@ bool playingFrame(bool actionKeyDown, double& lastKeyTime) {
 
 void gameSecondTick() {
   game.bossTime += 2;
-  if (agePickups()) gameOverReady = true;
+  if (agePickups()) game.overReady = true;
   slowAnimationStep();
   enemyFireStep();
   bossCycleStep();

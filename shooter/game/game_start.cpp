@@ -1,7 +1,6 @@
-// Start-up values of the game and the start of a new game.
+// The start of a new game and the game's summary line.
 #include <cmath>
 
-#include "assets/sheet_layout.h"
 #include "platform/platform.h"
 #include "shooter/game/entity_creators.h"
 #include "shooter/game/game.h"
@@ -12,14 +11,6 @@
 #include "shooter/media/sound_bank.h"
 
 namespace shooter {
-
-void initGameValues() {
-  backgroundOffset = -32.0f;
-  backgroundPhase = 0;
-  playerPhase = 0;
-  playerFrames = {assets::kPlayerFrame1, assets::kPlayerFrame2, assets::kPlayerFrame3};
-  gameOverReady = false;
-}
 
 void startGame() {
   const int h = platform::screenHeight();

@@ -5,10 +5,28 @@
 #include <array>
 #include <cstdint>
 
+#include "assets/sheet_layout.h"
 #include "shooter/media/sprite_sheet.h"
 
 namespace shooter {
 
+// Times (timer seconds) of the game's own rate-limited work.
+struct GameTimers {
+  double lastTenthTick = 0.0;      // the 0.1 s tick: animations, spawner, blinking
+  double lastShotSound = 0.0;      // the shot sample plays at most every 0.33 s
+  double lastCollisionPass = 0.0;  // the collision pass runs once per collision interval
+};
+
+// What goes on across games: the sea scrolls and the craft's propeller turns
+// behind every screen, and the main menu's demo plane shows the same frames.
+struct Backdrop {
+  float seaOffset = -32.0f;  // stays in [-64, -32)
+  int seaPhase = 0;          // 0 or 1, flipped once a second
+  int propellerPhase = 0;    // the craft's frame, 0 to 2
+};
+
+// Everything the game changes beside its five pools. resetGame is the one
+// place that puts it back.
 struct GameState {
   std::int32_t score = 0;
   std::int32_t lives = 2;
@@ -30,17 +48,17 @@ struct GameState {
   std::uint8_t wave1Threshold = 50;
   std::uint8_t wave2Threshold = 100;
   std::uint8_t wave3Threshold = 200;
+  GameTimers timers;
+  // Set by the once-a-second work when the game-over banner has expired;
+  // the shell then moves on and clears it.
+  bool overReady = false;
+  // The collision pass sorts units into columns for the player's shots; off,
+  // it walks every slot (the tests compare the two).
+  bool shotColumnsOn = true;
+  Backdrop backdrop;  // kept by a new game; see resetGame
 };
 
 extern GameState game;
-
-// Times (timer seconds) of the game's own rate-limited work.
-struct GameTimers {
-  double lastTenthTick = 0.0;      // the 0.1 s tick: animations, spawner, blinking
-  double lastShotSound = 0.0;      // the shot sample plays at most every 0.33 s
-  double lastCollisionPass = 0.0;  // the collision pass runs once per collision interval
-};
-extern GameTimers timers;
 
 // The player's craft: 64 pixels wide; its collision box is 64 by 46.
 inline constexpr int kPlayerWidth = 64;
@@ -53,13 +71,20 @@ inline constexpr std::int32_t kUnitCollisionDamage = 50;
 
 // The scroll of the sea, in every screen.
 inline constexpr float kScrollSpeed = 1.28f;
-extern float backgroundOffset;  // stays in [-64, -32)
-extern int backgroundPhase;     // 0 or 1, flipped once a second
-// The player's three frames (also the main menu's demo plane) and the phase.
-extern std::array<SpriteRect, 3> playerFrames;
-extern int playerPhase;
+// The player's three frames, also the main menu's demo plane's.
+inline constexpr std::array<SpriteRect, 3> kPlayerFrames{assets::kPlayerFrame1, assets::kPlayerFrame2,
+                                                         assets::kPlayerFrame3};
 
-// Puts the game state and all five pools back to their start values.
-void resetGame();
+enum class GameReset : std::uint8_t {
+  NewGame,     // a game ends or is left: the backdrop goes on as it was
+  Everything,  // start-up: the backdrop starts afresh too
+};
+
+// The one place that puts the game back to its start values: every pool
+// emptied and every value of GameState restored. A new game keeps the
+// backdrop and the freed records' contents; start-up restores those too.
+void resetGame(GameReset what = GameReset::NewGame);
+// Empties the five pools and sends their free-slot searches back to slot 1.
+void clearPools();
 
 }  // namespace shooter

@@ -75,8 +75,8 @@ void blinkTick() {
 
 void drawPlayer() {
   if (game.playerVisible != 1) return;
-  drawSprite(game.playerX, game.playerY, playerFrames[static_cast<std::size_t>(playerPhase % 3)], true);
-  playerPhase = (playerPhase + 1) % 3;
+  drawSprite(game.playerX, game.playerY, kPlayerFrames[static_cast<std::size_t>(game.backdrop.propellerPhase % 3)], true);
+  game.backdrop.propellerPhase = (game.backdrop.propellerPhase + 1) % 3;
 }
 
 }  // namespace shooter

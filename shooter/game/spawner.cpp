@@ -1,14 +1,13 @@
-// The waves: scenery every 4 s, wave 1 (light planes and divers), wave 2
-// (gunships) and wave 3 (bomber or surface guns), each on its own counter.
+// The waves: scenery every 4 s, wave 1, wave 2 and wave 3, each on its own
+// counter; what each brings is its rows of the wave table.
 #include "shooter/game/spawner.h"
 
 #include <cmath>
 
 #include "platform/platform.h"
-#include "shooter/game/enemy_kinds.h"
+#include "shooter/game/enemy_catalogue.h"
 #include "shooter/game/game_context.h"
 #include "shooter/game/game_state.h"
-#include "shooter/game/sprite_codes.h"
 #include "shooter/game/sprite_info.h"
 
 namespace shooter {
@@ -16,7 +15,7 @@ namespace shooter {
 namespace {
 
 constexpr std::uint8_t kSceneryTicks = 39;  // a new island once the counter passes this
-constexpr int kDiverCone = 64;
+constexpr int kSteerCone = 64;
 
 int randomBelow(int n) { return static_cast<int>(std::floor(platform::randomUnit() * n)); }
 
@@ -24,54 +23,55 @@ float arrivalY(const EnemyKind& kind) {
   return static_cast<float>(kind.arrival == Arrival::Bottom ? platform::screenHeight() + kind.arrivalY : kind.arrivalY);
 }
 
-// A unit of a kind at its arrival height, drifting by the kind's step.
-void spawnKind(std::uint8_t code, float x, float dx) {
+UnitPool& poolOf(const EnemyKind& kind) { return kind.pool == KindPool::Surface ? surfaceUnits : aircraft; }
+
+// A unit of a kind at (x, y) drifting by dx and by the kind's own step.
+// Kinds that never collide (the islands) carry no hit points, whatever their
+// stats row says.
+void spawnKind(std::uint8_t code, float x, float y, float dx) {
   const EnemyKind& kind = enemyKind(code);
-  UnitPool& pool = kind.pool == KindPool::Surface ? surfaceUnits : aircraft;
-  placeUnit(pool, code, x, arrivalY(kind), dx, kind.dyScrolls * kScrollSpeed, kind.statsCode);
+  const std::uint8_t slot = placeUnit(poolOf(kind), code, x, y, dx, kind.dyScrolls * kScrollSpeed, kind.statsCode);
+  if (!kind.collides) poolOf(kind)[slot].hitPoints = 0;
 }
 
-// A surface unit in a free column; returns its slot, or 0 when every
-// column was blocked and the spawn is skipped.
-std::uint8_t spawnSurface(std::uint8_t code, std::uint8_t kindForPosition) {
-  const auto at = surfaceSpawnPosition(kindForPosition);
-  if (!at) return 0;
-  const EnemyKind& kind = enemyKind(code);
-  return placeUnit(surfaceUnits, code, at->x, at->y, 0.0f, kind.dyScrolls * kScrollSpeed, kind.statsCode);
+void spawnInColumn(std::uint8_t code, int step, int columns) {
+  spawnKind(code, spawnColumnX(step, columns), arrivalY(enemyKind(code)), 0.0f);
 }
 
-void spawnScenery() {
-  const std::uint8_t slot = spawnSurface(static_cast<std::uint8_t>(kSceneryCode + randomBelow(3)), kSceneryCode);
-  // Scenery is never hit; it carries no hit points whatever the data says.
-  if (slot != 0) surfaceUnits[slot].hitPoints = 0;
-}
-
-void spawnWave1() {
-  const int k = randomBelow(7) + 1;
+// The steered kind heads for where the player was and banks that way.
+void spawnSteered(const WaveKind& row) {
   const float x = spawnColumnX(32, gameContext.grid.columns32);
-  if (k <= 5) {
-    spawnKind(static_cast<std::uint8_t>(k), x, 0.0f);
-  } else if (k == 6) {
-    // The diver steers towards where the player was and banks that way.
-    const auto e = static_cast<std::int32_t>(std::lround(static_cast<double>(game.playerX) - std::floor(static_cast<double>(x))));
-    const std::uint8_t code = e > kDiverCone ? kDiverRight : (e < -kDiverCone ? kDiverLeft : kDiverStraight);
-    const float height = static_cast<float>(platform::screenHeight() > 0 ? platform::screenHeight() : 1);
-    spawnKind(code, x, static_cast<float>(e) / height * 2.0f);
-  } else {
-    spawnKind(44, x, 0.0f);
+  const auto e = static_cast<std::int32_t>(std::lround(static_cast<double>(game.playerX) - std::floor(static_cast<double>(x))));
+  const std::uint8_t code = e > kSteerCone ? row.bankRight : (e < -kSteerCone ? row.bankLeft : row.code);
+  const float height = static_cast<float>(platform::screenHeight() > 0 ? platform::screenHeight() : 1);
+  spawnKind(code, x, arrivalY(enemyKind(code)), static_cast<float>(e) / height * 2.0f);
+}
+
+void place(const WaveKind& row) {
+  const PlayfieldGrid& grid = gameContext.grid;
+  switch (row.placement) {
+    case Placement::Column32: spawnInColumn(row.code, 32, grid.columns32); break;
+    case Placement::Column64: spawnInColumn(row.code, 64, grid.columns64); break;
+    case Placement::Column128: spawnInColumn(row.code, 128, grid.columns128); break;
+    case Placement::Steered: spawnSteered(row); break;
+    case Placement::FreeColumn:
+      if (const auto at = surfaceSpawnPosition(row.code)) spawnKind(row.code, at->x, at->y, 0.0f);
+      break;
   }
 }
 
-void spawnWave2() {
-  const std::uint8_t code = randomBelow(2) == 1 ? 45 : 46;
-  spawnKind(code, spawnColumnX(64, gameContext.grid.columns64), 0.0f);
-}
-
-void spawnWave3() {
-  switch (randomBelow(3)) {
-    case 0: spawnKind(47, spawnColumnX(128, gameContext.grid.columns128), 0.0f); break;
-    case 1: spawnSurface(58, 58); break;
-    default: spawnSurface(57, 57); break;
+// Draws one of the wave's rows, each as likely as the others, and places it.
+void spawnWave(Wave wave) {
+  int rows = 0;
+  for (const WaveKind& row : enemyCatalogue.waves) rows += row.wave == wave;
+  if (rows == 0) return;
+  int pick = randomBelow(rows);
+  for (const WaveKind& row : enemyCatalogue.waves) {
+    if (row.wave != wave) continue;
+    if (pick-- == 0) {
+      place(row);
+      return;
+    }
   }
 }
 
@@ -91,8 +91,8 @@ std::uint8_t placeUnit(UnitPool& pool, std::uint8_t code, float x, float y, floa
   takeStats(u, statsCode);
   u.active = 1;
   u.frame = 1;
-  // A recycled slot keeps the last owner's timer; a new unit starts its own.
-  u.fireTimer = 0;
+  // Nothing else of the record is written: the fire timer is the last
+  // owner's, so a unit in a recycled slot may fire sooner than a fresh one.
   return slot;
 }
 
@@ -119,19 +119,19 @@ void spawnTick() {
   ++game.wave2Counter;
   ++game.wave3Counter;
   if (game.sceneryCounter > kSceneryTicks) {
-    spawnScenery();
+    spawnWave(Wave::Scenery);
     game.sceneryCounter = 0;
   }
   if (game.wave1Counter >= game.wave1Threshold) {
-    spawnWave1();
+    spawnWave(Wave::First);
     game.wave1Counter = 0;
   }
   if (game.wave2Counter >= game.wave2Threshold) {
-    spawnWave2();
+    spawnWave(Wave::Second);
     game.wave2Counter = 0;
   }
   if (game.wave3Counter >= game.wave3Threshold) {
-    spawnWave3();
+    spawnWave(Wave::Third);
     game.wave3Counter = 0;
   }
 }

@@ -25,7 +25,8 @@ void spawnTick();
 // kSpawnColumnDraws draws all fell on blocked columns.
 std::optional<SpawnPoint> surfaceSpawnPosition(std::uint8_t kind);
 // Fills a fresh slot of `pool` as a unit of `code`, with the hit points and
-// box of `statsCode`, frame 1 and a fire timer of 0. Returns the slot.
+// box of `statsCode` and frame 1. The rest of the record, the fire timer
+// among it, is left as the slot's last owner left it. Returns the slot.
 std::uint8_t placeUnit(UnitPool& pool, std::uint8_t code, float x, float y, float dx, float dy,
                        std::uint8_t statsCode);
 // x = 32 + step * floor(r * columns): a random spawn column.

@@ -10,17 +10,15 @@ namespace shooter {
 
 // ---- Aircraft -----------------------------------------------------------------
 // 1 to 5 light planes, 41 to 43 divers, 44 a climber, 45 and 46 gunships,
-// 47 the bomber, 49 the boss.
-inline constexpr std::uint8_t kDiverStraight = 41;
-inline constexpr std::uint8_t kDiverRight = 42;
-inline constexpr std::uint8_t kDiverLeft = 43;
+// 47 the bomber, 49 the boss. The kinds' codes are their rows in
+// kEnemyKinds and kWaveKinds; the code keeps names only for those it treats
+// apart.
 inline constexpr std::uint8_t kBossCode = 49;
 
 // ---- Surface units ------------------------------------------------------------
 // 50 to 52 scenery, 56 to 58 guns, 87 the boss's arrival.
 inline constexpr std::uint8_t kSceneryCode = 50;  // the first of the three islands
 inline constexpr std::uint8_t kGunTurret = 56;
-inline constexpr std::uint8_t kOpeningTurret = 57;
 inline constexpr std::uint8_t kBossArrivalCode = 87;
 
 // ---- Shots, explosions, bonuses, banners --------------------------------------

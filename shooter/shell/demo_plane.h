@@ -6,8 +6,6 @@
 
 #include "platform/platform.h"
 
-#include "shooter/shell/shell_state.h"
-
 namespace shooter {
 
 struct DemoPlane {
@@ -29,7 +27,5 @@ struct DemoPlane {
     frame = (frame + 1) % 3;
   }
 };
-
-extern DemoPlane demoPlane;
 
 }  // namespace shooter

@@ -7,8 +7,6 @@
 
 namespace shooter {
 
-HighScoreTable highScores;
-
 HighScoreTable parseHighScores(std::string text) {
   auto reader = platform::TextFileReader::fromText(std::move(text));
   HighScoreTable table;
@@ -23,11 +21,10 @@ HighScoreTable parseHighScores(std::string text) {
   return table;
 }
 
-bool loadHighScores(const std::string& path) {
+std::optional<HighScoreTable> loadHighScores(const std::string& path) {
   auto text = platform::readWholeFile(path);
-  if (!text) return false;
-  highScores = parseHighScores(std::move(*text));
-  return true;
+  if (!text) return std::nullopt;
+  return parseHighScores(std::move(*text));
 }
 
 std::string formatHighScores(const HighScoreTable& table) {
@@ -39,12 +36,12 @@ std::string formatHighScores(const HighScoreTable& table) {
   return out.text();
 }
 
-platform::SaveResult saveHighScores(const std::string& path) {
+platform::SaveResult saveHighScores(const HighScoreTable& table, const std::string& path) {
   if (platform::isReplaying()) return {true, ""};  // a replay writes none of the player's files
-  return platform::saveFileAtomically(path, formatHighScores(highScores));
+  return platform::saveFileAtomically(path, formatHighScores(table));
 }
 
-bool qualifies(std::uint32_t score) { return score > highScores[kHighScoreCount].score; }
+bool qualifies(const HighScoreTable& table, std::uint32_t score) { return score > table[kHighScoreCount].score; }
 
 int insertHighScore(HighScoreTable& table, const std::string& name, std::uint32_t score) {
   for (int i = 1; i <= kHighScoreCount; ++i) {

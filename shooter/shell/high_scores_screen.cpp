@@ -14,7 +14,7 @@ void highScoresScreen() {
   platform::clearWorkPage();
   drawSprite(centredX(-58), centredY(-140), assets::kHighScoreTitle, false);
   for (int i = 1; i <= kHighScoreCount; ++i) {
-    const auto& entry = highScores[static_cast<std::size_t>(i)];
+    const auto& entry = shell.highScores[static_cast<std::size_t>(i)];
     const int y = centredY(20.0 * i - 110);
     drawText(centredX(-120), y, entry.name);
     drawText(centredX(50), y, std::to_string(entry.score));

@@ -32,7 +32,7 @@ static_assert(kBonusLines.size() == 5);
 void instructionsScreen() {
   if (menuKeyGateOpen(false)) {
     if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) {
-      shell.screenState = ScreenState::Playing;
+      changeScreen(ScreenState::Playing);
       startGame();
     }
     shell.lastKeyTime = shell.frameClock.now;

@@ -1,4 +1,4 @@
-// The paced main loop and the screen machine's dispatch.
+// The paced main loop: one drawn frame, the once-a-second work, the pacing.
 #include <string>
 
 #include "platform/platform.h"
@@ -8,7 +8,6 @@
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/screens.h"
-#include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
 
 namespace shooter {
@@ -27,41 +26,15 @@ void readKeyFlags() {
   shell.arrowKeyDown = anyHeld({Left, Right, Down, Up});
   shell.actionKeyDown = anyHeld({Esc, Enter, Ctrl, Space});
   shell.typedText.clear();
-  if (shell.screenState == ScreenState::NameEntry) {
-    readNameEntryKeys();
-  } else {
-    noteKeysHeldOffNameEntry();
-  }
 }
 
 // The game has ended once its banner expired: a score that beats the table's
-// last entry goes to name entry, any other straight to the table.
+// last entry goes to name entry, any other straight to the table (which
+// clears the game).
 void handleGameOver() {
-  gameOverReady = false;
-  if (qualifies(static_cast<std::uint32_t>(game.score))) {
-    shell.screenState = ScreenState::NameEntry;
-  } else {
-    resetGame();
-    shell.screenState = ScreenState::HighScores;
-  }
-}
-
-void runScreen() {
-  switch (shell.screenState) {
-    case ScreenState::Title: titleScreen(); break;
-    case ScreenState::MainMenu: mainMenuScreen(); break;
-    case ScreenState::Instructions: instructionsScreen(); break;
-    case ScreenState::Options: optionsScreen(); break;
-    case ScreenState::Credits: creditsScreen(); break;
-    case ScreenState::HighScores: highScoresScreen(); break;
-    case ScreenState::Nothing: break;
-    case ScreenState::Playing:
-      if (playingFrame(shell.actionKeyDown, shell.lastKeyTime)) shell.screenState = ScreenState::Paused;
-      break;
-    case ScreenState::Paused: pauseScreen(); break;
-    case ScreenState::NameEntry: nameEntryScreen(); break;
-    default: platform::printText("error!"); break;
-  }
+  game.overReady = false;
+  const bool made = qualifies(shell.highScores, static_cast<std::uint32_t>(game.score));
+  changeScreen(made ? ScreenState::NameEntry : ScreenState::HighScores);
 }
 
 void onceASecond() {
@@ -71,16 +44,16 @@ void onceASecond() {
   c.lastSecondTime = c.now;
   if (++c.secondsCounter > 1000) c.secondsCounter = 0;
   if (c.secondsCounter > 5 && shell.screenState == ScreenState::Title) {
-    shell.screenState = ScreenState::MainMenu;
+    changeScreen(ScreenState::MainMenu);
     c.secondsCounter = 0;
   }
   toggleBackgroundPhase();
   if (shell.screenState == ScreenState::Playing) {
     gameSecondTick();
-    if (gameOverReady) handleGameOver();
+    if (game.overReady) handleGameOver();
   }
   // Pacing: nudge the interval towards the desired rate, with a dead band.
-  const int desired = effectiveFps(settings.desiredFps);
+  const int desired = effectiveFps(shell.settings.desiredFps);
   if (c.fpsValue < desired - 2) {
     c.frameInterval -= 0.001;
   } else if (c.fpsValue > desired + 2) {
@@ -95,9 +68,9 @@ void drawFrame() {
   if (platform::pendingKeyText() == platform::kCloseKeyText) shell.running = false;
   readKeyFlags();
   // Losing the window's focus (or the pad in use) pauses a running game.
-  if (platform::takePauseRequest() && shell.screenState == ScreenState::Playing) shell.screenState = ScreenState::Paused;
+  if (platform::takePauseRequest() && shell.screenState == ScreenState::Playing) changeScreen(ScreenState::Paused);
   advanceBackground();
-  runScreen();
+  updateCurrentScreen();
   shell.frameClock.lastFrameTime = shell.frameClock.now;
   if (shell.showFps) {
     platform::locate(1, 1);
@@ -125,9 +98,9 @@ void runMainLoop() {
 }
 
 std::string shellSummary() {
-  std::string s = " volume=" + std::to_string(settings.volume);
+  std::string s = " volume=" + std::to_string(shell.settings.volume);
   for (int i = 1; i <= kHighScoreCount; ++i) {
-    s += " hs" + std::to_string(i) + "=" + std::to_string(highScores[static_cast<std::size_t>(i)].score);
+    s += " hs" + std::to_string(i) + "=" + std::to_string(shell.highScores[static_cast<std::size_t>(i)].score);
   }
   return s;
 }

@@ -7,7 +7,6 @@
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
 #include "shooter/media/sprite_sheet.h"
-#include "shooter/shell/demo_plane.h"
 #include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
@@ -30,7 +29,7 @@ void menuKeys() {
     if (shell.menuCursor == kMenuItems - 1) {
       shell.running = false;
     } else {
-      shell.screenState = kMenuTargets[shell.menuCursor];
+      changeScreen(kMenuTargets[shell.menuCursor]);
     }
   }
   shell.lastKeyTime = shell.frameClock.now;
@@ -46,9 +45,9 @@ void mainMenuScreen() {
   platform::fillBox(platform::workPage(), shell.layout->menuX - 1, shell.layout->menuY - 1, shell.layout->menuX + 101,
                     shell.layout->menuY + 95, 0xFFFFE700u);
   drawSprite(shell.layout->menuX, shell.layout->menuY, assets::kMenuPicture, true);
-  demoPlane.step();
-  drawSprite(static_cast<int>(demoPlane.x), demoPlane.y(), playerFrames[static_cast<std::size_t>(demoPlane.frame)],
-             true);
+  DemoPlane& plane = shell.demoPlane;
+  plane.step();
+  drawSprite(static_cast<int>(plane.x), plane.y(), kPlayerFrames[static_cast<std::size_t>(plane.frame)], true);
   drawText(static_cast<int>(std::lround(platform::screenWidth() / 2.0 - 125.0)), platform::screenHeight() - 30, "CLASSIC SKYWARD GAME CLONE");
   const int pointerY = static_cast<int>(shell.layout->menuY + 6 + shell.menuCursor * 18.25);
   drawSprite(shell.layout->menuX - 12, pointerY, assets::kPointerLeft, true);

@@ -2,6 +2,7 @@
 #include "shooter/shell/menu_keys.h"
 
 #include "platform/platform.h"
+#include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 
 namespace shooter {
@@ -17,7 +18,7 @@ void leaveToMenuOnKey() {
   if (!menuKeyGateOpen(false)) return;
   if (platform::keyDown(platform::key::Esc) || platform::keyDown(platform::key::Enter) ||
       platform::keyDown(platform::key::Space)) {
-    shell.screenState = ScreenState::MainMenu;
+    changeScreen(ScreenState::MainMenu);
   }
   shell.lastKeyTime = shell.frameClock.now;
 }

@@ -1,12 +1,10 @@
-// The name being entered on the name-entry screen. It is never cleared, so
-// the next entry starts from the last name.
+// Editing the name on the name-entry screen (the name itself is
+// `shell.playerName`, kept from one entry to the next in a run).
 #pragma once
 
 #include <string>
 
 namespace shooter {
-
-extern std::string playerName;
 
 // Appends the typed characters to `name`, or removes its last character for
 // "?" (Backspace), and keeps it at most 12 characters long.

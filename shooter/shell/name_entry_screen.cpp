@@ -1,8 +1,7 @@
 // Name entry after a game whose score made the table.
 #include <array>
-#include <bitset>
-#include <string_view>
 #include <iostream>
+#include <string_view>
 
 #include "platform/platform.h"
 #include "shooter/game/game_state.h"
@@ -13,8 +12,6 @@
 #include "shooter/shell/shell_state.h"
 
 namespace shooter {
-
-std::string playerName;
 
 namespace {
 
@@ -34,36 +31,27 @@ constexpr auto kKeyCharTable = std::to_array<KeyChar>({
 });
 static_assert(kKeyCharTable.size() == 38);
 
-// Keys and pad buttons held when the screen opened: arrows and fire keys
-// still down from play. Each is ignored until it has been let go, so only
+// Keys and pad buttons held when the screen opened (arrows and fire keys
+// still down from play) are ignored until they have been let go, so only
 // presses that begin on this screen change the name.
-std::bitset<platform::key::kCount> leftOverKeys;
-std::bitset<platform::key::kCount> leftOverPadKeys;
-
 bool freshKeyDown(int scancode) {
   const auto code = static_cast<std::size_t>(scancode);
-  if (!platform::keyDown(scancode)) leftOverKeys[code] = false;
-  return platform::keyDown(scancode) && !leftOverKeys[code];
+  if (!platform::keyDown(scancode)) shell.leftOverKeys[code] = false;
+  return platform::keyDown(scancode) && !shell.leftOverKeys[code];
 }
 
 bool freshPadKeyDown(int scancode) {
   const auto code = static_cast<std::size_t>(scancode);
-  if (!platform::padKeyDown(scancode)) leftOverPadKeys[code] = false;
-  return platform::padKeyDown(scancode) && !leftOverPadKeys[code];
+  if (!platform::padKeyDown(scancode)) shell.leftOverPadKeys[code] = false;
+  return platform::padKeyDown(scancode) && !shell.leftOverPadKeys[code];
 }
 
 constexpr std::array<int, 4> kArrowKeys{platform::key::Left, platform::key::Right, platform::key::Down, platform::key::Up};
 constexpr std::array<int, 4> kActionKeys{platform::key::Esc, platform::key::Enter, platform::key::Ctrl, platform::key::Space};
 
-}  // namespace
-
-void noteKeysHeldOffNameEntry() {
-  for (int k = 1; k < platform::key::kCount; ++k) {
-    leftOverKeys[static_cast<std::size_t>(k)] = platform::keyDown(k);
-    leftOverPadKeys[static_cast<std::size_t>(k)] = platform::padKeyDown(k);
-  }
-}
-
+// Sets the shared key flags and typed text again, in place of the main
+// loop's reading, from the keys pressed since the screen opened: typed keys,
+// Esc, Enter, Ctrl, Space and a pad's arrows.
 void readNameEntryKeys() {
   shell.typedText.clear();
   for (const auto& k : kKeyCharTable) {
@@ -82,6 +70,15 @@ void readNameEntryKeys() {
   shell.actionKeyDown = !shell.typedText.empty();
   for (const int k : kActionKeys) {
     if (freshKeyDown(k)) shell.actionKeyDown = true;
+  }
+}
+
+}  // namespace
+
+void enterNameEntry() {
+  for (int k = 1; k < platform::key::kCount; ++k) {
+    shell.leftOverKeys[static_cast<std::size_t>(k)] = platform::keyDown(k);
+    shell.leftOverPadKeys[static_cast<std::size_t>(k)] = platform::padKeyDown(k);
   }
 }
 
@@ -119,22 +116,22 @@ void padNameKeys(std::string& name) {
 }  // namespace
 
 void nameEntryScreen() {
+  readNameEntryKeys();
   if (menuKeyGateOpen(true)) {
-    if (shell.arrowKeyDown) padNameKeys(playerName);
+    if (shell.arrowKeyDown) padNameKeys(shell.playerName);
     if (freshKeyDown(platform::key::Enter)) {
-      insertHighScore(highScores, playerName, static_cast<std::uint32_t>(game.score));
-      resetGame();
-      const auto saved = saveHighScores();
+      insertHighScore(shell.highScores, shell.playerName, static_cast<std::uint32_t>(game.score));
+      changeScreen(ScreenState::HighScores);  // which clears the game
+      const auto saved = saveHighScores(shell.highScores);
       if (!saved.ok) std::cerr << "shooter: cannot save " << kHighScoresFile << ": " << saved.reason << '\n';
-      shell.screenState = ScreenState::HighScores;
     }
-    applyTypedText(playerName, shell.typedText);
+    applyTypedText(shell.playerName, shell.typedText);
     shell.lastKeyTime = shell.frameClock.now;
   }
   platform::clearWorkPage();
   drawText(centredX(-100), centredY(-50), "YOUR SCORE: " + std::to_string(game.score));
   drawText(centredX(-130), centredY(-20), "PLEASE ENTER YOUR NAME:");
-  drawText(centredX(-80), centredY(10), playerName);
+  drawText(centredX(-80), centredY(10), shell.playerName);
   drawText(centredX(-190), centredY(70), "THEN PRESS ENTER TO SEE HIGH SCORES");
 }
 

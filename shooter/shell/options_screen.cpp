@@ -10,7 +10,6 @@
 #include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
-#include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
 
 namespace shooter {
@@ -22,22 +21,19 @@ enum Item { Resolution, FullScreen, DesiredFps, CollisionType, CollisionRate, Vo
 
 constexpr std::array<const char*, 3> kResolutionNames{"400 X 300", "512 X 384", "640 X 480"};
 
-void leaveOptions() {
-  shell.menuCursor = 0;
-  shell.screenState = ScreenState::MainMenu;
-}
-
 void applyAccepted() {
+  Settings& settings = shell.settings;
   settings.resolution = shell.working.resolution;
   settings.fullScreen = shell.working.fullScreen;
   settings.desiredFps = shell.working.desiredFps;
   settings.collisionType = shell.working.collisionType;
   settings.collisionRate = shell.working.collisionRate;
-  shell.frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
-  shell.collisionInterval = settings.collisionRate / 1000.0;
+  // Not FramePacing::Set: a new rate eases in through the loop's pacing
+  // correction (see FramePacing::Keep).
+  deriveFromSettings(FramePacing::Keep);
   shell.layout = &layoutFor(settings.resolution);
   platform::openScreen(shell.layout->width, shell.layout->height, 2, settings.fullScreen == 1);
-  const auto saved = saveSettings();
+  const auto saved = saveSettings(settings);
   if (!saved.ok) std::cerr << "shooter: cannot save " << kSettingsFile << ": " << saved.reason << '\n';
 }
 
@@ -58,25 +54,22 @@ void chooseItem() {
     case CollisionRate:
       shell.working.collisionRate = static_cast<std::uint8_t>(shell.working.collisionRate % 50 + 10);
       break;
-    case Volume:
-      settings.volume = static_cast<std::uint8_t>(settings.volume + 16);
-      if (settings.volume > 128) settings.volume = 0;
-      setVolume(settings.volume);
+    case Volume: {
+      std::uint8_t& volume = shell.settings.volume;
+      volume = static_cast<std::uint8_t>(volume + 16);
+      if (volume > 128) volume = 0;
+      setVolume(volume);
       playSample(Sample::Pickup);
       break;
+    }
     case Accept:
       applyAccepted();
-      leaveOptions();
+      changeScreen(ScreenState::MainMenu);
       break;
     case Cancel:
-      shell.working.resolution = settings.resolution;
-      shell.working.fullScreen = settings.fullScreen;
-      shell.working.desiredFps = settings.desiredFps;
-      shell.working.collisionType = settings.collisionType;
-      shell.working.collisionRate = settings.collisionRate;
-      shell.frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
-      shell.collisionInterval = settings.collisionRate / 1000.0;
-      leaveOptions();
+      copySettingsToWorking();
+      deriveFromSettings(FramePacing::Keep);
+      changeScreen(ScreenState::MainMenu);
       break;
     default:
       break;
@@ -86,9 +79,11 @@ void chooseItem() {
 void optionKeys() {
   if (!menuKeyGateOpen(true)) return;
   if (platform::keyDown(platform::key::Esc)) {
-    shell.working.resolution = settings.resolution;
-    shell.working.fullScreen = settings.fullScreen;
-    leaveOptions();
+    // Esc takes back only the resolution and full-screen edits; the other
+    // working copies keep theirs for the next visit.
+    shell.working.resolution = shell.settings.resolution;
+    shell.working.fullScreen = shell.settings.fullScreen;
+    changeScreen(ScreenState::MainMenu);
   } else {
     if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) chooseItem();
     // Up and Down act after Enter, and only while the screen is still open.
@@ -100,6 +95,8 @@ void optionKeys() {
 }
 
 }  // namespace
+
+void leaveOptions() { shell.menuCursor = 0; }
 
 void optionsScreen() {
   optionKeys();
@@ -117,7 +114,7 @@ void optionsScreen() {
   drawText(labelX, 200, "COLLISIONS RATE:");
   drawText(valueX, 200, std::to_string(shell.working.collisionRate) + " PS");
   drawText(labelX, 230, "VOLUME: ");
-  drawText(valueX, 230, std::to_string(settings.volume));
+  drawText(valueX, 230, std::to_string(shell.settings.volume));
   drawText(centredX(-25), 260, "ACCEPT");
   drawText(centredX(-25), 290, "CANCEL");
   const int y = 80 + 30 * shell.menuCursor;

@@ -5,7 +5,6 @@
 #include "assets/sheet_layout.h"
 #include "platform/platform.h"
 #include "shooter/game/game.h"
-#include "shooter/game/game_state.h"
 #include "shooter/media/sound_bank.h"
 #include "shooter/media/sprite_sheet.h"
 #include "shooter/shell/menu_keys.h"
@@ -26,15 +25,14 @@ void pauseKeys() {
   const bool quitHeld = platform::keyDown(Q);
   const bool keyHeld = shell.actionKeyDown || shell.arrowKeyDown || quitHeld;
   if (!keyHeld || !(shell.frameClock.now - shell.lastKeyTime > kMenuKeyGate)) return;
-  if (platform::keyDown(Esc)) shell.screenState = ScreenState::Playing;
+  if (platform::keyDown(Esc)) changeScreen(ScreenState::Playing);
   if (quitHeld) shell.running = false;
   moveMenuCursor(kItems);
   if (platform::keyDown(Enter) || platform::keyDown(Space)) {
     if (shell.menuCursor == 0) {
-      shell.screenState = ScreenState::Playing;
+      changeScreen(ScreenState::Playing);
     } else {
-      shell.screenState = ScreenState::MainMenu;
-      resetGame();
+      changeScreen(ScreenState::MainMenu);  // which clears the game
       haltAllSounds();
     }
   }

@@ -6,6 +6,7 @@
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/replay_support.h"
 #include "shooter/shell/settings.h"
+#include "shooter/shell/shell_state.h"
 
 namespace shooter {
 
@@ -49,11 +50,13 @@ bool loadSettingsForRun() {
   if (platform::isReplaying()) {
     const auto value = platform::replayStartValue(kSettingsValue);
     if (!value) return false;
-    settings = parseSettings(settingsText(*value));
+    shell.settings = parseSettings(settingsText(*value));
     return true;
   }
-  if (!loadSettings()) return false;
-  platform::recordStartValue(kSettingsValue, settingsValue(settings));
+  const auto loaded = loadSettings();
+  if (!loaded) return false;
+  shell.settings = *loaded;
+  platform::recordStartValue(kSettingsValue, settingsValue(shell.settings));
   return true;
 }
 
@@ -61,13 +64,15 @@ bool loadHighScoresForRun() {
   if (platform::isReplaying()) {
     if (!platform::replayStartValue(scoreValueName(1))) return false;
     for (int i = 1; i <= kHighScoreCount; ++i) {
-      applyScoreValue(highScores[static_cast<std::size_t>(i)], platform::replayStartValue(scoreValueName(i)).value_or(""));
+      applyScoreValue(shell.highScores[static_cast<std::size_t>(i)], platform::replayStartValue(scoreValueName(i)).value_or(""));
     }
     return true;
   }
-  if (!loadHighScores()) return false;
+  const auto loaded = loadHighScores();
+  if (!loaded) return false;
+  shell.highScores = *loaded;
   for (int i = 1; i <= kHighScoreCount; ++i) {
-    const auto& entry = highScores[static_cast<std::size_t>(i)];
+    const auto& entry = shell.highScores[static_cast<std::size_t>(i)];
     platform::recordStartValue(scoreValueName(i), std::to_string(entry.score) + " " + entry.name);
   }
   return true;

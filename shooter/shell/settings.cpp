@@ -7,8 +7,6 @@
 
 namespace shooter {
 
-Settings settings;
-
 Settings parseSettings(std::string text) {
   auto reader = platform::TextFileReader::fromText(std::move(text));
   auto next = [&reader] { return static_cast<std::uint8_t>(platform::parseUnsigned(reader.readField()) & 0xFFu); };
@@ -22,11 +20,10 @@ Settings parseSettings(std::string text) {
   return s;
 }
 
-bool loadSettings(const std::string& path) {
+std::optional<Settings> loadSettings(const std::string& path) {
   auto text = platform::readWholeFile(path);
-  if (!text) return false;
-  settings = parseSettings(std::move(*text));
-  return true;
+  if (!text) return std::nullopt;
+  return parseSettings(std::move(*text));
 }
 
 std::string formatSettings(const Settings& s) {
@@ -37,9 +34,9 @@ std::string formatSettings(const Settings& s) {
   return out.text();
 }
 
-platform::SaveResult saveSettings(const std::string& path) {
+platform::SaveResult saveSettings(const Settings& values, const std::string& path) {
   if (platform::isReplaying()) return {true, ""};  // a replay writes none of the player's files
-  return platform::saveFileAtomically(path, formatSettings(settings));
+  return platform::saveFileAtomically(path, formatSettings(values));
 }
 
 }  // namespace shooter

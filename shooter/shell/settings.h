@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/file_save.h"
@@ -19,15 +20,13 @@ struct Settings {
 
 inline constexpr const char* kSettingsFile = "settings.dat";
 
-extern Settings settings;
-
-// Start-up: fills `settings` from the file; false when it does not exist.
-bool loadSettings(const std::string& path = kSettingsFile);
+// Start-up: the file's values; nothing when it does not exist.
+std::optional<Settings> loadSettings(const std::string& path = kSettingsFile);
 // Parses the file's text (six fields; low 8 bits of each).
 Settings parseSettings(std::string text);
 // The file's text for a set of values.
 std::string formatSettings(const Settings& values);
 // Called by ACCEPT on the options screen.
-platform::SaveResult saveSettings(const std::string& path = kSettingsFile);
+platform::SaveResult saveSettings(const Settings& values, const std::string& path = kSettingsFile);
 
 }  // namespace shooter

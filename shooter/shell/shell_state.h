@@ -1,12 +1,19 @@
-// The shell's program-wide values: the run flag, the screen machine, the
-// shared key flags, the page pair and the frame clock.
+// Everything the shell changes while it runs, in one struct: the run flag,
+// the screen machine, the shared key flags, the page pair, the frame clock,
+// the settings and the high-score table, the menu's plane and name entry's
+// memory.
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <limits>
 #include <string>
 
+#include "platform/key_codes.h"
+#include "shooter/shell/demo_plane.h"
+#include "shooter/shell/high_scores.h"
 #include "shooter/shell/screen_layout.h"
+#include "shooter/shell/settings.h"
 
 namespace shooter {
 
@@ -40,7 +47,7 @@ struct FrameClock {
 // Menu keys repeat at most this often while held.
 inline constexpr double kMenuKeyGate = 0.175;
 
-// The options screen's working copies and the values derived from settings.
+// The options screen's working copies of the settings it edits.
 struct WorkingSettings {
   std::uint8_t resolution = 0;
   std::uint8_t fullScreen = 0;
@@ -51,7 +58,9 @@ struct WorkingSettings {
 
 // Everything the shell changes while it runs, with its start values. The
 // screen size is not kept here: the platform's open screen is the one
-// place it lives (platform::screenWidth and screenHeight).
+// place it lives (platform::screenWidth and screenHeight). The folder the
+// pictures and sounds are read from is not kept here either: it is fixed
+// before start-up and never changes (file_locations.h).
 struct ShellState {
   bool running = true;
   ScreenState screenState = ScreenState::Title;
@@ -67,13 +76,25 @@ struct ShellState {
   bool showFps = false;
   FrameClock frameClock;
   const ScreenLayout* layout = &kScreenLayouts[2];
+  Settings settings;  // as read at start-up and as ACCEPT last applied them
   WorkingSettings working;
   double collisionInterval = 0.0;  // seconds between two collision passes
+  HighScoreTable highScores;
+  DemoPlane demoPlane;  // crosses the main menu
+  // Name entry: the name typed so far, kept from one entry to the next; and
+  // the keys and pad buttons held when the screen opened, each ignored until
+  // it has been let go.
+  std::string playerName;
+  std::bitset<platform::key::kCount> leftOverKeys;
+  std::bitset<platform::key::kCount> leftOverPadKeys;
 };
 
-// Start-up puts it back with `shell = {}`, so that tests can run the shell
-// more than once in one process.
 extern ShellState shell;
+
+// Puts every value of `shell` back to its start value. Start-up calls it
+// first, and tests that run the shell more than once in one process go
+// through start-up or call it themselves.
+void resetShellState();
 
 // The shared menu key gate: true when a relevant key is held and more than
 // 0.175 s have passed since the last accepted press.
@@ -94,6 +115,25 @@ int effectiveFps(std::uint8_t desiredFps);
 // round(1000 / fps) kept within a byte, from the effective rate.
 std::uint8_t millisecondsPerFrame(std::uint8_t desiredFps);
 double frameIntervalFor(std::uint8_t desiredFps);
+
+// Which of the values derived from the settings are set again.
+enum class FramePacing : std::uint8_t {
+  // Start-up: the frame interval and the sleep are set from the rate too.
+  Set,
+  // The options screen (ACCEPT, CANCEL): the frame interval and the sleep
+  // stay as they are, on purpose. After a new rate is accepted, the loop's
+  // once-a-second correction walks the interval towards it, 0.001 s each
+  // second, so the new rate eases in instead of jumping; the sleep stays a
+  // quarter of the start-up frame, short enough for either rate. Setting
+  // them here would change how every run that accepts a new rate is paced.
+  Keep,
+};
+// Derives the shell's values from `shell.settings`: the nominal frame
+// length in milliseconds and the collision interval, and with
+// FramePacing::Set also the frame interval and the loop's sleep.
+void deriveFromSettings(FramePacing pacing);
+// Copies the settings the options screen edits into their working copies.
+void copySettingsToWorking();
 
 // Screen positions relative to the centre, rounded as the screens place them.
 int centredX(double dx);

@@ -1,24 +1,17 @@
 // Start-up of `shooter`, in its fixed order.
-#include <cmath>
-
 #include "platform/file_save.h"
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
 #include "shooter/media/sound_bank.h"
 #include "shooter/media/sprite_sheet.h"
-#include "shooter/shell/demo_plane.h"
 #include "shooter/shell/file_locations.h"
-#include "shooter/shell/high_scores.h"
 #include "platform/replay.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/replay_support.h"
-#include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
 
 namespace shooter {
-
-DemoPlane demoPlane;
 
 namespace {
 
@@ -43,7 +36,7 @@ void openScreenFor(std::uint8_t resolution, std::uint8_t fullScreen) {
 }  // namespace
 
 void startUp(const std::string& firstArgument, bool openSound) {
-  shell = {};
+  resetShellState();
   platform::seedRandomFromTimer();
 
   // A save cut short by a crash leaves its temporary file; the real file is
@@ -53,8 +46,8 @@ void startUp(const std::string& firstArgument, bool openSound) {
     platform::removeStaleSave(kHighScoresFile);
   }
 
-  settings = Settings{};
   const bool haveSettings = loadSettingsForRun();
+  Settings& settings = shell.settings;
   if (haveSettings) {
     openScreenFor(settings.resolution, settings.fullScreen);
   } else {
@@ -62,32 +55,23 @@ void startUp(const std::string& firstArgument, bool openSound) {
   }
   platform::setWindowTitle("Kestrel Shooter Game");
 
-  shell.frameClock.msPerFrame = millisecondsPerFrame(settings.desiredFps);
-  shell.working.desiredFps = settings.desiredFps;
   if (firstArgument.find("fps") != std::string::npos) shell.showFps = true;
-
-  shell.working.collisionType = settings.collisionType;
-  shell.working.collisionRate = settings.collisionRate;
-  shell.collisionInterval = settings.collisionRate / 1000.0;
-  shell.frameClock.frameInterval = frameIntervalFor(settings.desiredFps);
-  shell.frameClock.sleepMs = static_cast<std::uint8_t>(std::lround(shell.frameClock.msPerFrame / 4.0));
-  initGameValues();
+  deriveFromSettings(FramePacing::Set);
+  copySettingsToWorking();
+  resetGame(GameReset::Everything);
   if (settings.volume > 128) settings.volume = 128;
 
   platform::locate(shell.layout->loadingCell.row, shell.layout->loadingCell.column);
   platform::printText("Loading... Please wait.");
 
   loadSpriteSheet(assetPath("plik.bmp"));
-  demoPlane.reset();
+  shell.demoPlane.reset();
   loadAnimations(assetPath("anim_data.dat"));
   initGlyphs();
 
-  shell.working.resolution = settings.resolution;
-  shell.working.fullScreen = settings.fullScreen;
   handGameContext();
   resetGame();
 
-  highScores = HighScoreTable{};
   if (!loadHighScoresForRun()) failStartUp("High Scores not found!");
 
   if (!openSound) {

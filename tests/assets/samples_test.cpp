@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "audio/samples.h"
-#include "audio/synth.h"
+#include "gen_kit/synth.h"
 
 namespace assets {
 namespace {
@@ -36,8 +36,8 @@ TEST_F(Samples, AreFiveValidWavFilesUnderTheGamesNames) {
 
 TEST_F(Samples, NeverClipAndSitAtBalancedLevels) {
   for (const NamedSample& s : *samples_) {
-    const double peakDb = toDecibels(peakLevel(s.sound.samples));
-    const double loudDb = toDecibels(loudestWindowRms(s.sound.samples, kSampleRate));
+    const double peakDb = gen_kit::toDecibels(gen_kit::peakOf(s.sound.samples));
+    const double loudDb = gen_kit::toDecibels(gen_kit::loudestWindowRms(s.sound.samples, kSampleRate));
     EXPECT_LE(peakDb, kPeakCeilingDb + 0.01) << s.fileName;
     const std::vector<std::uint8_t> bytes = encodeWav(s.sound);
     const std::optional<WavData> wav = decodeWav(bytes);
@@ -86,15 +86,15 @@ TEST(Synth, LoudnessAndNormalising) {
   // A full-scale sine: peak 0 dBFS, RMS -3 dBFS.
   std::vector<float> sine(22050);
   for (std::size_t i = 0; i < sine.size(); ++i) sine[i] = static_cast<float>(std::sin(static_cast<double>(i) * 0.1));
-  EXPECT_NEAR(toDecibels(peakLevel(sine)), 0.0, 0.01);
-  EXPECT_NEAR(toDecibels(loudestWindowRms(sine, 22050)), -3.01, 0.05);
+  EXPECT_NEAR(gen_kit::toDecibels(gen_kit::peakOf(sine)), 0.0, 0.01);
+  EXPECT_NEAR(gen_kit::toDecibels(gen_kit::loudestWindowRms(sine, 22050)), -3.01, 0.05);
   // Normalising to -20 dB loudness; the ceiling wins when it is lower.
   std::vector<float> quiet = sine;
-  normalise(quiet, 22050, -20.0, -1.0);
-  EXPECT_NEAR(toDecibels(loudestWindowRms(quiet, 22050)), -20.0, 0.05);
+  gen_kit::normaliseLoudness(quiet, 22050, -20.0, -1.0);
+  EXPECT_NEAR(gen_kit::toDecibels(gen_kit::loudestWindowRms(quiet, 22050)), -20.0, 0.05);
   std::vector<float> capped = sine;
-  normalise(capped, 22050, 0.0, -6.0);
-  EXPECT_NEAR(toDecibels(peakLevel(capped)), -6.0, 0.01);
+  gen_kit::normaliseLoudness(capped, 22050, 0.0, -6.0);
+  EXPECT_NEAR(gen_kit::toDecibels(gen_kit::peakOf(capped)), -6.0, 0.01);
 }
 
 TEST(Wav, RefusesFilesThatAreNotPcmWav) {

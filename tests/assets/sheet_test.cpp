@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "art/font.h"
-#include "core/bmp_writer.h"
+#include "gen_kit/bmp24.h"
+#include "gen_kit/file_out.h"
 #include "sheet/catalog.h"
 #include "sheet/required_codes.h"
 

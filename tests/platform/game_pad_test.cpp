@@ -1,10 +1,8 @@
 // Game pads: buttons and stick as keys, through SDL's virtual joystick on the
-// dummy video driver, and the keyboard-and-pad key combiner.
+// dummy video driver.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
-
-#include <vector>
 
 #include "platform/backend.h"
 #include "platform/platform.h"
@@ -15,44 +13,12 @@
 
 using namespace platform;
 
-namespace {
-
-struct RecordingSink final : InputSink {
-  std::vector<std::pair<int, bool>> changes;
-  int focusLosses = 0;
-  std::vector<std::pair<int, bool>> padChanges;
-  void keyChanged(int scancode, bool down) override { changes.emplace_back(scancode, down); }
-  void padKeyChanged(int scancode, bool down) override { padChanges.emplace_back(scancode, down); }
-  void keyText(std::string) override {}
-  void closeRequested() override {}
-  void focusLost() override { ++focusLosses; }
-};
-
-}  // namespace
-
-TEST(GamePads, ButtonsStandForTheirKeys) {
-  EXPECT_EQ(keyForPadButton(SDL_CONTROLLER_BUTTON_A), key::Space);
-  EXPECT_EQ(keyForPadButton(SDL_CONTROLLER_BUTTON_B), key::Enter);
-  EXPECT_EQ(keyForPadButton(SDL_CONTROLLER_BUTTON_START), key::Esc);
-  EXPECT_EQ(keyForPadButton(SDL_CONTROLLER_BUTTON_DPAD_LEFT), key::Left);
-  EXPECT_EQ(keyForPadButton(SDL_CONTROLLER_BUTTON_GUIDE), 0);
-}
-
-TEST(GamePads, AKeyHeldByBothSourcesIsReleasedByTheLastOne) {
-  RecordingSink sink;
-  KeyCombiner keys;
-  keys.set(KeyCombiner::Keyboard, key::Space, true, sink);
-  keys.set(KeyCombiner::Pad, key::Space, true, sink);
-  keys.set(KeyCombiner::Keyboard, key::Space, false, sink);
-  ASSERT_EQ(sink.changes.size(), 1u);
-  keys.set(KeyCombiner::Pad, key::Space, false, sink);
-  ASSERT_EQ(sink.changes.size(), 2u);
-  EXPECT_EQ(sink.changes[1], std::make_pair(key::Space, false));
-  keys.set(KeyCombiner::Pad, 999, true, sink);  // out of range: ignored
-  EXPECT_EQ(sink.changes.size(), 2u);
-  // The pad's own hold is reported apart, even while the keyboard holds the key.
-  const std::vector<std::pair<int, bool>> padOnly{{key::Space, true}, {key::Space, false}};
-  EXPECT_EQ(sink.padChanges, padOnly);
+TEST(GamePads, SdlButtonsAreTheStandardLayout) {
+  EXPECT_EQ(padButtonFromSdl(SDL_CONTROLLER_BUTTON_A), PadButton::South);
+  EXPECT_EQ(padButtonFromSdl(SDL_CONTROLLER_BUTTON_B), PadButton::East);
+  EXPECT_EQ(padButtonFromSdl(SDL_CONTROLLER_BUTTON_START), PadButton::Start);
+  EXPECT_EQ(padButtonFromSdl(SDL_CONTROLLER_BUTTON_DPAD_LEFT), PadButton::DpadLeft);
+  EXPECT_EQ(padButtonFromSdl(SDL_CONTROLLER_BUTTON_PADDLE1), std::nullopt);
 }
 
 TEST(GamePads, AVirtualPadPlaysThroughTheSdlBackend) {

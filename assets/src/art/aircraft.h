@@ -10,8 +10,8 @@
 #include <array>
 #include <span>
 
-#include "core/canvas.h"
-#include "core/draw.h"
+#include "core/palette.h"
+#include "gen_kit/draw.h"
 
 namespace assets {
 

@@ -2,7 +2,7 @@
 // Each paints into a View exactly the size of its picture.
 #pragma once
 
-#include "core/canvas.h"
+#include "core/palette.h"
 
 namespace assets {
 

@@ -11,7 +11,7 @@
 
 #include "aircraft.h"
 #include "art.h"
-#include "core/draw.h"
+#include "gen_kit/draw.h"
 #include "core/grid.h"
 #include "font.h"
 

@@ -6,8 +6,8 @@
 
 #include "aircraft.h"
 #include "art.h"
-#include "core/draw.h"
-#include "core/rng.h"
+#include "gen_kit/draw.h"
+#include "gen_kit/random.h"
 
 namespace assets {
 namespace {
@@ -49,7 +49,7 @@ RenderOptions fortressOptions(int frame) {
 
 // Soft cloud puffs: white with pale-blue undersides, scattered by a seed.
 void paintCloudWisps(View& v, std::uint64_t seed, int count) {
-  Rng rng(seed);
+  gen_kit::SplitMix64 rng(seed);
   for (int i = 0; i < count; ++i) {
     const double cx = rng.between(6, v.width() - 6);
     const double cy = rng.between(6, v.height() - 6);

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "art.h"
-#include "core/draw.h"
-#include "core/rng.h"
+#include "gen_kit/draw.h"
+#include "gen_kit/random.h"
 
 namespace assets {
 namespace {
@@ -24,7 +24,7 @@ struct Spark {
 void paintBlast(View& v, int frame, int frames, std::uint64_t seed, int blobCount) {
   const double size = v.width();
   const double c = size / 2.0;
-  Rng rng(seed);
+  gen_kit::SplitMix64 rng(seed);
   std::vector<Blob> blobs;
   for (int i = 0; i < blobCount; ++i) {
     const double a = rng.between(0, 6.2832);
@@ -39,7 +39,7 @@ void paintBlast(View& v, int frame, int frames, std::uint64_t seed, int blobCoun
   // smoke breaks into clumps rather than single pixels.
   const int cell = v.width() > 40 ? 5 : 3;
   const int lattice = v.width() / cell + 2;
-  Rng grainRng(seed ^ 0xA5A5u);
+  gen_kit::SplitMix64 grainRng(seed ^ 0xA5A5u);
   std::vector<double> knots(static_cast<std::size_t>(lattice * lattice));
   for (double& k : knots) k = grainRng.unit();
   auto knot = [&](int i, int j) { return knots[static_cast<std::size_t>(j * lattice + i)]; };

@@ -8,7 +8,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/canvas.h"
+#include "core/palette.h"
 #include "core/grid.h"
 #include "font_glyphs.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "art.h"
-#include "core/draw.h"
+#include "gen_kit/draw.h"
 #include "core/grid.h"
 #include "font.h"
 

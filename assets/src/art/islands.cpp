@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "art.h"
-#include "core/draw.h"
+#include "gen_kit/draw.h"
 #include "core/grid.h"
-#include "core/rng.h"
+#include "gen_kit/random.h"
 
 namespace assets {
 namespace {
@@ -49,7 +49,7 @@ double shore(const IslandShape& s, double angle, const std::array<double, 3>& ph
 
 // Cheap repeatable per-pixel noise in [0, 1).
 double grain(int x, int y, std::uint64_t seed) {
-  Rng r(seed * 1000003u + static_cast<std::uint64_t>(y * 64 + x));
+  gen_kit::SplitMix64 r(seed * 1000003u + static_cast<std::uint64_t>(y * 64 + x));
   return r.unit();
 }
 
@@ -62,7 +62,7 @@ void paintIsland(int code, int frame, View& v) {
   }
   if (found == nullptr) return;
   const IslandShape& s = *found;
-  Rng rng(s.seed);
+  gen_kit::SplitMix64 rng(s.seed);
   const std::array<double, 3> phase{rng.between(0, 6.28), rng.between(0, 6.28), rng.between(0, 6.28)};
   const double cx = v.width() / 2.0;
   const double cy = v.height() / 2.0;

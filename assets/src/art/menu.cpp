@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "art.h"
-#include "core/draw.h"
+#include "gen_kit/draw.h"
 #include "core/grid.h"
 #include "font.h"
 #include "small_font.h"

@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "art.h"
-#include "core/draw.h"
+#include "gen_kit/draw.h"
 
 namespace assets {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "core/canvas.h"
+#include "core/palette.h"
 
 namespace assets {
 

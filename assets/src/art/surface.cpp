@@ -7,8 +7,8 @@
 
 #include "aircraft.h"
 #include "art.h"
-#include "core/draw.h"
-#include "core/rng.h"
+#include "gen_kit/draw.h"
+#include "gen_kit/random.h"
 
 namespace assets {
 namespace {
@@ -70,7 +70,7 @@ const AircraftDesign kPlatformDesign{32, 32, kPlatform, {}};
 // White water: a ring of foam blobs hugging a hull outline, scattered by a
 // seed so the two frames differ.
 void paintFoam(View& v, double cx, double top, double bottom, double halfWidth, std::uint64_t seed, int count) {
-  Rng rng(seed);
+  gen_kit::SplitMix64 rng(seed);
   for (int i = 0; i < count; ++i) {
     const double y = rng.between(top, bottom);
     const double side = rng.unit() < 0.5 ? -1.0 : 1.0;
@@ -122,7 +122,7 @@ void paintSubmerged(View& v, double depth, std::uint64_t seed) {
       if (bayerThreshold(x, y) < depth) v.set(x, y, paletteColour('n'));
     }
   }
-  Rng rng(seed);
+  gen_kit::SplitMix64 rng(seed);
   for (int i = 0; i < 10; ++i) {
     const double bx = rng.between(8, 24);
     const double by = rng.between(10, 90);

@@ -7,8 +7,8 @@
 
 #include "aircraft.h"
 #include "art.h"
-#include "core/draw.h"
-#include "core/rng.h"
+#include "gen_kit/draw.h"
+#include "gen_kit/random.h"
 #include "font.h"
 #include "small_font.h"
 
@@ -28,7 +28,7 @@ void paintSky(View& v) {
   fillEllipse(v, 206, kHorizon, 19, 19, paletteColour('y'));
   fillEllipse(v, 206, kHorizon, 15, 15, paletteColour('Y'));
   // Long evening clouds, lit from below.
-  Rng rng(0x717Eu);
+  gen_kit::SplitMix64 rng(0x717Eu);
   for (int i = 0; i < 9; ++i) {
     const double cx = rng.between(0, v.width());
     const double cy = rng.between(50, kHorizon - 8);
@@ -45,7 +45,7 @@ void paintSea(View& v) {
     for (int x = 0; x < v.width(); ++x) v.set(x, y, rampColour(x, y, sea, t * 1.4));
   }
   // The sun's path on the water and scattered wave glints.
-  Rng rng(0x5EAu);
+  gen_kit::SplitMix64 rng(0x5EAu);
   for (int y = kHorizon + 1; y < v.height(); y += 2) {
     const double spread = 6.0 + (y - kHorizon) * 0.55;
     for (int k = 0; k < 3; ++k) {

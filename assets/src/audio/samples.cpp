@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "audio/synth.h"
-#include "core/rng.h"
+#include "gen_kit/synth.h"
+#include "gen_kit/random.h"
 
 namespace assets {
 namespace {
@@ -27,7 +27,7 @@ Sound engineLoop() {
   constexpr int kWobble = 3;                    // Hz, a slow waver in the pitch
   Sound s;
   s.samples.assign(kLength, 0.0f);
-  Rng rng(0xE9);
+  gen_kit::SplitMix64 rng(0xE9);
   double phases[40];
   for (double& p : phases) p = rng.between(0, kTwoPi);
   for (std::size_t i = 0; i < kLength; ++i) {
@@ -43,8 +43,8 @@ Sound engineLoop() {
   }
   // Exhaust rumble: noise low-passed twice round the loop so the filter has
   // settled by the second pass, whose output wraps without a step.
-  const std::vector<float> noise = whiteNoise(kLength, 0xE1);
-  Biquad lp(Biquad::Kind::LowPass);
+  const std::vector<float> noise = gen_kit::whiteNoise(kLength, 0xE1);
+  gen_kit::Biquad lp(gen_kit::Biquad::Kind::LowPass);
   std::vector<float> rumble(kLength);
   for (int pass = 0; pass < 3; ++pass) {
     for (std::size_t i = 0; i < kLength; ++i) rumble[i] = lp.process(noise[i], 420.0, 0.8, kSampleRate);
@@ -54,7 +54,7 @@ Sound engineLoop() {
     const double throb = 1.0 + 0.45 * std::sin(kTwoPi * kBlade * cycle + 1.0);
     s.samples[i] += static_cast<float>(rumble[i] * 2.2 * throb);
   }
-  normalise(s.samples, kSampleRate, kEngineLoudnessDb, kPeakCeilingDb);
+  gen_kit::normaliseLoudness(s.samples, kSampleRate, kEngineLoudnessDb, kPeakCeilingDb);
   return s;
 }
 
@@ -64,19 +64,19 @@ Sound shotSound() {
   constexpr std::size_t kLength = kSampleRate * 16 / 100;
   Sound s;
   s.samples.resize(kLength);
-  const std::vector<float> noise = whiteNoise(kLength, 0x5407);
-  Biquad bp(Biquad::Kind::BandPass);
+  const std::vector<float> noise = gen_kit::whiteNoise(kLength, 0x5407);
+  gen_kit::Biquad bp(gen_kit::Biquad::Kind::BandPass);
   double phase = 0;
   for (std::size_t i = 0; i < kLength; ++i) {
     const double t = seconds(i);
-    const double crack = bp.process(noise[i], glide(t, 3200, 700, 0.04), 1.4, kSampleRate) *
-                         decayEnvelope(t, 0.001, 0.028) * 2.5;
-    phase += kTwoPi * glide(t, 220, 70, 0.03) / kRate;
-    const double thump = std::sin(phase) * decayEnvelope(t, 0.002, 0.04);
+    const double crack = bp.process(noise[i], gen_kit::glide(t, 3200, 700, 0.04), 1.4, kSampleRate) *
+                         gen_kit::decayEnvelope(t, 0.001, 0.028) * 2.5;
+    phase += kTwoPi * gen_kit::glide(t, 220, 70, 0.03) / kRate;
+    const double thump = std::sin(phase) * gen_kit::decayEnvelope(t, 0.002, 0.04);
     s.samples[i] = static_cast<float>(std::tanh(1.6 * (crack + 0.8 * thump)));
   }
-  fadeEdges(s.samples, kSampleRate, 0.0005, 0.02);
-  normalise(s.samples, kSampleRate, kEffectLoudnessDb - 1.0, kPeakCeilingDb);
+  gen_kit::fadeEdges(s.samples, kSampleRate, 0.0005, 0.02);
+  gen_kit::normaliseLoudness(s.samples, kSampleRate, kEffectLoudnessDb - 1.0, kPeakCeilingDb);
   return s;
 }
 
@@ -96,24 +96,24 @@ struct BlastRecipe {
 std::vector<float> blast(const BlastRecipe& r, double delay, double level) {
   const auto length = static_cast<std::size_t>(r.length * kRate);
   std::vector<float> out(length, 0.0f);
-  const std::vector<float> noise = whiteNoise(length, r.seed);
-  Biquad lp1(Biquad::Kind::LowPass);
-  Biquad lp2(Biquad::Kind::LowPass);
-  Rng crackle(r.seed ^ 0xC4AC);
+  const std::vector<float> noise = gen_kit::whiteNoise(length, r.seed);
+  gen_kit::Biquad lp1(gen_kit::Biquad::Kind::LowPass);
+  gen_kit::Biquad lp2(gen_kit::Biquad::Kind::LowPass);
+  gen_kit::SplitMix64 crackle(r.seed ^ 0xC4AC);
   double phase = 0;
   double crackEnv = 0;
   for (std::size_t i = 0; i < length; ++i) {
     const double t = seconds(i) - delay;
     if (t < 0) continue;
-    const double cutoff = glide(t, r.openHz, r.closedHz, r.closeTau);
+    const double cutoff = gen_kit::glide(t, r.openHz, r.closedHz, r.closeTau);
     const double body = lp2.process(lp1.process(noise[i], cutoff, 0.7, kSampleRate), cutoff, 0.7, kSampleRate);
-    phase += kTwoPi * glide(t, r.boomFrom, r.boomTo, r.boomTau) / kRate;
-    const double boom = std::sin(phase) * decayEnvelope(t, 0.004, r.boomTau) * r.boomLevel;
+    phase += kTwoPi * gen_kit::glide(t, r.boomFrom, r.boomTo, r.boomTau) / kRate;
+    const double boom = std::sin(phase) * gen_kit::decayEnvelope(t, 0.004, r.boomTau) * r.boomLevel;
     // Crackle: short bursts of raw noise, thinning out as the blast dies.
     if (crackle.unit() < r.crackleRate / kRate * std::exp(-t / (r.noiseTau * 1.5))) crackEnv = 1.0;
     crackEnv *= 0.985;
     const double crack = noise[(i * 7) % length] * crackEnv * 0.35;
-    const double v = body * decayEnvelope(t, 0.003, r.noiseTau) * 3.0 + boom + crack;
+    const double v = body * gen_kit::decayEnvelope(t, 0.003, r.noiseTau) * 3.0 + boom + crack;
     out[i] = static_cast<float>(level * v);
   }
   return out;
@@ -134,8 +134,8 @@ Sound smallExplosion() {
   Sound s;
   s.samples = blast(r, 0.0, 1.0);
   saturate(s.samples, 1.5);
-  fadeEdges(s.samples, kSampleRate, 0.0005, 0.08);
-  normalise(s.samples, kSampleRate, kEffectLoudnessDb, kPeakCeilingDb);
+  gen_kit::fadeEdges(s.samples, kSampleRate, 0.0005, 0.08);
+  gen_kit::normaliseLoudness(s.samples, kSampleRate, kEffectLoudnessDb, kPeakCeilingDb);
   return s;
 }
 
@@ -149,8 +149,8 @@ Sound bigExplosion() {
   mixInto(s.samples, blast(after, 0.28, 0.55));
   mixInto(s.samples, blast(after, 0.62, 0.35));
   saturate(s.samples, 2.0);
-  fadeEdges(s.samples, kSampleRate, 0.0005, 0.3);
-  normalise(s.samples, kSampleRate, kEffectLoudnessDb + 1.0, kPeakCeilingDb);
+  gen_kit::fadeEdges(s.samples, kSampleRate, 0.0005, 0.3);
+  gen_kit::normaliseLoudness(s.samples, kSampleRate, kEffectLoudnessDb + 1.0, kPeakCeilingDb);
   return s;
 }
 
@@ -171,11 +171,11 @@ Sound pickupChime() {
       const double vibrato = n == 3 ? 1.0 + 0.006 * std::sin(kTwoPi * 6.0 * t) : 1.0;
       phase += kTwoPi * kNotes[n] * vibrato / kRate;
       const double tone = std::sin(phase) + 0.3 * std::sin(2 * phase) + 0.12 * std::sin(3 * phase + 0.5);
-      s.samples[i] += static_cast<float>(tone * decayEnvelope(t, 0.003, tau) * 0.5);
+      s.samples[i] += static_cast<float>(tone * gen_kit::decayEnvelope(t, 0.003, tau) * 0.5);
     }
   }
-  fadeEdges(s.samples, kSampleRate, 0.0005, 0.05);
-  normalise(s.samples, kSampleRate, kEffectLoudnessDb - 1.0, kPeakCeilingDb);
+  gen_kit::fadeEdges(s.samples, kSampleRate, 0.0005, 0.05);
+  gen_kit::normaliseLoudness(s.samples, kSampleRate, kEffectLoudnessDb - 1.0, kPeakCeilingDb);
   return s;
 }
 

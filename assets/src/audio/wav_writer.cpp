@@ -5,7 +5,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "media_kit/wav16.h"
+#include "gen_kit/synth.h"
+#include "gen_kit/wav16.h"
 
 namespace assets {
 namespace {
@@ -24,12 +25,7 @@ bool tagAt(std::span<const std::uint8_t> b, std::size_t at, std::string_view tag
 }  // namespace
 
 std::vector<std::uint8_t> encodeWav(const Sound& sound) {
-  std::vector<std::int16_t> pcm;
-  pcm.reserve(sound.samples.size());
-  for (float s : sound.samples) {
-    pcm.push_back(static_cast<std::int16_t>(std::lround(std::clamp(static_cast<double>(s), -1.0, 1.0) * 32767.0)));
-  }
-  return media_kit::encodeWav16(pcm, static_cast<std::uint32_t>(sound.sampleRate));
+  return gen_kit::encodeWav16(gen_kit::toPcm16(sound.samples), static_cast<std::uint32_t>(sound.sampleRate));
 }
 
 std::optional<WavData> decodeWav(std::span<const std::uint8_t> b) {

@@ -7,16 +7,23 @@
 #include <cstdint>
 #include <string_view>
 
+#include "gen_kit/canvas.h"
+#include "gen_kit/draw.h"
+#include "gen_kit/pixel_grid.h"
+
 namespace assets {
 
-using Colour = std::uint32_t;  // 0xRRGGBB
-
-inline constexpr Colour kTransparent = 0xFF00FF;
-
-struct PaletteEntry {
-  char key;
-  Colour colour;
-};
+// The game's pictures are painted with the generator toolkit's canvas and
+// drawing, in this palette.
+using gen_kit::bayerThreshold;
+using gen_kit::Canvas;
+using gen_kit::Colour;
+using gen_kit::dither;
+using gen_kit::kTransparent;
+using gen_kit::PaletteEntry;
+using gen_kit::Point;
+using gen_kit::rampColour;
+using gen_kit::View;
 
 inline constexpr std::array<PaletteEntry, 50> kPalette{{
     {'.', kTransparent},
@@ -39,21 +46,11 @@ inline constexpr std::array<PaletteEntry, 50> kPalette{{
     {'L', 0xe8f4ff},  // cloud white
 }};
 
-constexpr bool inPalette(char key) {
-  for (const PaletteEntry& e : kPalette) {
-    if (e.key == key) return true;
-  }
-  return false;
-}
+constexpr bool inPalette(char key) { return gen_kit::inPalette(kPalette, key); }
 
 // Colour of a palette key; unknown keys give transparent (grids are checked
 // with gridIsValid at compile time, so that never happens for authored art).
-constexpr Colour paletteColour(char key) {
-  for (const PaletteEntry& e : kPalette) {
-    if (e.key == key) return e.colour;
-  }
-  return kTransparent;
-}
+constexpr Colour paletteColour(char key) { return gen_kit::paletteColour(kPalette, key); }
 
 constexpr bool paletteKeysUnique() {
   for (std::size_t i = 0; i < kPalette.size(); ++i) {

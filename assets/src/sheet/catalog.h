@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/canvas.h"
+#include "core/palette.h"
 #include "sheet/anim_format.h"
 #include "sheet/layout_check.h"
 

@@ -16,7 +16,7 @@ bool HeadlessBackend::openWindow(int width, int height, bool fullScreen, std::st
 
 void HeadlessBackend::present(const Image&) { ++presents_; }
 
-void HeadlessBackend::pumpEvents(InputSink& sink) {
+void HeadlessBackend::pumpEvents(ProgramInput& sink) {
   while (!pending_.empty()) {
     Pending p = std::move(pending_.front());
     pending_.pop_front();

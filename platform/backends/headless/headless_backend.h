@@ -19,7 +19,7 @@ class HeadlessBackend final : public Backend {
   void closeWindow() override { windowOpen_ = false; }
   void setTitle(std::string_view title) override { title_ = std::string(title); }
   void present(const Image& page) override;
-  void pumpEvents(InputSink& sink) override;
+  void pumpEvents(ProgramInput& sink) override;
   double clockSeconds() override;
   void sleepMs(int milliseconds) override;
   bool isHeadless() const override { return true; }

@@ -1,8 +1,8 @@
 // The SDL2 backend. Pages are 0xAARRGGBB words; they reach the window through
 // one streaming texture in XRGB8888 (the alpha byte is ignored, no format
 // conversion), scaled by whole factors with nearest-neighbour sampling and
-// letterboxed with black borders. F11 and Alt+Enter toggle full screen; game
-// pads act as the keys they stand for.
+// letterboxed with black borders. F11 and Alt+Enter toggle full screen. Keys,
+// text and game pads are reported raw to the core's InputTranslator.
 #include "platform/backends/sdl/sdl_backend.h"
 
 #include <SDL.h>
@@ -13,7 +13,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/key_codes.h"
+#include "platform/input_translator.h"
 #include "platform/run_options.h"
 #include "platform/scaling.h"
 #include "platform/backends/sdl/sdl_game_pads.h"
@@ -152,10 +152,11 @@ class SdlBackend final : public Backend {
     SDL_RenderPresent(renderer_);
   }
 
-  void pumpEvents(InputSink& sink) override {
+  void pumpEvents(ProgramInput& program) override {
+    InputSink& sink = input_.into(program);
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-      if (pads_->handle(event, sink, keys_)) continue;
+      if (pads_->handle(event, sink)) continue;
       switch (event.type) {
         case SDL_QUIT:
           sink.closeRequested();
@@ -168,20 +169,19 @@ class SdlBackend final : public Backend {
           const bool down = event.type == SDL_KEYDOWN;
           const bool alt = (event.key.keysym.mod & KMOD_ALT) != 0;
           const SDL_Scancode sc = event.key.keysym.scancode;
-          // F11 and Alt+Enter switch between window and full screen; they
-          // are not passed on, so Alt+Enter never chooses a menu item.
+          int code = set1FromSdlScancode(sc);
+          // F11 and Alt+Enter switch between window and full screen. The
+          // window takes them: they hold no key, so Alt+Enter never chooses
+          // a menu item, but they still count as a key pressed.
           if (sc == SDL_SCANCODE_F11 || (alt && (sc == SDL_SCANCODE_RETURN || sc == SDL_SCANCODE_KP_ENTER))) {
             if (down && !event.key.repeat) toggleFullScreen();
-            break;
+            code = 0;
           }
-          const int code = set1FromSdlScancode(sc);
-          if (code == 0) break;
-          if (!event.key.repeat) keys_.set(KeyCombiner::Keyboard, code, down, sink);
-          if (down) deliverKeyText(sink, code);
+          sink.key(static_cast<int>(sc), code, down, event.key.repeat != 0);
           break;
         }
         case SDL_TEXTINPUT:
-          sink.keyText(event.text.text);
+          sink.textTyped(event.text.text);
           break;
         default:
           break;
@@ -196,19 +196,6 @@ class SdlBackend final : public Backend {
   bool isHeadless() const override { return false; }
 
  private:
-  // Keys that type no character still leave key text: Esc as 27, control
-  // keys as their ASCII code, the rest as 255 followed by the scancode.
-  static void deliverKeyText(InputSink& sink, int code) {
-    switch (code) {
-      case key::Esc: sink.keyText("\x1b"); return;
-      case key::Enter: sink.keyText("\r"); return;
-      case key::Backspace: sink.keyText("\b"); return;
-      case key::Tab: sink.keyText("\t"); return;
-      default: break;
-    }
-    if (code >= 59) sink.keyText(std::string{'\xFF', static_cast<char>(code)});
-  }
-
   int windowScale(int width, int height) const {
     if (scaleOverride_ > 0) return scaleOverride_;
     SDL_Rect usable{};
@@ -229,7 +216,7 @@ class SdlBackend final : public Backend {
 
   int scaleOverride_ = 0;
   std::unique_ptr<GamePads> pads_;
-  KeyCombiner keys_;
+  InputTranslator input_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

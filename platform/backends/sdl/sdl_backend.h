@@ -1,5 +1,5 @@
 // The SDL2 backend: a real window, pages shown through one streaming texture
-// of the pages' own pixel format, keyboard events mapped to set-1 scancodes.
+// of the pages' own pixel format, keyboard and game pad events reported as they happen.
 #pragma once
 
 #include <memory>
@@ -16,7 +16,7 @@ struct RunOptions;
 // it returns null and says why in `error`.
 std::unique_ptr<Backend> makeSdlBackend(const RunOptions& options, std::string& error);
 
-// Maps an SDL scancode to a set-1 scancode; 0 for keys the programs never use.
+// Maps an SDL scancode to a set-1 scancode; 0 for keys that have none.
 int set1FromSdlScancode(int sdlScancode);
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 // Game pad handling for the SDL backend.
 #include "platform/backends/sdl/sdl_game_pads.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string>
 
@@ -12,33 +14,40 @@ namespace platform {
 namespace {
 
 struct PadButtonRow {
-  int button;
-  int scancode;
+  SDL_GameControllerButton sdl;
+  PadButton button;
 };
 
-constexpr std::array<PadButtonRow, 7> kPadButtons{{
-    {SDL_CONTROLLER_BUTTON_DPAD_UP, key::Up},
-    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, key::Down},
-    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, key::Left},
-    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, key::Right},
-    {SDL_CONTROLLER_BUTTON_A, key::Space},
-    {SDL_CONTROLLER_BUTTON_B, key::Enter},
-    {SDL_CONTROLLER_BUTTON_START, key::Esc},
+// SDL's controller buttons of the standard layout.
+constexpr std::array<PadButtonRow, kPadButtonCount> kPadButtons{{
+    {SDL_CONTROLLER_BUTTON_A, PadButton::South},
+    {SDL_CONTROLLER_BUTTON_B, PadButton::East},
+    {SDL_CONTROLLER_BUTTON_X, PadButton::West},
+    {SDL_CONTROLLER_BUTTON_Y, PadButton::North},
+    {SDL_CONTROLLER_BUTTON_BACK, PadButton::Back},
+    {SDL_CONTROLLER_BUTTON_GUIDE, PadButton::Guide},
+    {SDL_CONTROLLER_BUTTON_START, PadButton::Start},
+    {SDL_CONTROLLER_BUTTON_LEFTSTICK, PadButton::LeftStick},
+    {SDL_CONTROLLER_BUTTON_RIGHTSTICK, PadButton::RightStick},
+    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, PadButton::LeftShoulder},
+    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, PadButton::RightShoulder},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, PadButton::DpadUp},
+    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PadButton::DpadDown},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PadButton::DpadLeft},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PadButton::DpadRight},
 }};
-static_assert(kPadButtons.size() == 7);
+static_assert(kPadButtons.size() == 15);
 
-// Stick travel (of 32767) that counts as pushing, and the smaller travel
-// under which it counts as released again, so a resting stick never flickers.
-constexpr int kStickPress = 16000;
-constexpr int kStickRelease = 12000;
+// SDL reports stick travel from -32768 to 32767.
+constexpr double kAxisRange = 32767.0;
 
 }  // namespace
 
-int keyForPadButton(int sdlButton) {
+std::optional<PadButton> padButtonFromSdl(int sdlButton) {
   for (const auto& row : kPadButtons) {
-    if (row.button == sdlButton) return row.scancode;
+    if (row.sdl == sdlButton) return row.button;
   }
-  return 0;
+  return std::nullopt;
 }
 
 GamePads::GamePads() {
@@ -58,21 +67,7 @@ GamePads::~GamePads() {
   SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-void GamePads::stick(int axis, int value, InputSink& sink, KeyCombiner& keys) {
-  const std::size_t i = axis == SDL_CONTROLLER_AXIS_LEFTX ? 0 : 1;
-  int direction = stickDirection_[i];
-  if (value > kStickPress) direction = 1;
-  else if (value < -kStickPress) direction = -1;
-  else if (value > -kStickRelease && value < kStickRelease) direction = 0;
-  if (direction == stickDirection_[i]) return;
-  const int negative = i == 0 ? key::Left : key::Up;
-  const int positive = i == 0 ? key::Right : key::Down;
-  keys.set(KeyCombiner::Pad, negative, direction < 0, sink);
-  keys.set(KeyCombiner::Pad, positive, direction > 0, sink);
-  stickDirection_[i] = direction;
-}
-
-bool GamePads::handle(const SDL_Event& event, InputSink& sink, KeyCombiner& keys) {
+bool GamePads::handle(const SDL_Event& event, InputSink& sink) {
   switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED:
       if (SDL_GameController* pad = SDL_GameControllerOpen(event.cdevice.which)) pads_.push_back(pad);
@@ -85,17 +80,18 @@ bool GamePads::handle(const SDL_Event& event, InputSink& sink, KeyCombiner& keys
           break;
         }
       }
-      for (const auto& row : kPadButtons) keys.set(KeyCombiner::Pad, row.scancode, false, sink);
-      stickDirection_ = {};
-      sink.focusLost();
+      sink.padRemoved();
       return true;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
-      keys.set(KeyCombiner::Pad, keyForPadButton(event.cbutton.button), event.type == SDL_CONTROLLERBUTTONDOWN, sink);
+      if (const auto button = padButtonFromSdl(event.cbutton.button)) {
+        sink.padButton(*button, event.type == SDL_CONTROLLERBUTTONDOWN);
+      }
       return true;
     case SDL_CONTROLLERAXISMOTION:
       if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX || event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) {
-        stick(event.caxis.axis, event.caxis.value, sink, keys);
+        const PadAxis axis = event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX ? PadAxis::LeftX : PadAxis::LeftY;
+        sink.padAxis(axis, std::max(-1.0, event.caxis.value / kAxisRange));
       }
       return true;
     default:

@@ -1,22 +1,21 @@
-// Game pads through SDL's GameController API, acting as the keys they stand
-// for: d-pad and left stick as the arrows, south button as Space, east as
-// Enter, Start as Esc. Pads plugged in while running are opened at once; a
-// pad pulled out reports a focus loss, so a running game pauses.
+// Game pads through SDL's GameController API: their buttons, left stick and
+// removal are reported as they happen; the platform core's InputTranslator
+// decides which keys they stand for. Pads plugged in while running are
+// opened at once.
 #pragma once
 
 #include <SDL.h>
 
-#include <array>
+#include <optional>
 #include <vector>
 
 #include "platform/backend.h"
-#include "platform/key_codes.h"
-#include "platform/key_combiner.h"
 
 namespace platform {
 
-// The key a controller button stands for, 0 for none.
-int keyForPadButton(int sdlButton);
+// The standard-layout button of an SDL controller button; none for the
+// buttons beyond that layout (paddles, touchpad).
+std::optional<PadButton> padButtonFromSdl(int sdlButton);
 
 class GamePads {
  public:
@@ -26,12 +25,10 @@ class GamePads {
   GamePads();
   ~GamePads();
   // Handles controller events; returns false for events of other kinds.
-  bool handle(const SDL_Event& event, InputSink& sink, KeyCombiner& keys);
+  bool handle(const SDL_Event& event, InputSink& sink);
 
  private:
-  void stick(int axis, int value, InputSink& sink, KeyCombiner& keys);
   std::vector<SDL_GameController*> pads_;
-  std::array<int, 2> stickDirection_{};  // -1, 0, 1 for x and y
 };
 
 }  // namespace platform

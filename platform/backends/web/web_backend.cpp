@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "platform/backends/web/web_keys.h"
-#include "platform/key_combiner.h"
+#include "platform/input_translator.h"
 #include "platform/key_codes.h"
 #include "platform/run_options.h"
 
@@ -36,26 +36,28 @@ EM_JS(void, kestrelSetTitle, (const char* title), {
 });
 
 struct PadButtonRow {
-  int button;  // index in the Gamepad API's "standard" layout
-  int scancode;
+  int index;  // in the Gamepad API's "standard" layout
+  PadButton button;
 };
 
-// The desktop pad's mapping: d-pad as the arrows, south button Space, east
-// button Enter, Start Esc.
-constexpr std::array<PadButtonRow, 7> kPadButtons{{
-    {12, key::Up},
-    {13, key::Down},
-    {14, key::Left},
-    {15, key::Right},
-    {0, key::Space},
-    {1, key::Enter},
-    {9, key::Esc},
+constexpr std::array<PadButtonRow, kPadButtonCount> kPadButtons{{
+    {0, PadButton::South},
+    {1, PadButton::East},
+    {2, PadButton::West},
+    {3, PadButton::North},
+    {4, PadButton::LeftShoulder},
+    {5, PadButton::RightShoulder},
+    {8, PadButton::Back},
+    {9, PadButton::Start},
+    {10, PadButton::LeftStick},
+    {11, PadButton::RightStick},
+    {12, PadButton::DpadUp},
+    {13, PadButton::DpadDown},
+    {14, PadButton::DpadLeft},
+    {15, PadButton::DpadRight},
+    {16, PadButton::Guide},
 }};
-
-// Stick travel that counts as pushing, and the smaller travel under which it
-// counts as released again (the desktop's 16000 and 12000 of 32767).
-constexpr double kStickPress = 16000.0 / 32767.0;
-constexpr double kStickRelease = 12000.0 / 32767.0;
+static_assert(kPadButtons.size() == 15);
 
 class WebBackend final : public Backend {
  public:
@@ -108,18 +110,19 @@ class WebBackend final : public Backend {
     sleptSinceFrame_ = false;
   }
 
-  void pumpEvents(InputSink& sink) override {
+  void pumpEvents(ProgramInput& program) override {
+    InputSink& sink = input_.into(program);
     while (!events_.empty()) {
       Event e = std::move(events_.front());
       events_.pop_front();
       switch (e.kind) {
-        case Event::Kind::Key: keys_.set(KeyCombiner::Keyboard, e.scancode, e.down, sink); break;
-        case Event::Kind::Text: sink.keyText(std::move(e.text)); break;
+        case Event::Kind::Key: sink.key(e.physicalKey, e.scancode, e.down, e.repeat); break;
+        case Event::Kind::Text: sink.textTyped(std::move(e.text)); break;
         case Event::Kind::FocusLost: sink.focusLost(); break;
         case Event::Kind::PadGone:
-          for (const auto& row : kPadButtons) keys_.set(KeyCombiner::Pad, row.scancode, false, sink);
-          stickDirection_ = {};
-          sink.focusLost();
+          sink.padRemoved();
+          // The pads still plugged in report their buttons afresh at the next poll.
+          padHeld_ = {};
           break;
       }
     }
@@ -136,8 +139,10 @@ class WebBackend final : public Backend {
  private:
   struct Event {
     enum class Kind { Key, Text, FocusLost, PadGone } kind;
+    int physicalKey = 0;
     int scancode = 0;
     bool down = false;
+    bool repeat = false;
     std::string text;
   };
 
@@ -145,83 +150,61 @@ class WebBackend final : public Backend {
     return static_cast<WebBackend*>(self)->key(type == EMSCRIPTEN_EVENT_KEYDOWN, *event) ? EM_TRUE : EM_FALSE;
   }
   static EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void* self) {
-    static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::FocusLost, 0, false, {}});
+    static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::FocusLost, 0, 0, false, false, {}});
     return EM_FALSE;
   }
   static EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* self) {
-    if (event->hidden) static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::FocusLost, 0, false, {}});
+    if (event->hidden) static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::FocusLost, 0, 0, false, false, {}});
     return EM_FALSE;
   }
   static EM_BOOL onPadGone(int, const EmscriptenGamepadEvent*, void* self) {
-    static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::PadGone, 0, false, {}});
+    static_cast<WebBackend*>(self)->events_.push_back({Event::Kind::PadGone, 0, 0, false, false, {}});
     return EM_FALSE;
   }
 
   // Returns true when the browser's own action for the key is prevented.
   bool key(bool down, const EmscriptenKeyboardEvent& event) {
-    const int code = set1FromDomCode(event.code);
-    if (code == 0 || code == key::F11) return false;  // F11 is the page's full-screen key
-    if (!event.repeat) events_.push_back({Event::Kind::Key, code, down, {}});
+    int code = set1FromDomCode(event.code);
+    // F11 is the page's full-screen key: the browser keeps it and it holds
+    // no key, but it still counts as a key pressed.
+    if (code == key::F11) code = 0;
+    events_.push_back({Event::Kind::Key, physicalKeyFromDomCode(event.code), code, down, event.repeat != 0, {}});
     if (down) {
-      queueKeyText(code);
       // A printable key types its character, as SDL's text input does.
       const std::string typed = event.key;
       const bool printable = typed.size() == 1 && static_cast<unsigned char>(typed[0]) >= 32;
       if (printable && !event.ctrlKey && !event.metaKey && !event.altKey) {
-        events_.push_back({Event::Kind::Text, 0, false, typed});
+        events_.push_back({Event::Kind::Text, 0, 0, false, false, typed});
       }
     }
-    return pageTakesKey(code, event.ctrlKey || event.metaKey);
+    return code != 0 && pageTakesKey(code, event.ctrlKey || event.metaKey);
   }
 
-  // Keys that type no character still leave key text: Esc as 27, control
-  // keys as their ASCII code, the rest as 255 followed by the scancode.
-  void queueKeyText(int code) {
-    std::string text;
-    switch (code) {
-      case key::Esc: text = "\x1b"; break;
-      case key::Enter: text = "\r"; break;
-      case key::Backspace: text = "\b"; break;
-      case key::Tab: text = "\t"; break;
-      default:
-        if (code >= 59) text = std::string{'\xFF', static_cast<char>(code)};
-        break;
-    }
-    if (!text.empty()) events_.push_back({Event::Kind::Text, 0, false, std::move(text)});
-  }
-
+  // The Gamepad API is read, not told: each poll compares the pads' buttons
+  // with the last poll's and reports the changes. Several pads act as one.
   void pollPads(InputSink& sink) {
     if (emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return;
     const int count = emscripten_get_num_gamepads();
-    std::array<bool, kPadButtons.size()> held{};
-    std::array<double, 2> axes{};
+    std::array<bool, kPadButtonCount> held{};
+    std::array<double, kPadAxisCount> axes{};
     for (int i = 0; i < count; ++i) {
       EmscriptenGamepadEvent pad;
       if (emscripten_get_gamepad_status(i, &pad) != EMSCRIPTEN_RESULT_SUCCESS || !pad.connected) continue;
       if (std::string_view(pad.mapping) != "standard") continue;
       for (std::size_t b = 0; b < kPadButtons.size(); ++b) {
-        const int index = kPadButtons[b].button;
+        const int index = kPadButtons[b].index;
         if (index < pad.numButtons && pad.digitalButton[index]) held[b] = true;
       }
       for (std::size_t a = 0; a < axes.size(); ++a) {
         if (static_cast<int>(a) < pad.numAxes && std::abs(pad.axis[a]) > std::abs(axes[a])) axes[a] = pad.axis[a];
       }
     }
-    for (std::size_t b = 0; b < kPadButtons.size(); ++b) keys_.set(KeyCombiner::Pad, kPadButtons[b].scancode, held[b], sink);
-    for (std::size_t a = 0; a < axes.size(); ++a) stick(a, axes[a], sink);
-  }
-
-  void stick(std::size_t axis, double value, InputSink& sink) {
-    int direction = stickDirection_[axis];
-    if (value > kStickPress) direction = 1;
-    else if (value < -kStickPress) direction = -1;
-    else if (value > -kStickRelease && value < kStickRelease) direction = 0;
-    if (direction == stickDirection_[axis]) return;
-    const int negative = axis == 0 ? key::Left : key::Up;
-    const int positive = axis == 0 ? key::Right : key::Down;
-    keys_.set(KeyCombiner::Pad, negative, direction < 0, sink);
-    keys_.set(KeyCombiner::Pad, positive, direction > 0, sink);
-    stickDirection_[axis] = direction;
+    for (std::size_t b = 0; b < kPadButtons.size(); ++b) {
+      if (held[b] != padHeld_[b]) sink.padButton(kPadButtons[b].button, held[b]);
+    }
+    padHeld_ = held;
+    sink.padAxis(PadAxis::LeftX, axes[0]);
+    sink.padAxis(PadAxis::LeftY, axes[1]);
   }
 
   int scale_ = 0;
@@ -231,8 +214,8 @@ class WebBackend final : public Backend {
   bool sleptSinceFrame_ = false;
   std::vector<std::uint8_t> rgba_;
   std::deque<Event> events_;
-  KeyCombiner keys_;
-  std::array<int, 2> stickDirection_{};
+  InputTranslator input_;
+  std::array<bool, kPadButtonCount> padHeld_{};  // by row of kPadButtons, at the last poll
 };
 
 }  // namespace

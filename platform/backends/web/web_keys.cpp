@@ -69,6 +69,13 @@ int set1FromDomCode(std::string_view code) {
   return 0;
 }
 
+int physicalKeyFromDomCode(std::string_view code) {
+  for (std::size_t i = 0; i < kDomKeys.size(); ++i) {
+    if (kDomKeys[i].code == code) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 bool pageTakesKey(int scancode, bool ctrlOrMetaHeld) {
   return programUses(scancode) && !(ctrlOrMetaHeld && letterOrDigit(scancode));
 }

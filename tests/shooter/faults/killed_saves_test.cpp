@@ -42,8 +42,7 @@ const std::string kNewTable = scoreTable(5000, 300);
   const auto oldTable = shooter::parseHighScores(kOldTable);
   const auto newTable = shooter::parseHighScores(kNewTable);
   for (int i = 0; i < saves; ++i) {
-    shooter::highScores = i % 2 == 0 ? newTable : oldTable;
-    shooter::saveHighScores(path);
+    shooter::saveHighScores(i % 2 == 0 ? newTable : oldTable, path);
   }
   ::_exit(0);  // not exit(): the forked test's own exit handlers must not run
 }

@@ -26,7 +26,7 @@ class Bonuses : public GameTest {
     pass();
   }
   static void pass() {
-    timers.lastCollisionPass = -1.0;
+    game.timers.lastCollisionPass = -1.0;
     collisionPass();
   }
 };

@@ -26,10 +26,10 @@ class Collisions : public GameTest {
     setRow(50, 64, 64, 0, 1, 0, 0);     // scenery
     setRow(3, 32, 32, 5, 1, 0, 0);      // light plane
     setRow(45, 40, 40, 20, 1, 0, 0);    // gunship
-    timers.lastCollisionPass = -1.0;
+    game.timers.lastCollisionPass = -1.0;
   }
   static void pass() {
-    timers.lastCollisionPass = -1.0;
+    game.timers.lastCollisionPass = -1.0;
     collisionPass();
   }
   static GameEntity& playerShot(int slot, float x, float y) {
@@ -76,9 +76,11 @@ TEST_F(Collisions, SceneryAndHighAircraftCodesNeverCollide) {
 TEST_F(Collisions, BoxesAloneHitWherePixelsMiss) {
   solid(301, 112, 332, 161);  // the craft is solid in its left half only
   solid(0, 0, 39, 39);        // the bomber everywhere
-  for (const bool perPixel : {false, true}) {
-    SCOPED_TRACE(perPixel);
-    perPixelMode(perPixel);
+  // Any setting but 0 is the pixel test, as the options screen shows it.
+  for (const int type : {0, 1, 2, 255}) {
+    SCOPED_TRACE(type);
+    const bool perPixel = type != 0;
+    collisionType(static_cast<std::uint8_t>(type));
     game.hp = 100;
     clearPools();
     put(aircraft, 1, 47, 240.0f, 300.0f).hitPoints = 500;  // overlaps the right half
@@ -98,9 +100,10 @@ TEST_F(Collisions, BoxesAloneHitWherePixelsMiss) {
 TEST_F(Collisions, PlayerShotsInBothModes) {
   solid(0, 20, 39, 39);     // the bomber's lower half
   solid(100, 0, 107, 7);    // the shot
-  for (const bool perPixel : {false, true}) {
-    SCOPED_TRACE(perPixel);
-    perPixelMode(perPixel);
+  for (const int type : {0, 1, 2}) {
+    SCOPED_TRACE(type);
+    const bool perPixel = type != 0;
+    collisionType(static_cast<std::uint8_t>(type));
     clearPools();
     GameEntity& bomber = put(aircraft, 1, 47, 400.0f, 100.0f);
     bomber.hitPoints = 100;
@@ -222,7 +225,7 @@ TEST_F(Collisions, TheColumnLookupMatchesAWalkOverEverySlot) {
   const std::uint8_t unitCodes[] = {47, 58, 50, 3, 45};
   int trialsWithKills = 0;
   for (int trial = 0; trial < 40; ++trial) {
-    perPixelMode(trial % 2 == 1);
+    collisionType(static_cast<std::uint8_t>(trial % 2));
     clearPools();
     for (int i = 1; i <= 100; ++i) {
       if (rng() % 4 != 0) {

@@ -84,8 +84,8 @@ class GameTest : public ::testing::Test {
   }
   // The settings value, handed to the game at once for tests that call the
   // collision pass without drawing a frame.
-  static void perPixelMode(bool on) {
-    settings.collisionType = on ? 1 : 0;
+  static void collisionType(std::uint8_t type) {
+    shell.settings.collisionType = type;
     handGameContext();
   }
 
@@ -125,14 +125,6 @@ class GameTest : public ::testing::Test {
   static void holdWaves() {
     game.sceneryCounter = game.wave1Counter = game.wave2Counter = game.wave3Counter = 0;
     game.wave1Threshold = game.wave2Threshold = game.wave3Threshold = 250;
-  }
-  // Empties every pool without touching the rest of the game.
-  static void clearPools() {
-    surfaceUnits.clear();
-    aircraft.clear();
-    shots.clear();
-    explosions.clear();
-    pickups.clear();
   }
   template <int Last>
   static GameEntity& put(Pool<Last>& pool, int slot, std::uint8_t code, float x, float y) {

@@ -194,22 +194,22 @@ TEST_F(LostLives, APadAloneGoesFromTheTitleToASavedName) {
   emptyTheShield();
   runFor(5.5);
   ASSERT_EQ(shell.screenState, ScreenState::NameEntry);
-  const std::string before = playerName;
+  const std::string before = shell.playerName;
   runFor(1.0);
-  EXPECT_EQ(playerName, before) << "buttons held from play change nothing";
+  EXPECT_EQ(shell.playerName, before) << "buttons held from play change nothing";
   headless().releasePadButton(key::Space);
   headless().releasePadButton(key::Left);
   runFrame();
   for (std::size_t i = 0; i < before.size(); ++i) padTap(key::Left);
-  ASSERT_EQ(playerName, "");
+  ASSERT_EQ(shell.playerName, "");
   padTap(key::Down);
   padTap(key::Right);
   padTap(key::Up);
-  EXPECT_EQ(playerName, "BA");
+  EXPECT_EQ(shell.playerName, "BA");
   padTap(key::Enter);  // the east button
   EXPECT_EQ(shell.screenState, ScreenState::HighScores);
-  EXPECT_EQ(highScores[1].name, "BA");
-  EXPECT_EQ(highScores[1].score, 5000u);
+  EXPECT_EQ(shell.highScores[1].name, "BA");
+  EXPECT_EQ(shell.highScores[1].score, 5000u);
   std::ifstream saved("high_scores.dat", std::ios::binary);
   const std::string text{std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
   EXPECT_EQ(text.rfind("BA\r\n5000\r\n", 0), 0u) << text;
@@ -235,7 +235,7 @@ TEST_F(PauseScreen, PauseFreezesTheGameWhileTheSeaScrolls) {
   std::vector<float> offsets;
   for (int i = 0; i < 80; ++i) {
     runFrame();
-    offsets.push_back(backgroundOffset);
+    offsets.push_back(game.backdrop.seaOffset);
   }
   EXPECT_FLOAT_EQ(plane.y, 100.0f);
   EXPECT_EQ(game.bossTime, bossTime) << "no second ticks while paused";

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game_fixture.h"
+#include "shooter/game/enemy_catalogue.h"
 
 namespace shooter::testing {
 
@@ -57,6 +58,10 @@ TEST_F(Reset, ResetGameEmptiesEveryPoolAndRestoresTheStartValues) {
   game.shootPower = 5;
   game.score = 900;
   game.wave1Threshold = 7;
+  game.timers.lastCollisionPass = 99.0;
+  game.overReady = true;
+  game.shotColumnsOn = false;
+  game.backdrop = Backdrop{-40.0f, 1, 2};
   resetGame();
   auto expectEmpty = [](const auto& pool, const char* name) {
     EXPECT_EQ(pool.liveCount(), 0) << name;
@@ -72,6 +77,22 @@ TEST_F(Reset, ResetGameEmptiesEveryPoolAndRestoresTheStartValues) {
   EXPECT_EQ(game.score, 0);
   EXPECT_EQ(game.wave1Threshold, 50);
   EXPECT_EQ(game.playerX, 320);
+  EXPECT_EQ(game.timers.lastCollisionPass, 0.0);
+  EXPECT_FALSE(game.overReady);
+  EXPECT_TRUE(game.shotColumnsOn);
+  // A new game goes on with the sea and the propeller as they were; only
+  // start-up sets them back.
+  EXPECT_EQ(game.backdrop.seaOffset, -40.0f);
+  EXPECT_EQ(game.backdrop.seaPhase, 1);
+  EXPECT_EQ(game.backdrop.propellerPhase, 2);
+  useEnemyKinds(std::span(kEnemyKinds).first(3), std::span<const WaveKind>{});
+  resetGame(GameReset::Everything);
+  EXPECT_EQ(enemyCatalogue.kinds.size(), kEnemyKinds.size()) << "start-up plays the shipped kinds";
+  EXPECT_EQ(enemyCatalogue.waves.size(), kWaveKinds.size());
+  EXPECT_EQ(enemyKind(kGunTurret).fire, FirePattern::Aimed);
+  EXPECT_EQ(game.backdrop.seaOffset, -32.0f);
+  EXPECT_EQ(game.backdrop.seaPhase, 0);
+  EXPECT_EQ(game.backdrop.propellerPhase, 0);
 }
 
 }  // namespace shooter::testing

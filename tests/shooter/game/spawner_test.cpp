@@ -6,11 +6,35 @@
 #include <vector>
 
 #include "game_fixture.h"
+#include "shooter/game/collisions.h"
+#include "shooter/game/enemy_catalogue.h"
 #include "shooter/game/enemy_tick.h"
 #include "shooter/game/entity_creators.h"
 #include "shooter/game/spawner.h"
 
 namespace shooter::testing {
+
+// A table with one row more, made at compile time.
+template <typename Row, std::size_t N>
+constexpr std::array<Row, N + 1> withRow(const std::array<Row, N>& table, const Row& row) {
+  std::array<Row, N + 1> out{};
+  for (std::size_t i = 0; i < N; ++i) out[i] = table[i];
+  out[N] = row;
+  return out;
+}
+
+// A kind the game has never had: a gunship that the second wave brings from
+// the top, firing aimed pairs; it collides, ends in the small explosion and
+// leaves no bonus. Its code, 53, is one that no aircraft had: by its number
+// alone such a unit would do the opposite of each (no collisions, the large
+// explosion and a bonus), so only its row can make it fight as it does. It
+// is a kinds row and a wave row, and nothing else.
+constexpr std::uint8_t kNewKind = 53;
+constexpr auto kKindsWithGunship =
+    withRow(kEnemyKinds, EnemyKind{kNewKind, KindPool::Aircraft, Arrival::Top, -64, 1.0f, kNewKind,
+                                   FirePattern::AimedPair, 4, 30, 36, 30, true, false, false, 0, 0, 0});
+constexpr auto kWavesWithGunship = withRow(kWaveKinds, WaveKind{Wave::Second, Placement::Column64, kNewKind, 0, 0});
+static_assert(kindsAreConsistent(kKindsWithGunship) && wavesMatchKinds(kWavesWithGunship, kKindsWithGunship));
 
 class Spawner : public GameTest {
  protected:
@@ -183,6 +207,79 @@ TEST_F(Spawner, EnemiesFireByKindOnTheirInterval) {
   enemyFireStep();
   enemyFireStep();
   EXPECT_EQ(shots.liveCount(), 1) << "every 2 s after the first wave reaches its floor";
+}
+
+TEST_F(Spawner, ANewUnitKeepsItsSlotsFireTimerAndFiresOnceItIsPastTheInterval) {
+  setRow(45, 30, 31, 12);
+  aircraft[1].fireTimer = 2;  // left by the slot's last owner
+  aircraft[2].fireTimer = 0;
+  ASSERT_EQ(placeUnit(aircraft, 45, 100.0f, 300.0f, 0.0f, 0.0f, 45), 1);
+  ASSERT_EQ(placeUnit(aircraft, 45, 200.0f, 300.0f, 0.0f, 0.0f, 45), 2);
+  EXPECT_EQ(aircraft[1].fireTimer, 2);
+  enemyFireStep();
+  ASSERT_EQ(shots.liveCount(), 1) << "the inherited timer reaches 3 at once";
+  EXPECT_FLOAT_EQ(shots[1].x, 120.0f);
+  // Past a lowered interval: the timer fires at once rather than wait for
+  // the byte to wrap.
+  clearPools();
+  game.enemyFireInterval = 2;
+  aircraft[1].fireTimer = 9;
+  placeUnit(aircraft, 45, 100.0f, 300.0f, 0.0f, 0.0f, 45);
+  enemyFireStep();
+  EXPECT_EQ(shots.liveCount(), 1);
+}
+
+TEST_F(Spawner, AKindAddedAsRowsSpawnsFightsAndScores) {
+  useEnemyKinds(kKindsWithGunship, kWavesWithGunship);
+  setRow(kNewKind, 40, 40, 25);
+  setRow(59, 8, 8, 0);
+  holdWaves();
+  // The second wave now draws it one time in three.
+  GameEntity* gunship = nullptr;
+  for (int t = 0; t < 100 && gunship == nullptr; ++t) {
+    clearPools();
+    game.wave2Counter = game.wave2Threshold;
+    spawnTick();
+    for (int i = 1; i <= UnitPool::kLast; ++i) {
+      if (aircraft[i].active == 1 && aircraft[i].spriteCode == kNewKind) gunship = &aircraft[i];
+    }
+  }
+  ASSERT_NE(gunship, nullptr);
+  EXPECT_FLOAT_EQ(gunship->y, -64.0f);
+  EXPECT_FLOAT_EQ(gunship->dy, kScrollSpeed);
+  EXPECT_EQ((static_cast<int>(gunship->x) - 32) % 64, 0);
+  EXPECT_EQ(gunship->hitPoints, 25);
+  EXPECT_EQ(gunship->width, 40);
+
+  // It fires its pair on the interval.
+  gunship->x = 100.0f;
+  gunship->y = 100.0f;
+  gunship->fireTimer = 0;
+  for (int second = 0; second < 3; ++second) enemyFireStep();
+  ASSERT_EQ(shots.liveCount(), 2);
+  EXPECT_FLOAT_EQ(shots[1].x, 104.0f);
+  EXPECT_FLOAT_EQ(shots[2].x, 136.0f);
+  EXPECT_FLOAT_EQ(shots[2].y, 130.0f);
+
+  // Player shots hit it; the kill scores its value and ends in the small
+  // explosion without a bonus.
+  shots.clear();
+  auto hit = [](std::uint8_t damage) {
+    GameEntity& s = put(shots, 1, 59, 110.0f, 110.0f);
+    s.side = kPlayerSide;
+    s.damage = damage;
+    game.timers.lastCollisionPass = -1.0;
+    collisionPass();
+  };
+  hit(10);
+  EXPECT_EQ(gunship->hitPoints, 15);
+  EXPECT_EQ(gunship->active, 1);
+  hit(20);
+  EXPECT_EQ(gunship->active, 0);
+  EXPECT_EQ(game.score, 25);
+  EXPECT_EQ(countCode(explosions, kLargeExplosion), 0);
+  EXPECT_EQ(countCode(explosions, kSmallExplosion), 2) << "the first hit's and the kill's";
+  EXPECT_EQ(pickups.liveCount(), 0);
 }
 
 TEST_F(Spawner, AimedShotsFlyTowardsThePlayerAtTwoPixelsOnTheLongerAxis) {

@@ -31,7 +31,7 @@ class JitteryBackend final : public platform::Backend {
   void closeWindow() override {}
   void setTitle(std::string_view) override {}
   void present(const platform::Image&) override {}
-  void pumpEvents(platform::InputSink& sink) override {
+  void pumpEvents(platform::ProgramInput& sink) override {
     for (; next_ < script_.events.size() && script_.events[next_].time <= now_; ++next_) {
       const auto& e = script_.events[next_];
       using Kind = platform::InputEvent::Kind;
@@ -113,10 +113,9 @@ class ExactReplayTest : public ShellTest {
     const auto failure = platform::initPlatform(std::move(backend), options);
     EXPECT_FALSE(failure) << failure->message;
     platform::setFrameCheck(&replayFrameCheck);
-    // A program starts with the game's first values; start-up keeps the
-    // craft's height from before, so an earlier run in this process must not
-    // leave its own.
-    game = GameState{};
+    // A program starts with the game's first values, so an earlier run in
+    // this process must not leave its own.
+    resetGame(GameReset::Everything);
     ::testing::internal::CaptureStdout();
     startUp(firstArgumentForRun(options.firstArgument));
     runMainLoop();

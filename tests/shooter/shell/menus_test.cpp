@@ -79,13 +79,13 @@ TEST_F(Menus, TheDemoPlaneTurnsAtItsBounds) {
   reachMainMenu();
   double lowest = 1e9, highest = -1e9;
   int turns = 0;
-  double lastSpeed = demoPlane.speed;
+  double lastSpeed = shell.demoPlane.speed;
   for (int i = 0; i < 600; ++i) {
     runFrame();
-    lowest = std::min(lowest, demoPlane.x);
-    highest = std::max(highest, demoPlane.x);
-    if (demoPlane.speed != lastSpeed) ++turns;
-    lastSpeed = demoPlane.speed;
+    lowest = std::min(lowest, shell.demoPlane.x);
+    highest = std::max(highest, shell.demoPlane.x);
+    if (shell.demoPlane.speed != lastSpeed) ++turns;
+    lastSpeed = shell.demoPlane.speed;
   }
   EXPECT_GE(turns, 2);
   EXPECT_GT(highest, 640 - 164);
@@ -97,7 +97,7 @@ TEST_F(Menus, TheDemoPlaneTurnsAtItsBounds) {
 TEST_F(Menus, StateSevenDrawsNothingAndIgnoresKeys) {
   start();
   reachMainMenu();
-  shell.screenState = ScreenState::Nothing;
+  changeScreen(ScreenState::Nothing);
   press(key::Esc);
   runFor(0.5);
   EXPECT_TRUE(shell.running);
@@ -131,18 +131,18 @@ TEST_F(Menus, EveryScreenWritesOnlyLettersTheFontHasInsideTheScreen) {
     setDrawTextObserver(collectText);
     for (const auto state : {ScreenState::MainMenu, ScreenState::Instructions, ScreenState::Credits,
                              ScreenState::HighScores, ScreenState::NameEntry}) {
-      shell.screenState = state;
+      changeScreen(state);
       runFrame();
     }
-    shell.screenState = ScreenState::Options;
+    changeScreen(ScreenState::Options);
     for (std::uint8_t variant = 0; variant < 12; ++variant) {
       shell.working.resolution = variant % 3;
       shell.working.fullScreen = variant / 3 % 2;
       shell.working.collisionType = variant / 6;
       runFrame();
     }
-    shell.working.resolution = settings.resolution;
-    shell.screenState = ScreenState::Instructions;
+    shell.working.resolution = shell.settings.resolution;
+    changeScreen(ScreenState::Instructions);
     tap(key::Enter);
     ASSERT_EQ(shell.screenState, ScreenState::Playing);
     runFor(2.5);  // past the start banner

@@ -61,7 +61,7 @@ TEST_F(Options, VolumeWrapsAfter128AndPreviewsEveryStep) {
   openOptions();
   resetSoundCounters();
   for (int i = 0; i < 9; ++i) choose(5);
-  EXPECT_EQ(settings.volume, 0);
+  EXPECT_EQ(shell.settings.volume, 0);
   EXPECT_EQ(soundCounters().plays[static_cast<int>(Sample::Pickup)], 9u);
   EXPECT_EQ(soundCounters().volumeChanges, 9u);
   choose(5);
@@ -86,6 +86,23 @@ TEST_F(Options, EscKeepsTheFpsEditButRestoresTheScreenChoice) {
   tap(key::Enter);
   choose(6);
   EXPECT_EQ(readFile("settings.dat"), "2\r\n0\r\n96\r\n33\r\n1\r\n20\r\n");
+}
+
+// ACCEPT sets the nominal frame length but leaves the frame interval and the
+// sleep alone: the once-a-second correction walks the interval to the new rate.
+TEST_F(Options, AnAcceptedRateEasesInThroughThePacingCorrection) {
+  start();
+  openOptions();
+  choose(2);
+  choose(6);
+  ASSERT_EQ(shell.screenState, ScreenState::MainMenu);
+  EXPECT_EQ(shell.frameClock.msPerFrame, 30);
+  EXPECT_EQ(shell.frameClock.sleepMs, 5) << "a quarter of the start-up frame";
+  EXPECT_LT(shell.frameClock.frameInterval, 0.021) << "no jump to 1/33 s";
+  const double accepted = shell.frameClock.frameInterval;
+  runFor(5.0);
+  EXPECT_GT(shell.frameClock.frameInterval, accepted + 0.003) << "0.001 s a second towards 1/33 s";
+  EXPECT_LT(shell.frameClock.frameInterval, 1.0 / 33);
 }
 
 TEST_F(Options, AcceptReopensTheScreenAndRewritesTheFile) {

@@ -15,6 +15,7 @@
 #include "platform/run_options.h"
 #include "shooter/media/sound_bank.h"
 #include "shooter/shell/program.h"
+#include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 #include "tests/support/headless_access.h"
 

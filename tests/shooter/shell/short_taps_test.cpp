@@ -21,7 +21,7 @@ void tapBetweenFrames(platform::HeadlessBackend& backend, int scancode) {
 TEST_F(ShortTaps, AnEscTapBetweenTwoFramesPausesThePlayAndNothingMore) {
   start();
   reachMainMenu();
-  shell.screenState = ScreenState::Instructions;
+  changeScreen(ScreenState::Instructions);
   tap(key::Enter);
   ASSERT_EQ(shell.screenState, ScreenState::Playing);
   runFor(2.5);  // past the start banner and the key gate

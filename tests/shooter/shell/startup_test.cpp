@@ -26,8 +26,8 @@ TEST_F(StartUp, OpensTheScreenFromTheSettingsAndShowsTheLoadingLine) {
   EXPECT_EQ(shell.frameClock.sleepMs, 5);
   EXPECT_DOUBLE_EQ(shell.frameClock.frameInterval, 0.02);
   EXPECT_DOUBLE_EQ(shell.collisionInterval, 0.02);
-  EXPECT_EQ(highScores[1].name, "PILOT1");
-  EXPECT_EQ(highScores[10].score, 100u);
+  EXPECT_EQ(shell.highScores[1].name, "PILOT1");
+  EXPECT_EQ(shell.highScores[10].score, 100u);
 }
 
 TEST_F(StartUp, SmallScreenAndFullScreenFromTheFile) {
@@ -35,7 +35,7 @@ TEST_F(StartUp, SmallScreenAndFullScreenFromTheFile) {
   start();
   EXPECT_EQ(platform::screenWidth(), 512);
   EXPECT_TRUE(headless().fullScreen());
-  EXPECT_EQ(settings.volume, 128) << "volumes above 128 are clamped";
+  EXPECT_EQ(shell.settings.volume, 128) << "volumes above 128 are clamped";
   EXPECT_EQ(shell.frameClock.msPerFrame, 30);
   EXPECT_EQ(shell.frameClock.sleepMs, 8);
 }
@@ -118,7 +118,7 @@ TEST_F(StartUp, PacingDrawsAboutTheDesiredRate) {
 TEST_F(StartUp, ADesiredRateOfZeroPacesAtFiftyForAWholeMinute) {
   writeFile("settings.dat", "2\r\n0\r\n96\r\n0\r\n1\r\n20\r\n");
   start();
-  EXPECT_EQ(effectiveFps(settings.desiredFps), 50);
+  EXPECT_EQ(effectiveFps(shell.settings.desiredFps), 50);
   runUntil(2.0);
   int lowest = 1000;
   int highest = 0;
@@ -225,7 +225,7 @@ TEST_F(StartUp, LeftoverSaveFilesAreRemovedAndTheRealOnesKept) {
   start();
   EXPECT_FALSE(std::filesystem::exists("high_scores.dat.saving"));
   EXPECT_FALSE(std::filesystem::exists("settings.dat.saving"));
-  EXPECT_EQ(highScores[1].name, "PILOT1");
+  EXPECT_EQ(shell.highScores[1].name, "PILOT1");
 }
 
 }  // namespace shooter::testing
