@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/backend.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
 
