@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/utf8_path.h"
+
 namespace fs = std::filesystem;
 
 namespace platform {

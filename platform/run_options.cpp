@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/utf8_path.h"
+
 namespace platform {
 
 namespace {

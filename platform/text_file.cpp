@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "platform/utf8_path.h"
+
 namespace platform {
 
 bool fileExists(const std::string& path) {

@@ -3,9 +3,10 @@
 # the same tests under the address and undefined-behaviour sanitizers (with
 # the 30-minute soak), every fuzz target for FUZZ_SECONDS (default 30) after
 # replaying its corpus and past crash files, the browser build (node replays
-# against the native build, every page in headless Chromium), and the
-# release artefacts as a player meets them (scripts/release_check.sh: it
-# installs and removes the kestrel package on this machine).
+# against the native build, every page in headless Chromium), the Windows
+# build under Wine (scripts/windows_test.sh), and the release artefacts as a
+# player meets them (scripts/release_check.sh: it installs and removes the
+# kestrel package on this machine).
 # KESTREL_QUICK_TESTS=1 runs the normal build's tests only.
 # Every test has a time limit (CMakePresets.json: 120 s unless the test sets
 # its own; a test that runs out of time gets one more try, and the log shows
@@ -73,10 +74,12 @@ for preset in "${presets[@]}"; do
 done
 if [ "${KESTREL_QUICK_TESTS:-0}" != 1 ]; then
   stage "fuzz targets" 900 bash scripts/fuzz.sh
-  # The browser build and the release take the generated pictures and sounds
-  # from the normal build instead of building the generators again.
-  export KESTREL_WEB_NATIVE_BUILD="$PWD/build/dev"
+  # The browser and Windows builds and the release take the generated
+  # pictures and sounds from the normal build instead of building the
+  # generators again.
+  export KESTREL_WEB_NATIVE_BUILD="$PWD/build/dev" KESTREL_WINDOWS_NATIVE_BUILD="$PWD/build/dev"
   stage "browser build and checks" 1200 bash scripts/web_test.sh
+  stage "Windows build and checks under Wine" 1500 bash scripts/windows_test.sh
   stage "release artefacts" 1200 bash scripts/release_check.sh
 fi
 echo "== all tests passed in $((SECONDS - started)) s"
