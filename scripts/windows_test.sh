@@ -4,6 +4,8 @@
 #     keeps them in a cache), the native generators and the windows preset;
 #  2. replays every golden script of the five .exe programs on the headless
 #     backend: they must give the committed summaries and picture hashes;
+#     the test programs' media-control layer answers winmm's way, row for
+#     row of tests/windows/media_control_diff.cpp (the rows that differ say why);
 #  3. files: the programs unpacked in a folder whose name has a space and a
 #     non-ASCII letter, the player's folder in %APPDATA%\kestrel: a first start
 #     makes it with the defaults, ACCEPT on the options screen writes the same
@@ -76,6 +78,10 @@ for program in shooter flight_test flight_test_plain timing_test collision_test;
   chmod +x "$work/run/$program"
 done
 bash tests/goldens/golden_checks.sh "$work/run"
+
+# The test programs' media-control layer against winmm, command for command.
+echo "== media control against winmm"
+(cd "$work/run" && wine "$root/build/windows/tools/media_control_diff.exe") | tee "$checks/media_control.txt"
 
 # ---- 3. Files ----------------------------------------------------------------------
 echo "== files"
