@@ -92,6 +92,16 @@ ParseResult parseRunOptions(int argc, const char* const* argv) {
       o.windowMode = RunOptions::WindowMode::FullScreen;
     } else if (arg == "--no-sound") {
       o.noSound = true;
+    } else if (arg == "--media-control") {
+      if (const char* v = needValue(arg)) {
+        if (std::string_view(v) == "system") {
+          o.systemMediaControl = true;
+        } else if (std::string_view(v) == "own") {
+          o.systemMediaControl = false;
+        } else {
+          result.error = "--media-control takes own or system, not " + std::string(v);
+        }
+      }
     } else if (arg == "--record") {
       if (const char* v = needValue(arg)) o.recordPath = v;
     } else if (arg == "--demo") {

@@ -5,7 +5,8 @@
 #  2. replays every golden script of the five .exe programs on the headless
 #     backend: they must give the committed summaries and picture hashes;
 #     the test programs' media-control layer answers winmm's way, row for
-#     row of tests/windows/media_control_diff.cpp (the rows that differ say why);
+#     row of tests/windows/media_control_diff.cpp (the rows that differ say
+#     why), and --media-control system plays through winmm;
 #  3. files: the programs unpacked in a folder whose name has a space and a
 #     non-ASCII letter, the player's folder in %APPDATA%\kestrel: a first start
 #     makes it with the defaults, ACCEPT on the options screen writes the same
@@ -82,6 +83,13 @@ bash tests/goldens/golden_checks.sh "$work/run"
 # The test programs' media-control layer against winmm, command for command.
 echo "== media control against winmm"
 (cd "$work/run" && wine "$root/build/windows/tools/media_control_diff.exe") | tee "$checks/media_control.txt"
+# --media-control system: the demo programs play through winmm itself.
+printf '1 down Left\n2 up Left\n3 close\n' >"$work/media_keys.txt"
+line="$(cd "$work/run" && wine ./timing_test.exe --media-control system --timedemo "$work/media_keys.txt" --seed 3 |
+  grep '^timedemo:')" || fail "timing_test.exe --media-control system did not run to its end"
+echo "timing_test.exe --media-control system: ${line%% wall_seconds=*}"
+(cd "$work/run" && "$native/run/timing_test" --media-control system --timedemo "$work/media_keys.txt" 2>/dev/null) &&
+  fail "--media-control system was taken on Linux, which has no such interface"
 
 # ---- 3. Files ----------------------------------------------------------------------
 echo "== files"

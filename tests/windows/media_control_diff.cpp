@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/winmm_media_command.h"
+#include "platform/system_media.h"
 #include "testbench/media_command.h"
 #include "testbench/media_control.h"
 
@@ -66,7 +66,7 @@ int main() {
   int agreeing = 0;
   for (const Case& row : kCases) {
     const Answer ours = ask(testbench::MediaCommand, row.command);
-    const Answer system = ask(platform::winmmMediaCommand, row.command);
+    const Answer system = ask(platform::systemMediaCommand(), row.command);
     const bool agree = ours.code == system.code && ours.reply == system.reply;
     agreeing += agree ? 1 : 0;
     const bool asExpected = agree == (row.expected == Outcome::Agree);
