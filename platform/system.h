@@ -3,6 +3,8 @@
 //   system_posix.cpp  Linux and other POSIX desktops
 //   system_web.cpp    the browser (emscripten): no executable, storage that
 //                     the page writes out after each save
+//   system_win32.cpp  Windows (mingw-w64): wide-character calls, the user's
+//                     folder in %APPDATA%, the console of a GUI program
 // A new system adds one file here and one line to platform/CMakeLists.txt;
 // nothing else in the tree tests which system it runs on.
 #pragma once
