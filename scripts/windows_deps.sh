@@ -48,6 +48,9 @@ if [ ! -f "$work/.sources" ]; then
   touch "$work/.sources"
 fi
 
+# apt checked every downloaded file against the signed archive index, so
+# dpkg-source need not check the .dsc signature again (--no-check); it
+# applies Debian's patches as it unpacks.
 unpack() { # <package> <version> -> prints the unpacked folder
   local dsc
   dsc="$(ls "$work/src/$1"_"$2"[+-]*.dsc 2>/dev/null | head -n1)"
