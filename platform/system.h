@@ -5,6 +5,8 @@
 //                     the page writes out after each save
 //   system_win32.cpp  Windows (mingw-w64): wide-character calls, the user's
 //                     folder in %APPDATA%, the console of a GUI program
+// The first two share posix_shared.cpp: the environment, file removal and the
+// steps of a durable replacement, with each passing its own flush steps.
 // A new system adds one file here and one line to platform/CMakeLists.txt;
 // nothing else in the tree tests which system it runs on.
 #pragma once

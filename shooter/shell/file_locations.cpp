@@ -14,8 +14,6 @@ namespace shooter {
 
 namespace {
 
-std::string assetFolderValue = ".";
-
 // The system's folder for this user's files; the working folder when the
 // system gives none.
 std::string userDataFolder() {
@@ -61,11 +59,5 @@ bool prepareUserFolder(const FileLocations& where, std::string& reason) {
   }
   return true;
 }
-
-std::string assetPath(const std::string& name) {
-  return assetFolderValue == "." ? name : assetFolderValue + "/" + name;
-}
-
-void setAssetFolder(const std::string& folder) { assetFolderValue = folder; }
 
 }  // namespace shooter
