@@ -71,7 +71,7 @@ void setUpFullGame() {
   startUp("", false);
   platform::seedRandom(7);
   buildSheet();
-  settings.collisionType = 1;  // PER PIXEL
+  shell.settings.collisionType = 1;  // PER PIXEL
   shell.collisionInterval = 0.0;     // a pass every frame
   handGameContext();
   shell.screenState = ScreenState::Playing;

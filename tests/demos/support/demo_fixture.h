@@ -14,6 +14,7 @@
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/image.h"
 #include "platform/platform.h"
+#include "platform/system.h"
 #include "platform/run_options.h"
 #include "tests/support/headless_access.h"
 #include "tests/support/recording_media.h"
