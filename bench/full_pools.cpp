@@ -10,7 +10,7 @@
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"

@@ -11,7 +11,7 @@
 #include "platform/system.h"
 #include "platform/utf8_path.h"
 #include "shooter/game/game.h"
-#include "shooter/media/asset_folder.h"
+#include "shooter/resources/asset_folder.h"
 #include "shooter/shell/file_locations.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/replay_support.h"

@@ -12,7 +12,7 @@
 #include "platform/platform.h"
 #include "platform/recording_sound_device.h"
 #include "platform/run_options.h"
-#include "shooter/media/sound_bank.h"
+#include "shooter/resources/sound_bank.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"

@@ -1,8 +1,8 @@
 // The sound bank on the platform's sound device.
-#include "shooter/media/sound_bank.h"
+#include "shooter/resources/sound_bank.h"
 
 #include "assets/sample_names.h"
-#include "shooter/media/asset_folder.h"
+#include "shooter/resources/asset_folder.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "shooter/media/asset_folder.h"
+#include "shooter/resources/asset_folder.h"
 
 namespace shooter {
 
