@@ -16,7 +16,10 @@
 #  5. the portable archive unpacks to kestrel-VERSION/ in a temporary folder
 #     and runs the same way from another one, keeping the user files in
 #     $XDG_DATA_HOME;
-#  6. the web zip, when built, lists exactly the site's files;
+#  6. the web zip, when built, lists exactly the site's files; the Windows
+#     zip unpacks under Wine into a folder whose name has a space and a
+#     non-ASCII letter, and its programs run from another folder, showing the
+#     same pictures, their player files in %APPDATA%\kestrel;
 #  7. a second run of scripts/release.sh, from empty release and web build
 #     folders, gives the same bytes (SHA256SUMS): the compilers, the linkers
 #     and the packaging all repeat themselves.
@@ -189,6 +192,31 @@ if [ -f "$web_zip" ]; then
 else
   step "no web zip (scripts/web.sh does not exist yet)"
 fi
+
+win_zip="dist/kestrel-$version-windows-x86_64.zip"
+step "unpacking $win_zip and running it under Wine"
+[ -f "$win_zip" ] || fail "no $win_zip"
+unzip -tq "$win_zip" >/dev/null || fail "the Windows zip does not test clean"
+mkdir -p "$work/Spiele für Kestrel" "$work/wine-other"
+unzip -q "$win_zip" -d "$work/Spiele für Kestrel"
+win_top="$work/Spiele für Kestrel/kestrel-$version-windows-x86_64"
+export WINEPREFIX="$work/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot --init >/dev/null 2>&1
+(
+  cd "$work/wine-other"
+  [ "$(wine "$win_top/shooter.exe" --version)" = "shooter (Kestrel) $version" ] || exit 1
+  for row in "${programs[@]}"; do
+    name="${row%%:*}"
+    wine "$win_top/${row#*:}.exe" --seed 1 --timedemo "$(keys_of "$name")" --shot "1:$work/shots/$name.windows.bmp" |
+      grep -q '^timedemo:' || exit 1
+    cmp -s "$work/shots/$name.reference.bmp" "$work/shots/$name.windows.bmp" ||
+      { echo "$name.exe: its picture differs from the build's: its data was not found"; exit 1; }
+  done
+) || fail "the unzipped Windows programs failed when run from another folder"
+ls "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/kestrel/settings.dat >/dev/null ||
+  fail "the unzipped shooter.exe kept no settings.dat in %APPDATA%\\kestrel"
+[ -z "$(ls -A "$work/wine-other")" ] || fail "the Windows programs wrote into the starting folder"
+wineserver -k 2>/dev/null || true
 
 # ---- 7. Reproducibility --------------------------------------------------------------
 step "building the release again, from empty build folders"

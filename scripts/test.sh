@@ -9,6 +9,8 @@
 #                                30) after replaying its corpus and crash files;
 #   Stage.BrowserBuildAndChecks  node replays against the native build, every
 #                                page in headless Chromium;
+#   Stage.WindowsBuildAndChecks  the Windows build under Wine (goldens, files,
+#                                a window, recordings across systems);
 #   Stage.ReleaseArtefacts       the release artefacts as a player meets them,
 #                                installed into a throwaway folder.
 # KESTREL_QUICK_TESTS=1 runs the dev preset's tests only. One stage alone:

@@ -9,6 +9,7 @@
 #include "platform/replay.h"
 #include "platform/run_options.h"
 #include "platform/system.h"
+#include "platform/utf8_path.h"
 #include "shooter/game/game.h"
 #include "shooter/resources/asset_folder.h"
 #include "shooter/shell/file_locations.h"
@@ -56,8 +57,8 @@ int main(int argc, char** argv) {
     // The player's file paths mean the folder the command was typed in.
     std::error_code error;
     const std::filesystem::path start = std::filesystem::current_path(error);
-    if (!error) platform::resolvePathsAgainst(options, start.string());
-    std::filesystem::current_path(where.userFolder, error);
+    if (!error) platform::resolvePathsAgainst(options, platform::utf8FromPath(start));
+    std::filesystem::current_path(platform::pathFromUtf8(where.userFolder), error);
     shooter::setAssetFolder(where.assetFolder);
   }
 #ifdef KESTREL_WEB_ASSET_FOLDER
