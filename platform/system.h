@@ -27,6 +27,9 @@ std::string executablePath();
 // mappings, screenshots of an installed game), "" when the system gives
 // none. Not created here.
 std::string userDataFolder();
+// How the help texts name that folder to the user, as this system's users
+// know it.
+const char* userDataFolderForHelp();
 
 // ---- Environment ------------------------------------------------------------
 

@@ -47,6 +47,8 @@ std::string userDataFolder() {
   return "";
 }
 
+const char* userDataFolderForHelp() { return "$XDG_DATA_HOME/kestrel (default ~/.local/share/kestrel)"; }
+
 std::string replaceFileDurably(const std::string& temporary, const std::string& path, std::string_view contents) {
   return posix::replaceFile(temporary, path, contents, {flushFile, flushFolder});
 }

@@ -29,6 +29,8 @@ std::string executablePath() { return ""; }
 
 std::string userDataFolder() { return ""; }
 
+const char* userDataFolderForHelp() { return "the browser's storage"; }
+
 std::string replaceFileDurably(const std::string& temporary, const std::string& path, std::string_view contents) {
   return posix::replaceFile(temporary, path, contents, {flushFile, tellThePage});
 }

@@ -106,6 +106,8 @@ std::string userDataFolder() {
   return folder;
 }
 
+const char* userDataFolderForHelp() { return "%APPDATA%\\kestrel"; }
+
 std::optional<std::string> environmentVariable(const std::string& name) {
   const std::wstring key = wide(name);
   const DWORD needed = ::GetEnvironmentVariableW(key.c_str(), nullptr, 0);

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
       "  the game reads its pictures and sounds there and keeps settings.dat and\n"
       "  high_scores.dat in the working folder. Installed or unpacked, it reads its\n"
       "  data folder and keeps each user's files and F12 screenshots in\n"
-      "  $XDG_DATA_HOME/kestrel (default ~/.local/share/kestrel).\n"
+      "  " + std::string(platform::system::userDataFolderForHelp()) + ".\n" +
       "  --verify FILE          replay the recording FILE without a window, as fast\n"
       "                         as possible, and say whether it plays as recorded\n"
       "  Recordings are exact: --record keeps the seed, the settings and score table\n"
