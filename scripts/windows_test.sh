@@ -171,14 +171,8 @@ echo "== a window under Xvfb"
 # The Wine session of the headless runs has no display: a new one starts.
 wineserver -k 2>/dev/null || true
 wineserver -w
-display=""
-for n in $(seq 70 99); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display number"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
+source "$root/tests/support/xvfb.sh"
+start_xvfb || fail "no free X display number"
 unset SDL_VIDEODRIVER
 xdo() { timeout 10 xdotool "$@"; }
 for _ in $(seq 50); do xdo getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
