@@ -10,7 +10,7 @@
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
@@ -71,7 +71,7 @@ void setUpFullGame() {
   startUp("", false);
   platform::seedRandom(7);
   buildSheet();
-  settings.collisionType = 1;  // PER PIXEL
+  shell.settings.collisionType = 1;  // PER PIXEL
   shell.collisionInterval = 0.0;     // a pass every frame
   handGameContext();
   shell.screenState = ScreenState::Playing;

@@ -4,7 +4,7 @@
 
 #include "bench/full_pools.h"
 #include "bench/memcpy_yardstick.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 
 namespace {
 

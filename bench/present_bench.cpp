@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "bench/bench_pictures.h"
 #include "bench/memcpy_yardstick.h"
@@ -19,7 +20,12 @@ void BM_PresentDummyDriver(benchmark::State& state) {
   platform::system::setEnvironmentDefault("SDL_VIDEODRIVER", "dummy");  // never open a real window from a benchmark
   platform::RunOptions options;
   options.scale = 1;
-  auto backend = platform::makeSdlBackend(options);
+  std::string error;
+  auto backend = platform::makeSdlBackend(options, error);
+  if (!backend) {
+    state.SkipWithError(("the SDL backend did not start: " + error).c_str());
+    return;
+  }
   if (!backend->openWindow(bench::kPageWidth, bench::kPageHeight, false, "present bench")) {
     state.SkipWithError("the SDL backend could not open its window");
     return;

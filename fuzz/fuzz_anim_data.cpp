@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   shooter::animTable.fill({});

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/utf8_path.h"
+
 namespace platform {
 
 namespace {
@@ -19,13 +21,13 @@ bool parseSeconds(std::string_view text, double& out) {
 }
 
 void makeAbsolute(std::string& path, const std::filesystem::path& start) {
-  if (!path.empty() && std::filesystem::path(path).is_relative()) path = (start / path).string();
+  if (!path.empty() && pathFromUtf8(path).is_relative()) path = utf8FromPath(start / pathFromUtf8(path));
 }
 
 }  // namespace
 
 void resolvePathsAgainst(RunOptions& options, const std::string& startFolder) {
-  const std::filesystem::path start(startFolder);
+  const std::filesystem::path start = pathFromUtf8(startFolder);
   makeAbsolute(options.recordPath, start);
   makeAbsolute(options.demoPath, start);
   makeAbsolute(options.timedemoPath, start);
@@ -37,7 +39,7 @@ ParseResult parseRunOptions(int argc, const char* const* argv) {
   ParseResult result;
   RunOptions& o = result.options;
   o.programName = argc > 0 && argv[0] ? argv[0] : "program";
-  if (const auto slash = o.programName.find_last_of('/'); slash != std::string::npos) {
+  if (const auto slash = o.programName.find_last_of("/\\"); slash != std::string::npos) {
     o.programName = o.programName.substr(slash + 1);
   }
   int i = 1;
@@ -90,6 +92,16 @@ ParseResult parseRunOptions(int argc, const char* const* argv) {
       o.windowMode = RunOptions::WindowMode::FullScreen;
     } else if (arg == "--no-sound") {
       o.noSound = true;
+    } else if (arg == "--media-control") {
+      if (const char* v = needValue(arg)) {
+        if (std::string_view(v) == "system") {
+          o.systemMediaControl = true;
+        } else if (std::string_view(v) == "own") {
+          o.systemMediaControl = false;
+        } else {
+          result.error = "--media-control takes own or system, not " + std::string(v);
+        }
+      }
     } else if (arg == "--record") {
       if (const char* v = needValue(arg)) o.recordPath = v;
     } else if (arg == "--demo") {

@@ -33,6 +33,7 @@ struct RunOptions {
   int scale = 0;                         // --scale N: window scale factor, 0 = fit the desktop
   enum class WindowMode { AsConfigured, Windowed, FullScreen } windowMode = WindowMode::AsConfigured;
   bool noSound = false;                  // --no-sound: never open an audio device
+  bool systemMediaControl = false;       // --media-control system: the system's own media-control interface
   bool showHelp = false;
   bool showVersion = false;
 };

@@ -3,6 +3,10 @@
 //   system_posix.cpp  Linux and other POSIX desktops
 //   system_web.cpp    the browser (emscripten): no executable, storage that
 //                     the page writes out after each save
+//   system_win32.cpp  Windows (mingw-w64): wide-character calls, the user's
+//                     folder in %APPDATA%, the console of a GUI program
+// The first two share posix_shared.cpp: the environment, file removal and the
+// steps of a durable replacement, with each passing its own flush steps.
 // A new system adds one file here and one line to platform/CMakeLists.txt;
 // nothing else in the tree tests which system it runs on.
 #pragma once
@@ -23,6 +27,9 @@ std::string executablePath();
 // mappings, screenshots of an installed game), "" when the system gives
 // none. Not created here.
 std::string userDataFolder();
+// How the help texts name that folder to the user, as this system's users
+// know it.
+const char* userDataFolderForHelp();
 
 // ---- Environment ------------------------------------------------------------
 

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/utf8_path.h"
+
 namespace platform {
 
 bool fileExists(const std::string& path) {
@@ -20,9 +22,9 @@ std::optional<std::string> readWholeFile(const std::string& path) {
   // Only regular files of sane size: a name such as /dev/zero must not make
   // a program read forever.
   std::error_code error;
-  const auto status = std::filesystem::status(path, error);
+  const auto status = std::filesystem::status(pathFromUtf8(path), error);
   if (error || !std::filesystem::is_regular_file(status)) return std::nullopt;
-  const auto size = std::filesystem::file_size(path, error);
+  const auto size = std::filesystem::file_size(pathFromUtf8(path), error);
   if (error || size > kMaxFileBytes) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;

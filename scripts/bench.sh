@@ -37,20 +37,7 @@ for program in blit_bench game_frame_bench present_bench testbench_sound_bench; 
      --benchmark_out="$results/$program.json" --benchmark_out_format=json >"$results/$program.txt")
 done
 
-# Timedemo runs play from a scratch folder holding links to the run folder's
-# pictures and sounds and fresh data files, so the user's settings.dat and
-# high_scores.dat are never read or written.
-play="$(mktemp -d)"
-trap 'rm -rf "$play"' EXIT
-for file in "$run"/*; do ln -s "$file" "$play/"; done
-rm -f "$play/settings.dat" "$play/high_scores.dat"
-printf '2\r\n0\r\n96\r\n50\r\n1\r\n20\r\n' >"$play/settings.dat"  # 640x480, window, volume 96, 50 FPS, PER PIXEL, 20
-cp shooter/data/high_scores.dat "$play/"
 echo "== shooter --timedemo bench/timedemo_busy_game.txt (x$timedemo_runs)" >&2
-for _ in $(seq "$timedemo_runs"); do
-  cp shooter/data/high_scores.dat "$play/"
-  (cd "$play" && "$run/shooter" --timedemo "$root/bench/timedemo_busy_game.txt" --seed 7) | grep '^timedemo:' \
-    >>"$results/timedemo.txt"
-done
+bash bench/timedemo_runs.sh "$run" "$timedemo_runs" >>"$results/timedemo.txt"
 
 python3 bench/bench_table.py "$results"

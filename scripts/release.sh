@@ -3,6 +3,8 @@
 #   kestrel_VERSION_amd64.deb            the Debian package (CPack, games layout)
 #   kestrel-VERSION-linux-x86_64.tar.gz  the portable archive
 #   kestrel-VERSION-web.zip              the web site (when scripts/web.sh exists)
+#   kestrel-VERSION-windows-x86_64.zip   the Windows programs (mingw-w64, SDL2
+#                                        built from Debian's sources)
 #   SHA256SUMS
 # Two runs of the same commit give the same bytes: every time stamp is the
 # commit's (SOURCE_DATE_EPOCH), archive entries are sorted and owned by root,
@@ -85,6 +87,34 @@ if [ -f scripts/web.sh ]; then
 else
   echo "release: NOTICE: scripts/web.sh does not exist yet; $web_zip is not built" >&2
 fi
+
+# ---- The Windows zip --------------------------------------------------------
+# The five programs cross-built with mingw-w64 (the windows preset, stripped,
+# no PE time stamp), SDL2.dll and SDL2_mixer.dll from scripts/windows_deps.sh,
+# the release build's pictures and sounds in data/ beside them.
+win_zip="kestrel-$version-windows-x86_64.zip"
+win_deps="$(bash scripts/windows_deps.sh | tail -n1)"
+win_build="$root/build/package-windows"
+[ "${KESTREL_RELEASE_FRESH:-0}" = 1 ] && rm -rf "$win_build"
+cmake --preset windows -B "$win_build" -DKESTREL_WINDOWS_DEPS="$win_deps" -DKESTREL_NATIVE_RUN_DIR="$build/run" \
+  -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$root=." -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s >/dev/null
+cmake --build "$win_build" -j2
+win_top="$win_build/zip/kestrel-$version-windows-x86_64"
+rm -rf "$win_build/zip"
+mkdir -p "$win_top/data" "$win_top/licenses"
+for f in "$win_build/run/"*; do
+  case "$f" in
+    *.exe|*.dll) cp "$f" "$win_top/" ;;
+    *) cp "$f" "$win_top/data/" ;;
+  esac
+done
+cp shooter/data/settings.dat shooter/data/high_scores.dat shooter/data/Readme.txt "$win_top/data/"
+sed "s/@VERSION@/$version/g" packaging/windows/Readme.txt | sed 's/$/\r/' >"$win_top/Readme.txt"
+cp packaging/copyright "$win_top/licenses/Kestrel-COPYRIGHT.txt"
+cp "$win_deps/licenses/"* "$win_top/licenses/"
+chmod -R u=rwX,go=rX "$win_top"
+stamp_tree "$win_top"
+(cd "$win_build/zip" && find . -mindepth 1 -printf '%P\n' | sort | zip -X -q -9 -@ "$dist/$win_zip")
 
 # ---- Checksums ---------------------------------------------------------------
 (cd "$dist" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | sort | xargs sha256sum >SHA256SUMS)

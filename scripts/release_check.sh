@@ -1,20 +1,25 @@
 #!/usr/bin/env bash
-# Checks the release artefacts as a player would meet them (run as root, or
-# with sudo; it installs and removes the kestrel package on this machine):
+# Checks the release artefacts as a player would meet them, without changing
+# this machine (the package goes into a throwaway root, not onto the system):
 #  1. scripts/release.sh builds dist/;
 #  2. lintian finds no error and no warning outside the explained ones
 #     (docs/packaging.md);
 #  3. the AppStream metadata and the desktop entry validate;
-#  4. apt-get installs the .deb; the five programs print the version and run
-#     a short seeded timedemo from a fresh HOME in an unrelated folder,
-#     showing the same picture as the build's programs in their run folder;
-#     relative paths of --timedemo and --shot mean the starting folder;
-#     apt-get remove leaves nothing of the package on disk, the player's
-#     files stay;
+#  4. apt-get could install the .deb here (a simulation: its dependencies
+#     resolve); unpacked into a throwaway root, the five programs print the
+#     version and run a short seeded timedemo from a fresh HOME in an
+#     unrelated folder, showing the same picture as the build's programs in
+#     their run folder; relative paths of --timedemo and --shot mean the
+#     starting folder; afterwards the root holds exactly the package's files
+#     and the package has no maintainer scripts or conffiles, so removing it
+#     leaves nothing of it on disk while the player's files stay;
 #  5. the portable archive unpacks to kestrel-VERSION/ in a temporary folder
 #     and runs the same way from another one, keeping the user files in
 #     $XDG_DATA_HOME;
-#  6. the web zip, when built, lists exactly the site's files;
+#  6. the web zip, when built, lists exactly the site's files; the Windows
+#     zip unpacks under Wine into a folder whose name has a space and a
+#     non-ASCII letter, and its programs run from another folder, showing the
+#     same pictures, their player files in %APPDATA%\kestrel;
 #  7. a second run of scripts/release.sh, from empty release and web build
 #     folders, gives the same bytes (SHA256SUMS): the compilers, the linkers
 #     and the packaging all repeat themselves.
@@ -23,8 +28,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
 started=$SECONDS
-sudo_cmd=""
-[ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy DEBIAN_FRONTEND=noninteractive
 
 fail() { echo "release check: FAILED: $*" >&2; exit 1; }
@@ -33,13 +36,7 @@ step() { echo "release check: [$((SECONDS - started)) s] $*"; }
 bash scripts/install-deps.sh lintian unzip appstream desktop-file-utils
 
 work="$(mktemp -d)"
-cleanup() {
-  rm -rf "$work"
-  if dpkg-query -W -f='${Status}' kestrel 2>/dev/null | grep -q "ok installed"; then
-    $sudo_cmd apt-get remove -y -qq kestrel >/dev/null || true
-  fi
-}
-trap cleanup EXIT
+trap 'rm -rf "$work"' EXIT
 
 # ---- 1. The artefacts ---------------------------------------------------------
 step "building the release"
@@ -76,17 +73,26 @@ grep -q "<release version=\"$version\"" "$work/deb/usr/share/metainfo/io.github.
 desktop-file-validate "$work/deb/usr/share/applications/io.github.kestrel.Shooter.desktop" || fail "desktop-file-validate"
 zcat "$work/deb/usr/share/man/man6/shooter.6.gz" | grep -q "Kestrel $version" || fail "the manual page is not of $version"
 
-# ---- 4. Install, run, remove -----------------------------------------------------
-step "installing $deb"
-if dpkg-query -W -f='${Status}' kestrel 2>/dev/null | grep -q "ok installed"; then
-  $sudo_cmd apt-get remove -y -qq kestrel >/dev/null
-fi
-$sudo_cmd apt-get install -y -qq "./$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
-dpkg-query -L kestrel | sort >"$work/package_files.txt"
-[ "$(/usr/games/shooter --version)" = "shooter (Kestrel) $version" ] || fail "shooter --version: $(/usr/games/shooter --version)"
+# ---- 4. Install into a throwaway root, run, remove ----------------------------------
+step "installing $deb into a throwaway root"
+# apt-get's simulation resolves the package's dependencies against this
+# machine's packages without installing anything.
+apt-get install --simulate "./$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get cannot install $deb"; }
+# Unpacking is all that installing does when the package brings no maintainer
+# scripts and no conffiles, and removing is deleting its files.
+dpkg-deb -e "$deb" "$work/control"
+extra="$(ls "$work/control" | grep -vxE 'control|md5sums' || true)"
+[ -z "$extra" ] || fail "the package has $extra: unpacking it no longer shows what installing it does"
+installed="$work/root"
+dpkg-deb -x "$deb" "$installed"
+games="$installed/usr/games"  # the programs find their data relative to themselves
+# The package's own list: every path it installs, as dpkg -L would list it.
+package_paths() { sed -e 's|^\./|/|' -e 's|/$||' | grep -v '^\.\?$' | sort; }
+dpkg-deb --fsys-tarfile "$deb" | tar -t | package_paths >"$work/package_files.txt"
+[ "$("$games/shooter" --version)" = "shooter (Kestrel) $version" ] || fail "shooter --version: $("$games/shooter" --version)"
 for demo in kestrel-flight-test kestrel-flight-test-plain kestrel-timing-test kestrel-collision-test; do
   # The demo programs name themselves as in the build (flight_test ...).
-  "/usr/games/$demo" --version | grep -qx "[a-z_]* (Kestrel) $version" || fail "$demo --version: $("/usr/games/$demo" --version)"
+  "$games/$demo" --version | grep -qx "[a-z_]* (Kestrel) $version" || fail "$demo --version: $("$games/$demo" --version)"
 done
 
 home="$work/home"
@@ -112,7 +118,7 @@ keys_of() { if [ "$1" = shooter ]; then echo "$work/close.txt"; else echo "$work
   cd "$elsewhere"
   for row in "${programs[@]}"; do
     name="${row%%:*}"
-    env -u XDG_DATA_HOME HOME="$home" "/usr/games/$name" --seed 1 --timedemo "$(keys_of "$name")" \
+    env -u XDG_DATA_HOME HOME="$home" "$games/$name" --seed 1 --timedemo "$(keys_of "$name")" \
       --shot "1:$work/shots/$name.installed.bmp" >"$work/$name.out" 2>&1 || { cat "$work/$name.out"; exit 1; }
     grep -q '^timedemo:' "$work/$name.out" || { cat "$work/$name.out"; exit 1; }
     cmp -s "$work/shots/$name.reference.bmp" "$work/shots/$name.installed.bmp" ||
@@ -131,24 +137,20 @@ cp "$work/close.txt" "$work/demo_keys.txt" "$work/typed/"
   cd "$work/typed"
   for row in "${programs[@]}"; do
     name="${row%%:*}"
-    env -u XDG_DATA_HOME HOME="$home" "/usr/games/$name" --seed 1 --timedemo "$(basename "$(keys_of "$name")")" \
+    env -u XDG_DATA_HOME HOME="$home" "$games/$name" --seed 1 --timedemo "$(basename "$(keys_of "$name")")" \
       --shot "1:$name.relative.bmp" >/dev/null 2>&1 || { echo "$name failed"; exit 1; }
     cmp -s "$work/shots/$name.reference.bmp" "$name.relative.bmp" || { echo "$name: no $name.relative.bmp"; exit 1; }
   done
 ) || fail "an installed program did not read and write relative paths in the folder it was started from"
 
 step "removing the package"
-$sudo_cmd apt-get remove -y -qq kestrel >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove"; }
-status="$(dpkg-query -W -f='${Status}' kestrel 2>/dev/null || true)"
-case "$status" in "" | *not-installed*) ;; *) fail "after removal dpkg says: $status" ;; esac
-# Every file of the package is gone; a folder may stay only when another
-# package owns it (/usr/share/icons/hicolor, /usr/share/man/man6, ...).
-while read -r path; do
-  [ -e "$path" ] || [ -L "$path" ] || continue
-  [ -d "$path" ] && dpkg-query -S "$path" >/dev/null 2>&1 && continue
-  fail "left on disk after removal: $path"
-done <"$work/package_files.txt"
-[ -f "$home/.local/share/kestrel/settings.dat" ] || fail "removal touched the player's files"
+# After the runs the root holds the package's files and nothing else, so
+# removing them leaves nothing of the package; the player's files are in HOME.
+(cd "$installed" && find . | package_paths) >"$work/root_files.txt"
+diff -u "$work/package_files.txt" "$work/root_files.txt" >"$work/root_files.diff" ||
+  { cat "$work/root_files.diff"; fail "the installed programs wrote beside themselves: removal would leave these"; }
+(cd "$installed" && md5sum --check --quiet "$work/control/md5sums") || fail "the installed programs changed their own files"
+[ -f "$home/.local/share/kestrel/settings.dat" ] || fail "no player's files outside the installation"
 
 # ---- 5. The portable archive -------------------------------------------------------
 step "unpacking $tarball"
@@ -190,6 +192,31 @@ if [ -f "$web_zip" ]; then
 else
   step "no web zip (scripts/web.sh does not exist yet)"
 fi
+
+win_zip="dist/kestrel-$version-windows-x86_64.zip"
+step "unpacking $win_zip and running it under Wine"
+[ -f "$win_zip" ] || fail "no $win_zip"
+unzip -tq "$win_zip" >/dev/null || fail "the Windows zip does not test clean"
+mkdir -p "$work/Spiele für Kestrel" "$work/wine-other"
+unzip -q "$win_zip" -d "$work/Spiele für Kestrel"
+win_top="$work/Spiele für Kestrel/kestrel-$version-windows-x86_64"
+export WINEPREFIX="$work/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot --init >/dev/null 2>&1
+(
+  cd "$work/wine-other"
+  [ "$(wine "$win_top/shooter.exe" --version)" = "shooter (Kestrel) $version" ] || exit 1
+  for row in "${programs[@]}"; do
+    name="${row%%:*}"
+    wine "$win_top/${row#*:}.exe" --seed 1 --timedemo "$(keys_of "$name")" --shot "1:$work/shots/$name.windows.bmp" |
+      grep -q '^timedemo:' || exit 1
+    cmp -s "$work/shots/$name.reference.bmp" "$work/shots/$name.windows.bmp" ||
+      { echo "$name.exe: its picture differs from the build's: its data was not found"; exit 1; }
+  done
+) || fail "the unzipped Windows programs failed when run from another folder"
+ls "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/kestrel/settings.dat >/dev/null ||
+  fail "the unzipped shooter.exe kept no settings.dat in %APPDATA%\\kestrel"
+[ -z "$(ls -A "$work/wine-other")" ] || fail "the Windows programs wrote into the starting folder"
+wineserver -k 2>/dev/null || true
 
 # ---- 7. Reproducibility --------------------------------------------------------------
 step "building the release again, from empty build folders"

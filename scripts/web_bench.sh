@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# The browser build's figures for docs/performance.md (after scripts/web.sh
-# --build-only with KESTREL_WEB_NATIVE_TARGETS=shooter, and npm ci in tests/web):
-# the shooter page's transfer size, the same seeded timedemo on the native and
-# the node build, and the Chromium load time, pacing and heap.
+# The browser build's figures for docs/performance.md: the shooter page's
+# transfer size, the same seeded timedemo on the native and the node build,
+# and the Chromium load time, pacing and heap. Runs after either build of the
+# pages: the test command's (whose native files come from build/dev) or
+# `KESTREL_WEB_NATIVE_TARGETS=shooter scripts/web.sh --build-only` (from
+# build/web/native). The native shooter is the one of the run folder the pages
+# were built from, so both sides play the same files.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 site="$root/build/web/site"
-run="$root/build/web/native/run"
+[ -f "$site/shooter.html" ] && [ -f "$root/build/web/node/shooter.js" ] ||
+  { echo "web bench: no browser build; run scripts/web.sh --build-only first" >&2; exit 1; }
+run="$(sed -n 's/^KESTREL_NATIVE_RUN_DIR:[A-Z]*=//p' "$root/build/web/CMakeCache.txt")"
+[ -x "$run/shooter" ] || { echo "web bench: $run holds no native shooter; build it there" \
+  "(KESTREL_WEB_NATIVE_TARGETS=shooter scripts/web.sh --build-only)" >&2; exit 1; }
+[ -d "$root/tests/web/node_modules" ] || (cd "$root/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
 total=0
 for f in shooter.html kestrel_page.js kestrel_page.css shooter.js shooter.wasm shooter.data; do
   size=$(gzip -9c "$site/$f" | wc -c)

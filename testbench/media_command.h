@@ -16,9 +16,9 @@ namespace testbench {
 inline constexpr int kMediaUnknownCommand = 261;  // verb or keyword not understood
 inline constexpr int kMediaBadSyntax = 262;       // words missing, extra or malformed
 inline constexpr int kMediaUnknownAlias = 263;    // no device open under that name
-inline constexpr int kMediaDuplicateAlias = 264;  // the name is already in use
-inline constexpr int kMediaUnknownDevice = 265;   // no device plays that file extension
-inline constexpr int kMediaCannotOpenFile = 266;  // missing or undecodable file
+inline constexpr int kMediaDuplicateAlias = 289;  // the name is already in use
+inline constexpr int kMediaUnknownDevice = 281;   // no device plays that file extension
+inline constexpr int kMediaCannotOpenFile = 275;  // missing or undecodable file
 inline constexpr int kMediaNoAudio = 267;         // the audio device could not be opened
 inline constexpr int kMediaReplyTooSmall = 268;   // the reply does not fit the buffer
 

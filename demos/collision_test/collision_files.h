@@ -35,8 +35,6 @@ static_assert(kWallRows.size() == 4);
 
 inline constexpr std::int32_t kBoxSlots = 8;
 
-inline constexpr auto kPictureFiles = std::to_array<const char*>({demo::kBallPicture, demo::kRingPicture,
-                                                           demo::kPlayerPicture});
-static_assert(kPictureFiles.size() == 3);
+inline constexpr const auto& kPictureFiles = demo::kBallScenePictures;
 
 }  // namespace collision_test

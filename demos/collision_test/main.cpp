@@ -3,14 +3,10 @@
 #include "demos/common/demo_main.h"
 
 int main(int argc, char** argv) {
-  collision_test::CollisionTest program;
-  return demo::runDemoProgram(
+  return demo::runDemo<collision_test::CollisionTest>(
       argc, argv,
       {"collision_test",
        "  Keys: B shows the collision boxes, N hides them, Left and Right move the\n"
        "  character, Esc leaves the scene and any key then ends the program. Run from\n"
-       "  the build's run folder, which holds its pictures and sounds.\n",
-       [&] { return collision_test::startUp(program); }, [&] { return collision_test::runFrame(program); },
-       [&] { collision_test::shutDown(program); }, [&] { return program.end; },
-       [&] { return collision_test::summary(program); }});
+       "  the build's run folder, which holds its pictures and sounds.\n"});
 }

@@ -3,6 +3,7 @@
 // from them, and the character picture moved with the arrow keys.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -20,6 +21,10 @@ inline constexpr const char* kBallPicture = "ball4.BMP";
 inline constexpr const char* kRingPicture = "O_2.BMP";
 inline constexpr const char* kPlayerPicture = "Ryu_1.BMP";
 inline constexpr std::int32_t kPlayerY = 200;
+
+// Every picture a ball scene loads (the build checks that each is there).
+inline constexpr auto kBallScenePictures = std::to_array<const char*>({kBallPicture, kRingPicture, kPlayerPicture});
+static_assert(kBallScenePictures.size() == 3);
 
 // 640 x 480 of colour 0 with green outlines (0, 0)-(639, 479) and
 // (10, 10)-(629, 469) and the band between them flood-filled green.

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/data_folder.h"
+#include "platform/utf8_path.h"
 
 namespace fs = std::filesystem;
 
@@ -18,10 +19,10 @@ DataFolderSwitch enterDataFolder(const std::string& executablePath, const std::v
   if (data.empty()) return {};
   const fs::path start = fs::current_path(error);
   if (error) return {};
-  platform::resolvePathsAgainst(options, start.string());
-  fs::current_path(data, error);
+  platform::resolvePathsAgainst(options, platform::utf8FromPath(start));
+  fs::current_path(platform::pathFromUtf8(data), error);
   if (error) return {};
-  return {data, start.string()};
+  return {data, platform::utf8FromPath(start)};
 }
 
 }  // namespace demo

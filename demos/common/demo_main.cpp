@@ -5,6 +5,7 @@
 #include "kestrel/build_info.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
+#include "platform/system_media.h"
 #include "platform/system.h"
 #include "demos/common/data_folder_switch.h"
 #include "testbench/media_command.h"
@@ -32,7 +33,10 @@ int runDemoProgram(int argc, const char* const* argv, const DemoProgram& program
                             "  --demo and --timedemo replay such scripts: the program reads its clock\n"
                             "  thousands of times a second, so an exact recording of every reading would\n"
                             "  not be worth its size, and a replay follows the recorded timing closely\n"
-                            "  rather than frame for frame.\n";
+                            "  rather than frame for frame.\n"
+                            "  --media-control own|system  play sounds through the programs' own\n"
+                            "                         media-control layer (the default) or, on Windows,\n"
+                            "                         through the system's (winmm)\n";
   if (!parsed.error.empty()) {
     std::cerr << program.name << ": " << parsed.error << '\n' << platform::usageText(program.name, extra);
     return 2;
@@ -46,6 +50,14 @@ int runDemoProgram(int argc, const char* const* argv, const DemoProgram& program
     return 0;
   }
   parsed.options.timedemoTickPerRead = kTimedemoTickPerRead;
+  if (parsed.options.systemMediaControl) {
+    const platform::SystemMediaCommand system = platform::systemMediaCommand();
+    if (system == nullptr) {
+      std::cerr << program.name << ": --media-control system: this system has no media-control interface of its own\n";
+      return 2;
+    }
+    testbench::SetMediaCommandFunction(system);
+  }
   if (parsed.options.noSound) testbench::SetMediaCommandFunction(refuseEveryCommand);
   const DataFolderSwitch moved = enterDataFolder(
       platform::system::executablePath(), {kestrel::kInstalledDataRelative, kestrel::kPortableDataFolder}, parsed.options);

@@ -29,4 +29,22 @@ struct DemoProgram {
 // Runs the program as main() would: returns the process exit code.
 int runDemoProgram(int argc, const char* const* argv, const DemoProgram& program);
 
+// A program's row: its executable's name and its help text.
+struct ProgramText {
+  const char* name;
+  const char* helpText;
+};
+
+// main() of a demo program. `Program` is the program's state; its namespace
+// holds startUp, runFrame, shutDown and summary for it (found by argument-
+// dependent lookup), and its `end` says how the loop ended.
+template <typename Program>
+int runDemo(int argc, const char* const* argv, const ProgramText& text) {
+  Program program;
+  return runDemoProgram(argc, argv,
+                        {text.name, text.helpText, [&] { return startUp(program); },
+                         [&] { return runFrame(program); }, [&] { shutDown(program); }, [&] { return program.end; },
+                         [&] { return summary(program); }});
+}
+
 }  // namespace demo

@@ -160,13 +160,4 @@ FlightKeys readFlightKeys(JetMotion& jet, FireControl& fire, LoopEnd& end) {
   return keys;
 }
 
-void freeFlight(std::vector<testbench::Sprite>& sprites, std::vector<testbench::Missile>& missiles,
-                platform::Image& clearImage, platform::Image& page) {
-  testbench::SpriteListFree(sprites);
-  for (testbench::Missile& m : missiles) m.image.reset();
-  clearImage = {};
-  page = {};
-  testbench::SoundCloseAll();
-}
-
 }  // namespace demo

@@ -88,11 +88,6 @@ struct FlightKeys {
 // `end` saying whether the window was closed.
 FlightKeys readFlightKeys(JetMotion& jet, FireControl& fire, LoopEnd& end);
 
-// Shutdown of either scene: frees the sprites, the missiles' pictures and the
-// two page-sized images, then closes every sound.
-void freeFlight(std::vector<testbench::Sprite>& sprites, std::vector<testbench::Missile>& missiles,
-                platform::Image& clearImage, platform::Image& page);
-
 // ---- Music ------------------------------------------------------------------
 
 // Starts the tune whenever it is not sounding, so it restarts after it ends.

@@ -4,15 +4,16 @@
 
 #include <array>
 
-#include "demos/common/jet_flight.h"
+#include "demos/common/flight_scene.h"
 #include "demos/common/sprite_files.h"
 
 namespace flight_test {
 
+// Slots 2 to 4 are the flight scene's missile, ground and cloud.
+using demo::kCloudSlot;
+using demo::kGroundSlot;
+using demo::kMissileSlot;
 inline constexpr std::int32_t kBoundsSlot = 1;  // bounds the jet; never drawn
-inline constexpr std::int32_t kMissileSlot = 2;
-inline constexpr std::int32_t kGroundSlot = 3;
-inline constexpr std::int32_t kCloudSlot = 4;
 inline constexpr std::int32_t kEnemySlot = 17;
 
 // Slots 5 to 10 hold the level and right-bank frames, 11 to 16 the level and
@@ -38,7 +39,6 @@ inline constexpr auto kSpriteFiles = std::to_array<demo::SpriteFile>({
 });
 static_assert(kSpriteFiles.size() == 17);
 
-inline constexpr auto kSoundFiles = std::to_array<const char*>({demo::kMissileSound, demo::kFlybySound, demo::kMusic});
-static_assert(kSoundFiles.size() == 3);
+inline constexpr const auto& kSoundFiles = demo::kFlightSoundFiles;
 
 }  // namespace flight_test

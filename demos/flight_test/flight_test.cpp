@@ -2,9 +2,6 @@
 
 #include "platform/platform.h"
 #include "platform/text_convert.h"
-#include "testbench/screen_and_clock.h"
-#include "testbench/sound_channels.h"
-#include "testbench/table.h"
 #include "demos/common/key_buffer.h"
 #include "demos/common/sprite_files.h"
 #include "demos/flight_test/flight_diagnostics.h"
@@ -26,7 +23,7 @@ struct EnemyPlace {
 constexpr auto kEnemyPlaces = std::to_array<EnemyPlace>({{300, 200}, {220, 150}, {380, 150}});
 static_assert(kEnemyPlaces.size() == 3);
 
-const testbench::Sprite& slot(const FlightTest& p, std::int32_t i) { return demo::spriteAt(p.sprites, i); }
+const testbench::Sprite& slot(const FlightTest& p, std::int32_t i) { return demo::sceneSprite(p, i); }
 
 // The turn of this pass: Left and Right turn, Up and Down keep the turn of
 // the last pass, and a combination takes the side it names. Later tests
@@ -53,14 +50,6 @@ void readSpeedKeys(FlightTest& p) {
   p.lastSpeedCheck = now;
 }
 
-void scrollStep(FlightTest& p) {
-  const double now = platform::timer();
-  if (now - p.lastScrollStep < p.scrollInterval) return;
-  demo::moveClouds(p.clouds, kCloudsUsed, slot(p, kCloudSlot).height);
-  p.lastScrollStep = now;
-  demo::scrollGround(p.groundY, p.scrollSpeed, slot(p, kGroundSlot).height);
-}
-
 // A selector's 0 means "not yet": the jet keeps the frame it shows.
 void selectFrame(std::int32_t (*selector)(BankFrameState&, std::int32_t&, std::int32_t&), BankFrameState& state,
                  bool turnHeld, std::int32_t& jetFrame) {
@@ -79,41 +68,18 @@ void animationStep(FlightTest& p) {
   p.lastFrameChange = now;
 }
 
-void drawScene(FlightTest& p) {
-  platform::drawImage(p.page, 0, 0, p.clearImage, platform::DrawMode::Opaque);
-  demo::drawGround(p.page, slot(p, kGroundSlot), p.groundY);
-  demo::drawClouds(p.clouds, slot(p, kCloudSlot), p.page);
-  testbench::UpdateMissiles(p.missiles, p.page);
-  demo::drawSprite(p.page, p.jet.x, p.jet.y, slot(p, p.jetFrame), platform::DrawMode::Transparent);
-}
-
 }  // namespace
 
 bool startUp(FlightTest& p) {
   p = FlightTest{};
-  platform::seedRandomFromTimer();
-  testbench::SoundInit();
-  if (!testbench::ScreenOpen(kTitle)) return false;
-  p.clearImage = platform::createImage(640, 480, 0);
-  p.page = platform::createImage(640, 480, 0);
-  p.sprites = testbench::MakeTable<testbench::Sprite>(kSpriteSlots);
-  demo::loadSpriteFiles(p.sprites, kSpriteFiles);
+  if (!demo::openFlightScene(p, kSpriteFiles)) return false;
   p.frameTimeStep = 0.05;
   p.jetFrame = 5;
   p.lastFrameChange = platform::timer();
   p.scrollSpeed = 3;
   p.groundX = 0;
-  p.groundY = 480 - slot(p, kGroundSlot).height;
-  for (std::int32_t i = 1; i <= kCloudsUsed; ++i) demo::setUpCloud(p.clouds, i, slot(p, kCloudSlot).height);
-  p.missiles = demo::makeMissileTable(slot(p, kMissileSlot));
-  p.jet.interval = 0.0005;
-  p.jet.lastMove = platform::timer();
-  p.fire.lastShot = demo::kLongAgo;
-  p.scrollInterval = 0.005;
-  p.lastScrollStep = demo::kLongAgo;
+  demo::placeFlightScene(p, kCloudsUsed, 0.0005);
   p.lastSpeedCheck = platform::timer();
-  p.jet.x = 320;
-  p.jet.y = 400;
   p.jetFrame = 11;
   return true;
 }
@@ -128,10 +94,10 @@ bool runFrame(FlightTest& p) {
   readSpeedKeys(p);
   demo::stepJet(p.jet, slot(p, kBoundsSlot).width, slot(p, kBoundsSlot).height);
   demo::keepMusicPlaying();
-  scrollStep(p);
+  demo::scrollFlightScene(p, kCloudsUsed, p.scrollSpeed);
 
   platform::screenLock();
-  drawScene(p);
+  demo::drawFlightScene(p, slot(p, p.jetFrame));
   animationStep(p);
   drawDiagnostics(p.page, p.scrollSpeed, p.jetFrame, p.lastFrame);
   if (platform::keyDown(key::Space)) {
@@ -139,19 +105,17 @@ bool runFrame(FlightTest& p) {
       demo::drawSprite(p.page, place.x, place.y, slot(p, kEnemySlot), platform::DrawMode::Transparent);
     }
   }
-  platform::drawImage(platform::workPage(), 0, 0, p.page, platform::DrawMode::Opaque);
-  platform::screenUnlock();
+  demo::showFlightPage(p);
   return true;
 }
 
-void shutDown(FlightTest& p) { demo::freeFlight(p.sprites, p.missiles, p.clearImage, p.page); }
+void shutDown(FlightTest& p) { demo::freeFlightScene(p); }
 
 std::string summary(const FlightTest& p) {
   using platform::toText;
-  return " jet_x=" + toText(std::int64_t{p.jet.x}) + " jet_y=" + toText(std::int64_t{p.jet.y}) +
-         " jet_frame=" + toText(std::int64_t{p.jetFrame}) + " last_frame=" + toText(std::int64_t{p.lastFrame}) +
-         " scroll_speed=" + toText(std::int64_t{p.scrollSpeed}) +
-         " missiles=" + toText(std::int64_t{demo::countFlyingMissiles(p.missiles)});
+  return demo::flightSummary(p, " jet_frame=" + toText(std::int64_t{p.jetFrame}) +
+                                    " last_frame=" + toText(std::int64_t{p.lastFrame}) +
+                                    " scroll_speed=" + toText(std::int64_t{p.scrollSpeed}));
 }
 
 }  // namespace flight_test

@@ -9,28 +9,17 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "platform/image.h"
-#include "testbench/missiles.h"
-#include "testbench/sprites.h"
-#include "demos/common/clouds.h"
-#include "demos/common/demo_main.h"
-#include "demos/common/jet_flight.h"
+#include "demos/common/flight_scene.h"
 #include "demos/flight_test/bank_frames.h"
 
 namespace flight_test {
 
-inline constexpr const char* kTitle = "Quorl's Flight Test";
-inline constexpr std::int32_t kSpriteSlots = 100;
 inline constexpr std::int32_t kCloudsUsed = 20;
 
-struct FlightTest {
-  std::vector<testbench::Sprite> sprites;  // slots 1..100
-  platform::Image clearImage;
-  platform::Image page;
-
-  demo::JetMotion jet;
+// The flight scene's sprites, pages, jet, ground, fire key, clouds and
+// missiles, with the banking frames and the scroll speed keys.
+struct FlightTest : demo::FlightScene {
   std::int32_t jetFrame = 11;  // the sprite slot the jet is drawn with
   std::int32_t lastFrame = 0;  // the frame after the left selector's step
   double frameTimeStep = 0.05;
@@ -42,16 +31,7 @@ struct FlightTest {
 
   std::int32_t scrollSpeed = 3;  // never below 0
   std::int32_t groundX = 0;
-  std::int32_t groundY = 0;
-  double scrollInterval = 0.005;
-  double lastScrollStep = demo::kLongAgo;
   double lastSpeedCheck = 0.0;
-
-  demo::FireControl fire;
-  demo::CloudTable clouds;
-  std::vector<testbench::Missile> missiles;  // slots 1..100
-
-  demo::LoopEnd end = demo::LoopEnd::Running;
 };
 
 // False when the screen does not open; the program must then end.

@@ -3,15 +3,11 @@
 #include "demos/flight_test/flight_test.h"
 
 int main(int argc, char** argv) {
-  flight_test::FlightTest program;
-  return demo::runDemoProgram(
+  return demo::runDemo<flight_test::FlightTest>(
       argc, argv,
       {"flight_test",
        "  Keys: arrows fly (the jet banks while turning), A fires a missile pair when\n"
        "  released, keypad + and - change the scroll speed, Space shows three enemy\n"
        "  planes, Esc quits. Run from the build's run folder, which holds its pictures\n"
-       "  and sounds.\n",
-       [&] { return flight_test::startUp(program); }, [&] { return flight_test::runFrame(program); },
-       [&] { flight_test::shutDown(program); }, [&] { return program.end; },
-       [&] { return flight_test::summary(program); }});
+       "  and sounds.\n"});
 }

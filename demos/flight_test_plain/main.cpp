@@ -3,13 +3,9 @@
 #include "demos/flight_test_plain/plain_flight.h"
 
 int main(int argc, char** argv) {
-  flight_test_plain::PlainFlight program;
-  return demo::runDemoProgram(
+  return demo::runDemo<flight_test_plain::PlainFlight>(
       argc, argv,
       {"flight_test_plain",
        "  Keys: arrows fly, A fires a missile pair when released, Esc quits.\n"
-       "  Run from the build's run folder, which holds its pictures and sounds.\n",
-       [&] { return flight_test_plain::startUp(program); }, [&] { return flight_test_plain::runFrame(program); },
-       [&] { flight_test_plain::shutDown(program); }, [&] { return program.end; },
-       [&] { return flight_test_plain::summary(program); }});
+       "  Run from the build's run folder, which holds its pictures and sounds.\n"});
 }

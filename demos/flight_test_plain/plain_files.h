@@ -4,15 +4,16 @@
 
 #include <array>
 
-#include "demos/common/jet_flight.h"
+#include "demos/common/flight_scene.h"
 #include "demos/common/sprite_files.h"
 
 namespace flight_test_plain {
 
+// Slots 2 to 4 are the flight scene's missile, ground and cloud.
+using demo::kCloudSlot;
+using demo::kGroundSlot;
+using demo::kMissileSlot;
 inline constexpr std::int32_t kJetSlot = 1;  // drawn, and bounds the jet
-inline constexpr std::int32_t kMissileSlot = 2;
-inline constexpr std::int32_t kGroundSlot = 3;
-inline constexpr std::int32_t kCloudSlot = 4;
 
 inline constexpr auto kSpriteFiles = std::to_array<demo::SpriteFile>({
     {1, "Plane1.BMP"},
@@ -22,7 +23,6 @@ inline constexpr auto kSpriteFiles = std::to_array<demo::SpriteFile>({
 });
 static_assert(kSpriteFiles.size() == 4);
 
-inline constexpr auto kSoundFiles = std::to_array<const char*>({demo::kMissileSound, demo::kFlybySound, demo::kMusic});
-static_assert(kSoundFiles.size() == 3);
+inline constexpr const auto& kSoundFiles = demo::kFlightSoundFiles;
 
 }  // namespace flight_test_plain

@@ -2,9 +2,6 @@
 
 #include "platform/platform.h"
 #include "platform/text_convert.h"
-#include "testbench/screen_and_clock.h"
-#include "testbench/sound_channels.h"
-#include "testbench/table.h"
 #include "demos/common/key_buffer.h"
 #include "demos/common/sprite_files.h"
 #include "demos/flight_test_plain/plain_files.h"
@@ -13,37 +10,14 @@ namespace flight_test_plain {
 
 namespace {
 
-const testbench::Sprite& slot(const PlainFlight& p, std::int32_t i) { return demo::spriteAt(p.sprites, i); }
-
-void scrollStep(PlainFlight& p) {
-  const double now = platform::timer();
-  if (now - p.lastScrollStep < p.scrollInterval) return;
-  demo::moveClouds(p.clouds, kCloudsMoved, slot(p, kCloudSlot).height);
-  p.lastScrollStep = now;
-  demo::scrollGround(p.groundY, kGroundSpeed, slot(p, kGroundSlot).height);
-}
+const testbench::Sprite& slot(const PlainFlight& p, std::int32_t i) { return demo::sceneSprite(p, i); }
 
 }  // namespace
 
 bool startUp(PlainFlight& p) {
   p = PlainFlight{};
-  platform::seedRandomFromTimer();
-  testbench::SoundInit();
-  if (!testbench::ScreenOpen(kTitle)) return false;
-  p.clearImage = platform::createImage(640, 480, 0);
-  p.page = platform::createImage(640, 480, 0);
-  p.sprites = testbench::MakeTable<testbench::Sprite>(kSpriteSlots);
-  demo::loadSpriteFiles(p.sprites, kSpriteFiles);
-  p.groundY = 480 - slot(p, kGroundSlot).height;
-  for (std::int32_t i = 1; i <= kCloudsSetUp; ++i) demo::setUpCloud(p.clouds, i, slot(p, kCloudSlot).height);
-  p.missiles = demo::makeMissileTable(slot(p, kMissileSlot));
-  p.jet.interval = 0.001;
-  p.jet.lastMove = platform::timer();
-  p.fire.lastShot = demo::kLongAgo;
-  p.scrollInterval = 0.005;
-  p.lastScrollStep = demo::kLongAgo;
-  p.jet.x = 320;
-  p.jet.y = 400;
+  if (!demo::openFlightScene(p, kSpriteFiles)) return false;
+  demo::placeFlightScene(p, kCloudsSetUp, 0.001);
   return true;
 }
 
@@ -53,26 +27,18 @@ bool runFrame(PlainFlight& p) {
   demo::takeShot(p.fire, p.missiles, p.jet.x, p.jet.y);
   demo::stepJet(p.jet, slot(p, kJetSlot).width, slot(p, kJetSlot).height);
   demo::keepMusicPlaying();
-  scrollStep(p);
+  demo::scrollFlightScene(p, kCloudsMoved, kGroundSpeed);
 
   platform::screenLock();
-  platform::drawImage(p.page, 0, 0, p.clearImage, platform::DrawMode::Opaque);
-  demo::drawGround(p.page, slot(p, kGroundSlot), p.groundY);
-  demo::drawClouds(p.clouds, slot(p, kCloudSlot), p.page);
-  testbench::UpdateMissiles(p.missiles, p.page);
-  demo::drawSprite(p.page, p.jet.x, p.jet.y, slot(p, kJetSlot), platform::DrawMode::Transparent);
-  platform::drawImage(platform::workPage(), 0, 0, p.page, platform::DrawMode::Opaque);
-  platform::screenUnlock();
+  demo::drawFlightScene(p, slot(p, kJetSlot));
+  demo::showFlightPage(p);
   return true;
 }
 
-void shutDown(PlainFlight& p) { demo::freeFlight(p.sprites, p.missiles, p.clearImage, p.page); }
+void shutDown(PlainFlight& p) { demo::freeFlightScene(p); }
 
 std::string summary(const PlainFlight& p) {
-  using platform::toText;
-  return " jet_x=" + toText(std::int64_t{p.jet.x}) + " jet_y=" + toText(std::int64_t{p.jet.y}) +
-         " scroll_speed=" + toText(std::int64_t{kGroundSpeed}) +
-         " missiles=" + toText(std::int64_t{demo::countFlyingMissiles(p.missiles)});
+  return demo::flightSummary(p, " scroll_speed=" + platform::toText(std::int64_t{kGroundSpeed}));
 }
 
 }  // namespace flight_test_plain

@@ -3,14 +3,10 @@
 #include "demos/timing_test/timing_test.h"
 
 int main(int argc, char** argv) {
-  timing_test::TimingTest program;
-  return demo::runDemoProgram(
+  return demo::runDemo<timing_test::TimingTest>(
       argc, argv,
       {"timing_test",
        "  Keys: Left and Right move the character, Esc leaves the scene and any key\n"
        "  then ends the program. Run from the build's run folder, which holds its\n"
-       "  pictures and sounds.\n",
-       [&] { return timing_test::startUp(program); }, [&] { return timing_test::runFrame(program); },
-       [&] { timing_test::shutDown(program); }, [&] { return program.end; },
-       [&] { return timing_test::summary(program); }});
+       "  pictures and sounds.\n"});
 }

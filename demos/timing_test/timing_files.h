@@ -16,8 +16,6 @@ inline constexpr auto kMoverRows = std::to_array<demo::MoverRow>({
 });
 static_assert(kMoverRows.size() == 4);
 
-inline constexpr auto kPictureFiles = std::to_array<const char*>({demo::kBallPicture, demo::kRingPicture,
-                                                           demo::kPlayerPicture});
-static_assert(kPictureFiles.size() == 3);
+inline constexpr const auto& kPictureFiles = demo::kBallScenePictures;
 
 }  // namespace timing_test

@@ -1,8 +1,8 @@
 // The desktop build's factory: the SDL window backend, or the headless one
-// when the options call for it (see platform/backend_choice.h). Kept out of
+// when the options call for it (see platform/backends/backend_choice.h). Kept out of
 // the platform core so that the core and its tests link without any window
 // system.
-#include "platform/backend_choice.h"
+#include "platform/backends/backend_choice.h"
 #include "platform/backends/sdl/sdl_backend.h"
 #include "platform/system.h"
 

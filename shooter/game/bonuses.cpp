@@ -9,7 +9,7 @@
 #include "shooter/game/player.h"
 #include "shooter/game/sprite_codes.h"
 #include "shooter/game/enemy_catalogue.h"
-#include "shooter/media/sound_bank.h"
+#include "shooter/resources/sound_bank.h"
 
 namespace shooter {
 

@@ -7,7 +7,7 @@
 #include "shooter/game/game_context.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
-#include "shooter/media/sound_bank.h"
+#include "shooter/resources/sound_bank.h"
 
 namespace shooter {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "assets/sheet_layout.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 
 namespace shooter {
 

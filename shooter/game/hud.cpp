@@ -9,7 +9,7 @@
 #include "platform/platform.h"
 #include "shooter/game/game_context.h"
 #include "shooter/game/game_state.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 
 namespace shooter {
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 
 namespace shooter {
 

@@ -7,7 +7,7 @@
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
 #include "shooter/game/volley_table.h"
-#include "shooter/media/sound_bank.h"
+#include "shooter/resources/sound_bank.h"
 
 namespace shooter {
 

@@ -1,7 +1,7 @@
 // Every sprite code the game gives a meaning, and the code ranges that give a
 // unit without a kind its properties. A code is a byte: the unit's row of the animation
 // table (anim_data.dat) and, for enemies, its row of kEnemyKinds. The
-// player's own row, 90, is kPlayerAnim in shooter/media/sprite_sheet.h.
+// player's own row, 90, is kPlayerAnim in shooter/resources/sprite_sheet.h.
 #pragma once
 
 #include <cstdint>

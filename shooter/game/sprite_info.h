@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "shooter/game/game_entity.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 
 namespace shooter {
 

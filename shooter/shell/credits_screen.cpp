@@ -2,7 +2,7 @@
 #include <array>
 
 #include "platform/platform.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"

@@ -6,14 +6,13 @@
 
 #include "platform/data_folder.h"
 #include "platform/system.h"
+#include "platform/utf8_path.h"
 
 namespace fs = std::filesystem;
 
 namespace shooter {
 
 namespace {
-
-std::string assetFolderValue = ".";
 
 // The system's folder for this user's files; the working folder when the
 // system gives none.
@@ -27,7 +26,7 @@ std::string userDataFolder() {
 FileLocations findFileLocations(const std::string& executablePath, const std::vector<std::string>& dataFolders) {
   FileLocations where{".", ".", false};
   std::error_code error;
-  const fs::path exe = fs::weakly_canonical(executablePath, error);
+  const fs::path exe = fs::weakly_canonical(platform::pathFromUtf8(executablePath), error);
   if (error || executablePath.empty()) return where;
   const fs::path exeFolder = exe.parent_path();
   // A folder with the sprite sheet beside the program, or the working folder
@@ -44,27 +43,21 @@ FileLocations findFileLocations(const std::string& executablePath, const std::ve
 bool prepareUserFolder(const FileLocations& where, std::string& reason) {
   if (!where.installed) return true;
   std::error_code error;
-  fs::create_directories(where.userFolder, error);
+  fs::create_directories(platform::pathFromUtf8(where.userFolder), error);
   if (error) {
     reason = where.userFolder + ": " + error.message();
     return false;
   }
   for (const char* name : {"settings.dat", "high_scores.dat"}) {
-    const fs::path target = fs::path(where.userFolder) / name;
+    const fs::path target = platform::pathFromUtf8(where.userFolder) / name;
     if (fs::exists(target)) continue;
-    fs::copy_file(fs::path(where.assetFolder) / name, target, error);
+    fs::copy_file(platform::pathFromUtf8(where.assetFolder) / name, target, error);
     if (error) {
-      reason = target.string() + ": " + error.message();
+      reason = platform::utf8FromPath(target) + ": " + error.message();
       return false;
     }
   }
   return true;
 }
-
-std::string assetPath(const std::string& name) {
-  return assetFolderValue == "." ? name : assetFolderValue + "/" + name;
-}
-
-void setAssetFolder(const std::string& folder) { assetFolderValue = folder; }
 
 }  // namespace shooter

@@ -28,9 +28,4 @@ FileLocations findFileLocations(const std::string& executablePath, const std::ve
 // they are missing. Returns false (with a reason) when the folder cannot be made.
 bool prepareUserFolder(const FileLocations& where, std::string& reason);
 
-// The path of a read-only game file.
-std::string assetPath(const std::string& name);
-// Set once at start.
-void setAssetFolder(const std::string& folder);
-
 }  // namespace shooter

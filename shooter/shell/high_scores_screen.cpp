@@ -1,7 +1,7 @@
 // The table of the ten best scores.
 #include "assets/sheet_layout.h"
 #include "platform/platform.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"

@@ -4,7 +4,7 @@
 #include "assets/sheet_layout.h"
 #include "platform/platform.h"
 #include "shooter/game/game.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"

@@ -9,7 +9,9 @@
 #include "platform/replay.h"
 #include "platform/run_options.h"
 #include "platform/system.h"
+#include "platform/utf8_path.h"
 #include "shooter/game/game.h"
+#include "shooter/resources/asset_folder.h"
 #include "shooter/shell/file_locations.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/replay_support.h"
@@ -23,7 +25,7 @@ int main(int argc, char** argv) {
       "  the game reads its pictures and sounds there and keeps settings.dat and\n"
       "  high_scores.dat in the working folder. Installed or unpacked, it reads its\n"
       "  data folder and keeps each user's files and F12 screenshots in\n"
-      "  $XDG_DATA_HOME/kestrel (default ~/.local/share/kestrel).\n"
+      "  " + std::string(platform::system::userDataFolderForHelp()) + ".\n" +
       "  --verify FILE          replay the recording FILE without a window, as fast\n"
       "                         as possible, and say whether it plays as recorded\n"
       "  Recordings are exact: --record keeps the seed, the settings and score table\n"
@@ -55,8 +57,8 @@ int main(int argc, char** argv) {
     // The player's file paths mean the folder the command was typed in.
     std::error_code error;
     const std::filesystem::path start = std::filesystem::current_path(error);
-    if (!error) platform::resolvePathsAgainst(options, start.string());
-    std::filesystem::current_path(where.userFolder, error);
+    if (!error) platform::resolvePathsAgainst(options, platform::utf8FromPath(start));
+    std::filesystem::current_path(platform::pathFromUtf8(where.userFolder), error);
     shooter::setAssetFolder(where.assetFolder);
   }
 #ifdef KESTREL_WEB_ASSET_FOLDER

@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"

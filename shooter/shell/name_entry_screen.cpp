@@ -5,7 +5,7 @@
 
 #include "platform/platform.h"
 #include "shooter/game/game_state.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/name_entry.h"
 #include "shooter/shell/screens.h"

@@ -6,8 +6,8 @@
 
 #include "assets/sheet_layout.h"
 #include "platform/platform.h"
-#include "shooter/media/sound_bank.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sound_bank.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"

@@ -1,7 +1,7 @@
 // The orderly end of `shooter`.
 #include "platform/platform.h"
-#include "shooter/media/sound_bank.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sound_bank.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/shell_state.h"
 

@@ -3,9 +3,9 @@
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
-#include "shooter/media/sound_bank.h"
-#include "shooter/media/sprite_sheet.h"
-#include "shooter/shell/file_locations.h"
+#include "shooter/resources/sound_bank.h"
+#include "shooter/resources/sprite_sheet.h"
+#include "shooter/resources/asset_folder.h"
 #include "platform/replay.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/replay_support.h"
@@ -76,7 +76,7 @@ void startUp(const std::string& firstArgument, bool openSound) {
 
   if (!openSound) {
     openSilentAudio(settings.volume);
-  } else if (!openAudio(settings.volume)) {
+  } else if (!openAudio(settings.volume, &platform::makeSoundDevice)) {
     failStartUp("Unable to open audio!");
   }
 }

@@ -2,7 +2,7 @@
 // skips it, the main loop's seconds counter moves on to the main menu.
 #include "assets/sheet_layout.h"
 #include "platform/platform.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
 

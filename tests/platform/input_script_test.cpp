@@ -93,6 +93,10 @@ TEST(RunOptions, BadCommandLinesGiveAnError) {
   EXPECT_NE(parse({"--shot", "x:a.bmp"}).error, "");
   EXPECT_NE(parse({"--shot", "3:"}).error, "");
   EXPECT_NE(parse({"--demo", "a", "--timedemo", "b"}).error, "");
+  EXPECT_NE(parse({"--media-control", "winmm"}).error, "");
+  EXPECT_NE(parse({"--media-control"}).error, "");
+  EXPECT_TRUE(parse({"--media-control", "system"}).options.systemMediaControl);
+  EXPECT_FALSE(parse({"--media-control", "system", "--media-control", "own"}).options.systemMediaControl);
   for (const auto* option : {"--help", "--version", "--seed", "--record", "--demo", "--timedemo", "--shot"}) {
     EXPECT_EQ(std::string(option).find("fps"), std::string::npos);
   }

@@ -11,6 +11,7 @@
 
 #include "platform/backends/sdl/mixer_sound_device.h"
 #include "tests/shooter/faults/file_damage.h"
+#include "tests/support/test_files.h"
 #include "wav_variants.h"
 #include "platform/system.h"
 
@@ -40,7 +41,7 @@ class MixerSoundDevice : public testing::Test {
 
   // Writes the bytes to a file of this process and loads it.
   platform::SoundId loadBytes(const std::string& bytes, const std::string& name) {
-    const std::string path = testing::TempDir() + "mixer_" + std::to_string(platform::system::processId()) + "_" + name + ".wav";
+    const std::string path = test_support::processTempPath("mixer", name + ".wav");
     std::ofstream(path, std::ios::binary) << bytes;
     written_.push_back(path);
     return device->load(path);

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/backends/web/touch_keys.h"
+#include "platform/touch_keys.h"
 #include "platform/key_codes.h"
 
 using namespace platform;

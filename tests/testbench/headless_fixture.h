@@ -11,7 +11,7 @@
 #include "platform/platform.h"
 #include "platform/run_options.h"
 #include "tests/support/headless_access.h"
-#include "platform/system.h"
+#include "tests/support/test_files.h"
 
 namespace testbench_test {
 
@@ -31,10 +31,7 @@ class HeadlessTest : public testing::Test {
   static platform::HeadlessBackend& headless() {
     return platform::test_support::headlessBackend();
   }
-  // Named per process: test cases run as parallel processes.
-  static std::string tempPath(const std::string& name) {
-    return testing::TempDir() + "testbench_" + std::to_string(platform::system::processId()) + "_" + name;
-  }
+  static std::string tempPath(const std::string& name) { return test_support::processTempPath("testbench", name); }
 
  private:
   double tickPerRead_;

@@ -14,7 +14,7 @@
 #include "testbench/media_command.h"
 #include "testbench/media_control.h"
 #include "testbench/sound_channels.h"
-#include "platform/system.h"
+#include "tests/support/test_files.h"
 
 using namespace testbench;
 using testbench_test::WriteToneMp3;
@@ -25,9 +25,8 @@ namespace {
 class RealMediaLayer : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    platform::system::setEnvironmentDefault("SDL_AUDIODRIVER", "dummy");
-    // Named per process: test cases run as parallel processes.
-    const std::string stem = testing::TempDir() + "testbench_tone_" + std::to_string(platform::system::processId());
+    if (std::getenv("SDL_AUDIODRIVER") == nullptr) setenv("SDL_AUDIODRIVER", "dummy", 1);
+    const std::string stem = test_support::processTempPath("testbench", "tone");
     wav = stem + ".wav";
     mp3 = stem + ".mp3";
     ASSERT_TRUE(WriteToneWav(wav, 250));

@@ -42,8 +42,11 @@ check('shooter: title, menu, a game with a score, the pause box', async (browser
   assert.ok(before > 0, 'the score is drawn');
   await page.keyboard.down('Space');
   let changed = 0;
-  await waitFor('the score to change', 45000, async () => {
-    await tap(page, (changed++ % 2) ? 'ArrowLeft' : 'ArrowRight', 300);
+  // The plane sweeps wide, so that its volleys cross the columns the waves
+  // fly down; the waves are random on the page's real clock, so a slow
+  // machine may need a while.
+  await waitFor('the score to change', 90000, async () => {
+    await tap(page, (changed++ % 2) ? 'ArrowLeft' : 'ArrowRight', 700);
     const a = await digits();
     await sleep(150);
     return a !== before && a === (await digits());

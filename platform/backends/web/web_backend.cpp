@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/backends/web/touch_keys.h"
+#include "platform/touch_keys.h"
 #include "platform/backends/web/web_keys.h"
 #include "platform/input_translator.h"
 #include "platform/key_codes.h"

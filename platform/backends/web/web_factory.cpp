@@ -1,9 +1,9 @@
 // The backend and sound device of the browser pages: the canvas backend, or
 // the headless one when the options call for it (see
-// platform/backend_choice.h); Web Audio for sound.
+// platform/backends/backend_choice.h); Web Audio for sound.
 #include <memory>
 
-#include "platform/backend_choice.h"
+#include "platform/backends/backend_choice.h"
 #include "platform/backends/web/web_backend.h"
 #include "platform/backends/web/web_sound_device.h"
 #include "platform/sound_device.h"

@@ -14,10 +14,11 @@
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/image.h"
 #include "platform/platform.h"
+#include "platform/system.h"
 #include "platform/run_options.h"
 #include "tests/support/headless_access.h"
 #include "tests/support/recording_media.h"
-#include "platform/system.h"
+#include "tests/support/test_files.h"
 
 namespace demo_test {
 
@@ -52,7 +53,7 @@ class DemoTest : public testing::Test {
 
   // Runs the programs from a folder holding none of their files.
   void runFromEmptyFolder() {
-    emptyFolder_ = std::filesystem::temp_directory_path() / ("demo_empty_" + std::to_string(platform::system::processId()));
+    emptyFolder_ = test_support::processTempPath("demo", "empty");
     std::filesystem::create_directories(emptyFolder_);
     std::filesystem::current_path(emptyFolder_);
   }
@@ -85,9 +86,7 @@ class DemoTest : public testing::Test {
   test_support::RecordingMedia media;
 
  private:
-  std::string folderFile(const std::string& name) const {
-    return testing::TempDir() + "demo_" + std::to_string(platform::system::processId()) + "_" + name;
-  }
+  std::string folderFile(const std::string& name) const { return test_support::processTempPath("demo", name); }
 
   std::filesystem::path home_;
   std::filesystem::path emptyFolder_;

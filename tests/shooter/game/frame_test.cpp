@@ -7,7 +7,7 @@
 #include "shooter/game/enemy_tick.h"
 #include "shooter/game/entity_creators.h"
 #include "shooter/game/pool_update.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 
 namespace shooter::testing {
 

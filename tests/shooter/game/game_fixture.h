@@ -6,9 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/backends/headless/headless_backend.h"
@@ -16,27 +15,22 @@
 #include "platform/run_options.h"
 #include "shooter/game/game_entity.h"
 #include "shooter/game/game_state.h"
-#include "shooter/media/sound_bank.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sound_bank.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"
 #include "shooter/shell/shell_state.h"
-#include "tests/support/headless_access.h"
+#include "tests/support/shooter_main_loop.h"
+#include "tests/support/test_files.h"
 
 namespace shooter::testing {
 
 namespace key = platform::key;
 
-class GameTest : public ::testing::Test {
+class GameTest : public MainLoopTest {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::filesystem::path(::testing::TempDir()) /
-              (std::string("game_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(folder_);
+    folder_.emplace("game");
     // 640x480 windowed, volume 96, 50 FPS, simple boxes, collision rate 20.
     writeFile("settings.dat", "2\r\n0\r\n96\r\n50\r\n0\r\n20\r\n");
     std::string scores;
@@ -55,16 +49,10 @@ class GameTest : public ::testing::Test {
   }
   void TearDown() override {
     platform::shutdownPlatform();
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
+    folder_.reset();
   }
 
-  static void writeFile(const std::string& name, const std::string& text) {
-    std::ofstream(name, std::ios::binary) << text;
-  }
-  static platform::HeadlessBackend& headless() {
-    return platform::test_support::headlessBackend();
-  }
+  static void writeFile(const std::string& name, const std::string& text) { test_support::writeWholeFile(name, text); }
 
   // An animation row with `frames` frames of w x h at sheet (sx, sy).
   static void setRow(std::uint8_t code, int w, int h, std::int32_t value, int frames = 1, int sx = 0, int sy = 0) {
@@ -89,28 +77,6 @@ class GameTest : public ::testing::Test {
     handGameContext();
   }
 
-  void runUntil(double seconds) {
-    while (shell.running && shell.frameClock.now < seconds) mainLoopPass();
-  }
-  void runFor(double seconds) { runUntil(shell.frameClock.now + seconds); }
-  // Runs main-loop passes until one more frame has been drawn.
-  void runFrame() {
-    const auto frames = platform::framesShown();
-    while (shell.running && platform::framesShown() == frames) mainLoopPass();
-  }
-  void runFrames(int n) {
-    for (int i = 0; i < n; ++i) runFrame();
-  }
-  void press(int k) { headless().pressKey(k); }
-  void release(int k) { headless().releaseKey(k); }
-  // Holds a key for one frame once the menu key gate has opened again.
-  void tap(int k) {
-    runFor(0.2);
-    press(k);
-    runFrame();
-    release(k);
-    runFrame();
-  }
   // Title, main menu, instructions, then Enter: the game is running.
   void startGameFromInstructions() {
     runUntil(6.5);
@@ -149,8 +115,7 @@ class GameTest : public ::testing::Test {
   static std::uint32_t plays(Sample s) { return soundCounters().plays[static_cast<std::size_t>(s)]; }
 
  private:
-  std::filesystem::path folder_;
-  std::filesystem::path previous_;
+  std::optional<test_support::TestWorkingFolder> folder_;
 };
 
 }  // namespace shooter::testing

@@ -13,7 +13,7 @@
 #include "platform/replay_file.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
-#include "shooter/shell/file_locations.h"
+#include "shooter/resources/asset_folder.h"
 #include "shooter/shell/replay_support.h"
 #include "tests/shooter/shell/shell_fixture.h"
 #include "platform/system.h"

@@ -29,14 +29,9 @@ printf '0\r\n0\r\n96\r\n50\r\n1\r\n20\r\n' >"$work/settings.dat"
 for i in 1 2 3 4 5 6 7 8 9 10; do printf 'PILOT%d\r\n%d\r\n' "$i" $((1100 - 100 * i)) >>"$work/high_scores.dat"; done
 
 # A display number nobody uses.
-display=""
-for n in $(seq 70 99); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display number"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display" SDL_AUDIODRIVER=dummy
+source "$(dirname "$0")/../../support/xvfb.sh"
+start_xvfb || fail "no free X display number"
+export SDL_AUDIODRIVER=dummy
 # A real window loads the desktop's X and D-Bus libraries, which keep a few
 # one-off allocations to the end; under the sanitizers LeakSanitizer would
 # report them as leaks of this program. Leaks of the program's own code are

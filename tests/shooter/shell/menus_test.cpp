@@ -3,7 +3,7 @@
 #include "platform/platform.h"
 #include "shell_fixture.h"
 #include "shooter/game/game_state.h"
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 #include "shooter/shell/demo_plane.h"
 #include "shooter/shell/settings.h"
 

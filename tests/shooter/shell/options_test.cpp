@@ -1,7 +1,7 @@
 // The options screen: item cycles, Esc, ACCEPT and CANCEL.
 #include "platform/platform.h"
 #include "shell_fixture.h"
-#include "shooter/media/sound_bank.h"
+#include "shooter/resources/sound_bank.h"
 #include "shooter/shell/settings.h"
 
 namespace shooter::testing {

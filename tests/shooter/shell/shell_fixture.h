@@ -4,20 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/recording_sound_device.h"
 #include "platform/run_options.h"
-#include "shooter/media/sound_bank.h"
+#include "shooter/resources/sound_bank.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
-#include "tests/support/headless_access.h"
+#include "tests/support/shooter_main_loop.h"
+#include "tests/support/test_files.h"
 
 namespace shooter::testing {
 
@@ -29,31 +29,20 @@ inline std::string defaultHighScores() {
   return text;
 }
 
-class ShellTest : public ::testing::Test {
+class ShellTest : public MainLoopTest {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::filesystem::path(::testing::TempDir()) / (std::string("shell_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(folder_);
+    folder_.emplace("shell");
     writeFile("settings.dat", kDefaultSettings);
     writeFile("high_scores.dat", defaultHighScores());
   }
   void TearDown() override {
     restart();
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
+    folder_.reset();
   }
 
-  static void writeFile(const std::string& name, const std::string& text) {
-    std::ofstream(name, std::ios::binary) << text;
-  }
-  static std::string readFile(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  static void writeFile(const std::string& name, const std::string& text) { test_support::writeWholeFile(name, text); }
+  static std::string readFile(const std::string& name) { return test_support::readWholeFile(name); }
 
   // Ends the run so that start() can begin another: every start-up opens the
   // sound device afresh.
@@ -81,29 +70,8 @@ class ShellTest : public ::testing::Test {
     startUp(firstArgument);
     startupOutput_ = ::testing::internal::GetCapturedStdout();
   }
-  platform::HeadlessBackend& headless() { return platform::test_support::headlessBackend(); }
 
-  // Runs main-loop passes until the program's clock reaches `seconds`.
-  void runUntil(double seconds) {
-    while (shell.running && shell.frameClock.now < seconds) mainLoopPass();
-  }
-  void runFor(double seconds) { runUntil(shell.frameClock.now + seconds); }
-  // Runs until exactly one more frame has been drawn.
-  void runFrame() {
-    const auto frames = platform::framesShown();
-    while (shell.running && platform::framesShown() == frames) mainLoopPass();
-  }
-  void press(int key) { headless().pressKey(key); }
-  void release(int key) { headless().releaseKey(key); }
-  // Presses a key for one frame after the menu key gate has opened again.
-  void tap(int key) {
-    runFor(0.2);
-    press(key);
-    runFrame();
-    release(key);
-    runFrame();
-  }
-  // The same with a game pad's button standing for the key.
+  // A tap with a game pad's button standing for the key.
   void padTap(int key) {
     runFor(0.2);
     headless().pressPadButton(key);
@@ -123,8 +91,7 @@ class ShellTest : public ::testing::Test {
 
  private:
   platform::RecordingSoundDevice* next_ = nullptr;
-  std::filesystem::path folder_;
-  std::filesystem::path previous_;
+  std::optional<test_support::TestWorkingFolder> folder_;
 };
 
 }  // namespace shooter::testing

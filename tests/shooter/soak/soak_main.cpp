@@ -22,7 +22,7 @@
 #include "platform/run_options.h"
 #include "platform/text_file.h"
 #include "shooter/game/game_state.h"
-#include "shooter/media/sound_bank.h"
+#include "shooter/resources/sound_bank.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/settings.h"

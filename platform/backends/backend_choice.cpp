@@ -1,4 +1,4 @@
-#include "platform/backend_choice.h"
+#include "platform/backends/backend_choice.h"
 
 #include <utility>
 

@@ -1,7 +1,8 @@
-// Touches as the key presses the keyboard would send. The browser backend
-// hands every touch here; the keys go out through the same InputSink as the
-// keyboard's, so a game played by touch records and replays like one played
-// on keys. Nothing here knows the browser: it is tested natively.
+// Touches as the key presses the keyboard would send, decided once beside
+// the InputTranslator for any backend with a touch screen. The browser
+// backend hands every touch here; the keys go out through the same InputSink
+// as the keyboard's, so a game played by touch records and replays like one
+// played on keys.
 //
 //  - Stick: the first finger down sets the stick's centre; moved past a small
 //    dead zone it holds the arrows of its direction (eight directions), and

@@ -19,10 +19,12 @@ enum class Sample : std::uint8_t {
 };
 inline constexpr int kSampleCount = 5;
 
-// Start-up: opens the build's sound device (or the one a test installed)
-// and loads the samples. Returns false when the device cannot be opened (the
-// caller prints the message and stops).
-bool openAudio(std::uint8_t volume);
+// Start-up: opens the sound device that makeDevice makes (the program
+// passes its build's own; a device a test installed goes first) and loads
+// the samples. Returns false when the device cannot be opened (the caller
+// prints the message and stops). The maker comes from the caller so that
+// the game's sounds do not tie the game to a backend.
+bool openAudio(std::uint8_t volume, std::unique_ptr<platform::SoundDevice> (*makeDevice)());
 // Start-up of a silent run: the same on the device with no output.
 void openSilentAudio(std::uint8_t volume);
 // Tests: the device the next openAudio() opens instead of the build's own.

@@ -1,5 +1,5 @@
 // Touches as key presses: the floating stick and the tap targets.
-#include "platform/backends/web/touch_keys.h"
+#include "platform/touch_keys.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // The sound bank on the platform's sound device.
-#include "shooter/media/sound_bank.h"
+#include "shooter/resources/sound_bank.h"
 
 #include "assets/sample_names.h"
-#include "shooter/shell/file_locations.h"
+#include "shooter/resources/asset_folder.h"
 
 #include <array>
 #include <string>
@@ -41,8 +41,8 @@ bool openOn(std::unique_ptr<platform::SoundDevice> opened, std::uint8_t volume) 
 
 }  // namespace
 
-bool openAudio(std::uint8_t volume) {
-  return openOn(nextDevice ? std::move(nextDevice) : platform::makeSoundDevice(), volume);
+bool openAudio(std::uint8_t volume, std::unique_ptr<platform::SoundDevice> (*makeDevice)()) {
+  return openOn(nextDevice ? std::move(nextDevice) : makeDevice(), volume);
 }
 
 void openSilentAudio(std::uint8_t volume) { openOn(platform::makeSilentSoundDevice(), volume); }

@@ -1,5 +1,5 @@
 // Loading the sheet, its mask and the animation data; the sprite font.
-#include "shooter/media/sprite_sheet.h"
+#include "shooter/resources/sprite_sheet.h"
 
 #include <algorithm>
 

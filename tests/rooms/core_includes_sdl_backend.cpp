@@ -1,0 +1,2 @@
+// The platform core knows no backend.
+#include "platform/backends/sdl/sdl_backend.h"
