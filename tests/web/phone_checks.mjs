@@ -29,8 +29,9 @@ async function flyByTouch(page, fingers, what, ms, until) {
   let side = 0;
   try {
     await waitFor(what, ms, async () => {
+      // Wide sweeps, so that the volleys cross the columns the waves fly down.
       await fingers.move(1, cx + ((side++ % 2) ? -60 : 60), cy + 5);
-      await sleep(500);
+      await sleep(800);
       return until();
     });
   } finally {
@@ -56,7 +57,7 @@ export function phoneChecks(check, { nodeShooter, nativeRun }) {
     await waitFor('the game', 5000, () => isGame(page));
     const before = await scoreDigits(page);
     assert.ok(before > 0, 'the score is drawn');
-    await flyByTouch(page, fingers, 'the score to change', 45000, async () => (await scoreDigits(page)) !== before);
+    await flyByTouch(page, fingers, 'the score to change', 90000, async () => (await scoreDigits(page)) !== before);
     const pause = await elementCentre(page, '#pause');
     assert.ok(pause && pause.width >= 44 && pause.height >= 44, `a pause button of 44 CSS px or more: ${JSON.stringify(pause)}`);
     await sleep(400);
@@ -213,8 +214,8 @@ export function phoneChecks(check, { nodeShooter, nativeRun }) {
     const before = await scoreDigits(page);
     await button(kSouth, true);
     let side = 0;
-    await waitFor('the score to change', 45000, async () => {
-      await press((side++ % 2) ? kDpadLeft : kDpadRight, 400);
+    await waitFor('the score to change', 90000, async () => {
+      await press((side++ % 2) ? kDpadLeft : kDpadRight, 700);
       return (await scoreDigits(page)) !== before;
     });
     await button(kSouth, false);
