@@ -8,7 +8,7 @@ import { startServer } from './static_server.mjs';
 import { canvasStats, launchChromium, openPage, sleep, tap, waitFor } from './browser.mjs';
 import { offlineChecks } from './offline_checks.mjs';
 import { phoneChecks } from './phone_checks.mjs';
-import { isMenu, isNameEntry, isPaused, isTitle, exited, kCorner, kLowTable, kScore, readSaved } from './shooter_screens.mjs';
+import { isMenu, isNameEntry, isPaused, isTitle, exited, kCorner, kLowTable, kScore, readSaved, expectNameKeptAfterReload } from './shooter_screens.mjs';
 
 const site = process.argv[2];
 if (!site) {
@@ -106,11 +106,7 @@ check('shooter: a name entered after a game is in the table after a reload', asy
   await sleep(500);
   for (const key of ['KeyK', 'KeyE', 'KeyS']) await tap(page, key);
   await tap(page, 'Enter');
-  await waitFor('the table saved', 5000, async () => (await readSaved(page, 'high_scores.dat')).startsWith('KES'));
-  await sleep(500);
-  await page.reload({ waitUntil: 'load' });
-  await waitFor('the title', 20000, () => isTitle(page));
-  assert.match(await readSaved(page, 'high_scores.dat'), /^KES\r\n\d+\r\nPILOT1\r\n/);
+  await expectNameKeptAfterReload(page);
   assert.deepEqual(errors, []);
 });
 

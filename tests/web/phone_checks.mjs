@@ -9,7 +9,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { canvasStats, openPage, sleep, tap, waitFor } from './browser.mjs';
 import { elementCentre, openPhonePage, tapScreen } from './touch.mjs';
-import { exited, isMenu, isNameEntry, isPaused, isTitle, kCorner, kLowTable, kScore, readSaved } from './shooter_screens.mjs';
+import { exited, isMenu, isNameEntry, isPaused, isTitle, kCorner, kLowTable, kScore, readSaved, expectNameKeptAfterReload } from './shooter_screens.mjs';
 
 // Centres of tappable items, in 640x480 screen pixels.
 const menuItem = (i) => [319, Math.round(203 + 18.25 * i)];  // START GAME, OPTIONS, CREDITS, HIGH SCORES, EXIT
@@ -126,11 +126,7 @@ export function phoneChecks(check, { nodeShooter, nativeRun }) {
     await typed(() => page.evaluate(() => document.execCommand('delete')));
     await typed(() => page.keyboard.sendCharacter('S'));
     await page.keyboard.press('Enter');
-    await waitFor('the table saved', 5000, async () => (await readSaved(page, 'high_scores.dat')).startsWith('KES'));
-    await sleep(500);
-    await page.reload({ waitUntil: 'load' });
-    await waitFor('the title', 20000, () => isTitle(page));
-    assert.match(await readSaved(page, 'high_scores.dat'), /^KES\r\n\d+\r\nPILOT1\r\n/);
+    await expectNameKeptAfterReload(page);
     assert.deepEqual(errors, []);
   });
 

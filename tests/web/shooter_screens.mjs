@@ -1,5 +1,6 @@
 // What shooter's screens look like on its canvas, for the Chromium checks.
-import { canvasStats } from './browser.mjs';
+import assert from 'node:assert/strict';
+import { canvasStats, sleep, waitFor } from './browser.mjs';
 
 // Picture regions of shooter's screens, in 640x480 canvas pixels.
 const kMenuBox = [275, 198, 365, 285];    // the yellow menu items
@@ -27,3 +28,13 @@ export const readSaved = (page, name) => page.evaluate((n) => Module.FS.readFile
 
 // A score table every score beats, as the golden replays use.
 export const kLowTable = Array.from({ length: 10 }, (_, i) => `PILOT${i + 1}\r\n${11 - i}\r\n`).join('');
+
+// After a name was entered as KES: the table is saved with it at the top,
+// and the page reloaded from its storage still has it there.
+export async function expectNameKeptAfterReload(page) {
+  await waitFor('the table saved', 5000, async () => (await readSaved(page, 'high_scores.dat')).startsWith('KES'));
+  await sleep(500);
+  await page.reload({ waitUntil: 'load' });
+  await waitFor('the title', 20000, () => isTitle(page));
+  assert.match(await readSaved(page, 'high_scores.dat'), /^KES\r\n\d+\r\nPILOT1\r\n/);
+}
