@@ -2,6 +2,8 @@
 # Installs what Kestrel needs to build and test on Debian 12 (run as root, or
 # with sudo available). Packages already present are left alone. Xvfb and
 # xdotool run the test that records a game in a real window and verifies it.
+# The world score server and the game's client need the HTTP, JSON, SQLite,
+# PostgreSQL and curl libraries; the store's tests start their own PostgreSQL.
 # Other scripts name what they need beyond this set as arguments:
 #   bash scripts/install-deps.sh emscripten nodejs
 set -euo pipefail
@@ -10,7 +12,9 @@ packages=("$@" build-essential cmake pkg-config git
           libgtest-dev libgmock-dev libbenchmark-dev
           lame libmp3lame-dev
           clang libclang-rt-14-dev
-          xvfb xdotool)
+          xvfb xdotool
+          libcpp-httplib-dev nlohmann-json3-dev libsqlite3-dev libpq-dev postgresql
+          libcurl4-openssl-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
