@@ -140,6 +140,10 @@ void sleepMs(int milliseconds);
 void seedRandom(std::uint32_t seed);
 // Called by a program's start-up: seeds from the clock, or from --seed N.
 void seedRandomFromTimer();
+// The generator's whole state: a recording of part of a run keeps it where
+// that part starts, and its replay sets it back.
+std::uint64_t randomState();
+void setRandomState(std::uint64_t state);
 // Uniform in [0, 1) with 15-bit granularity: an integer 0..32767 / 32768.
 double randomUnit();
 

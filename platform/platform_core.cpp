@@ -132,8 +132,19 @@ struct Core final : ProgramInput {
     } else {
       scriptKeyboardKeys[code] = down;
     }
-    setKey(e.scancode, scriptKeyboardKeys[code] || padKeys.held(e.scancode));
+    const bool held = scriptKeyboardKeys[code] || padKeys.held(e.scancode);
+    setKey(e.scancode, held);
     if (e.kind == InputEvent::Kind::KeyDown && e.scancode == key::Esc) queueText("\x1b");
+    // A run kept in memory replays without the script: it keeps what the
+    // script did, as the events that do the same.
+    if (isKeepingRunInMemory()) {
+      using Kind = RecordedEvent::Kind;
+      if (e.kind == InputEvent::Kind::PadDown || e.kind == InputEvent::Kind::PadUp) {
+        keepScriptedInput({down ? Kind::PadDown : Kind::PadUp, e.scancode, {}});
+      }
+      keepScriptedInput({held ? Kind::KeyDown : Kind::KeyUp, e.scancode, {}});
+      if (e.kind == InputEvent::Kind::KeyDown && e.scancode == key::Esc) keepScriptedInput({Kind::Text, 0, "\x1b"});
+    }
   }
 
   void applyScript() {
@@ -149,6 +160,7 @@ struct Core final : ProgramInput {
           applyScriptedKey(e);
           break;
         case InputEvent::Kind::Close:
+          keepScriptedInput({RecordedEvent::Kind::Close, 0, {}});
           closeRequested();
           break;
       }
@@ -157,6 +169,7 @@ struct Core final : ProgramInput {
       const double last = events.empty() ? 0.0 : events.back().time;
       if (now > last + kTimedemoGraceSeconds) {
         timedemoClosed = true;
+        keepScriptedInput({RecordedEvent::Kind::Close, 0, {}});
         queueText(std::string(kCloseKeyText));
         ++keyPresses;
       }
@@ -266,6 +279,31 @@ std::optional<StartFailure> initPlatform(std::unique_ptr<Backend> backendIn, con
   c.shotTaken.assign(options.shots.size(), false);
   seedRandomFromTimer();
   return std::nullopt;
+}
+
+std::optional<StartFailure> initPlatformReplaying(std::unique_ptr<Backend> backendIn, const RunOptions& optionsIn,
+                                                  Recording recording) {
+  Core& c = core();
+  c.backend.reset();
+  c = Core{};
+  RunOptions options = optionsIn;
+  options.seed = recording.seed;
+  options.recordPath.clear();
+  c.backend = makeReplayBackend(std::move(backendIn), std::move(recording), false);
+  c.exactInput = true;
+  c.options = options;
+  c.shotTaken.assign(options.shots.size(), false);
+  seedRandomFromTimer();
+  return std::nullopt;
+}
+
+bool keepRunInMemory(std::string_view program) {
+  Core& c = core();
+  if (!c.backend || isReplaying() || isKeepingRunInMemory()) return isKeepingRunInMemory();
+  c.backend = makeMemoryRecorder(std::move(c.backend), std::string(program), c.script.has_value());
+  // Input is read only at the program's key reads, as in any exact recording.
+  c.exactInput = true;
+  return true;
 }
 
 void shutdownPlatform() {
@@ -453,6 +491,9 @@ void seedRandomFromTimer() {
   seedRandom(seed ? *seed
                   : static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
+
+std::uint64_t randomState() { return core().rng; }
+void setRandomState(std::uint64_t state) { core().rng = state; }
 
 double randomUnit() {
   // 64-bit LCG (Knuth's MMIX constants); the top bits are well mixed.

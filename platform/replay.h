@@ -11,10 +11,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/replay_file.h"
+
 namespace platform {
 
 class Backend;
-struct Recording;
+struct RunOptions;
+struct StartFailure;
 
 // True while an exact recording is being made, or replayed.
 bool isRecording();
@@ -43,6 +46,41 @@ struct RunVerdict {
 // replay compares them and the frames with the recorded ones.
 RunVerdict finishRecordingOrReplay(std::string_view closingFigures);
 
+// ---- A run kept in memory (no file), cut into recordings of its parts.
+//
+// While on, the run is recorded as --record would, but kept in memory. A
+// mark at a frame boundary drops what came before it, so memory stays small
+// over a long session; the part from the mark to now can be taken as a
+// recording of its own.
+
+// Wraps the run's backend in the in-memory recorder. Does nothing (false)
+// while a recording is replayed. The program name goes into the recordings.
+bool keepRunInMemory(std::string_view program);
+bool isKeepingRunInMemory();
+// Marks the current frame boundary (call it after a frame was shown).
+void markKeptRun();
+// The kept run from the mark to now: frames and events numbered from the
+// mark, the keys held at the mark as `down` events before the first frame,
+// this build's version and the program's name. Start values, seed and
+// closing figures are the caller's to fill. nullopt when no run is kept.
+std::optional<Recording> keptRunSinceMark();
+// An input the platform core applied itself, from a time-only script: the
+// in-memory recorder keeps it as if the backend had delivered it.
+void keepScriptedInput(RecordedEvent event);
+
+// A replay that holds one part of a run ends where that part ended, which
+// the program decides: this compares the closing figures and frames as
+// finishRecordingOrReplay does, and from then on the replay checks and
+// supplies nothing more (later frames and clock readings are not compared).
+// finishRecordingOrReplay then returns the same verdict.
+RunVerdict finishReplayNow(std::string_view closingFigures);
+
+// Starts the platform on `backend`, replaying `recording` unpaced (as
+// --verify does, but from memory). The recording's version is the caller's
+// to check.
+[[nodiscard]] std::optional<StartFailure> initPlatformReplaying(std::unique_ptr<Backend> backend,
+                                                                const RunOptions& options, Recording recording);
+
 // ---- Used by the platform core.
 
 // Wraps a backend so that the clock is read in whole microseconds and every
@@ -52,5 +90,9 @@ std::unique_ptr<Backend> makeRecordingBackend(std::unique_ptr<Backend> inner, st
 // Wraps a backend so that the clock and the input come from the recording.
 // Paced: the clock waits for the real time to reach each recorded reading.
 std::unique_ptr<Backend> makeReplayBackend(std::unique_ptr<Backend> inner, Recording recording, bool paced);
+// Wraps a backend so that the run is kept in memory (see keepRunInMemory).
+// `scripted`: a time-only script drives the keys, so the user's own keys,
+// which the core ignores then, are not kept either.
+std::unique_ptr<Backend> makeMemoryRecorder(std::unique_ptr<Backend> inner, std::string program, bool scripted);
 
 }  // namespace platform

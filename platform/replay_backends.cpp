@@ -4,6 +4,7 @@
 // reads during exact runs (see platform_core.cpp), so an event is tagged with
 // the frame and the read at which it reached the program.
 #include <algorithm>
+#include <bitset>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -28,8 +29,10 @@ constexpr std::uint64_t kOverrunStepMicros = 20000;
 
 class RecordingBackend;
 class ReplayBackend;
+class MemoryRecorder;
 RecordingBackend* activeRecorder = nullptr;
 ReplayBackend* activeReplay = nullptr;
+MemoryRecorder* activeMemory = nullptr;
 FrameCheck frameCheck = nullptr;
 
 std::uint8_t currentCheck() { return frameCheck ? frameCheck() : 0; }
@@ -176,7 +179,7 @@ class ReplayBackend final : public Backend {
   void setTitle(std::string_view title) override { inner_->setTitle(title); }
   void present(const Image& page) override {
     const std::uint64_t frame = framesShown();
-    if (frame != framesSeen_) {
+    if (frame != framesSeen_ && !finished_) {
       framesSeen_ = frame;
       const auto& frames = recording_.frames;
       if (frame > frames.size() || frames[static_cast<std::size_t>(frame - 1)].check != currentCheck()) noteDifference(frame);
@@ -211,7 +214,9 @@ class ReplayBackend final : public Backend {
   double clockSeconds() override {
     const std::uint64_t frame = framesShown();
     std::uint64_t micros = 0;
-    if (frame < recording_.frames.size()) {
+    if (finished_) {
+      micros = lastMicros_ + kOverrunStepMicros;
+    } else if (frame < recording_.frames.size()) {
       micros = recording_.frames[static_cast<std::size_t>(frame)].clockMicros;
     } else {
       // The program wants a frame the recording does not hold.
@@ -236,12 +241,14 @@ class ReplayBackend final : public Backend {
   }
 
   RunVerdict finish(std::string_view closing) {
+    if (finished_) return *finished_;
     const std::uint64_t shown = framesShown();
     if (!firstDifference_ && shown != recording_.frames.size()) {
       noteDifference(std::min<std::uint64_t>(shown, recording_.frames.size()) + 1);
     }
     if (!firstDifference_ && closing != recording_.closingFigures) noteDifference(shown);
-    return verdict(closing);
+    finished_ = verdict(closing);
+    return *finished_;
   }
 
  private:
@@ -316,6 +323,144 @@ class ReplayBackend final : public Backend {
   bool ranOut_ = false;
   bool closeSent_ = false;
   bool userCloseSent_ = false;
+  std::optional<RunVerdict> finished_;
+};
+
+// Keeps the run in memory from its start. Frames and events are numbered as
+// the run counts them; a mark drops everything before it and remembers the
+// keys held there, so a cut from the mark replays from the same key state.
+class MemoryRecorder final : public Backend, ProgramInput {
+ public:
+  MemoryRecorder(std::unique_ptr<Backend> inner, std::string program, bool scripted)
+      : inner_(std::move(inner)), program_(std::move(program)), scripted_(scripted) {
+    activeMemory = this;
+  }
+  ~MemoryRecorder() override {
+    if (activeMemory == this) activeMemory = nullptr;
+  }
+
+  bool openWindow(int width, int height, bool fullScreen, std::string_view title) override {
+    return inner_->openWindow(width, height, fullScreen, title);
+  }
+  void closeWindow() override { inner_->closeWindow(); }
+  void setTitle(std::string_view title) override { inner_->setTitle(title); }
+  void present(const Image& page) override {
+    if (framesShown() != framesSeen_) {
+      framesSeen_ = framesShown();
+      frames_.push_back({lastMicros_, currentCheck()});
+    }
+    inner_->present(page);
+  }
+  void pumpEvents(ProgramInput& sink) override {
+    counter_.next();
+    target_ = &sink;
+    inner_->pumpEvents(*this);
+  }
+  double clockSeconds() override {
+    // Whole microseconds, as the file recorder reads them.
+    const double seconds = inner_->clockSeconds();
+    const auto micros = static_cast<std::uint64_t>(std::max(0.0, std::floor(seconds * 1e6)));
+    lastMicros_ = std::max(lastMicros_, micros);
+    return static_cast<double>(lastMicros_) / 1e6;
+  }
+  void sleepMs(int milliseconds) override { inner_->sleepMs(milliseconds); }
+  bool isHeadless() const override { return inner_->isHeadless(); }
+  void declareTouch(TouchUse use, std::span<const TapTarget> targets) override { inner_->declareTouch(use, targets); }
+
+  void mark() {
+    markFrame_ = framesShown();
+    // Frames up to the mark and the events of their intervals are done with.
+    const std::uint64_t keptFrames = framesSeen_ > markFrame_ ? framesSeen_ - markFrame_ : 0;
+    frames_.erase(frames_.begin(), frames_.end() - static_cast<std::ptrdiff_t>(std::min<std::uint64_t>(keptFrames, frames_.size())));
+    std::erase_if(events_, [this](const RecordedEvent& e) { return e.frame < markFrame_; });
+    keysAtMark_ = keys_;
+    padKeysAtMark_ = padKeys_;
+  }
+
+  Recording sinceMark() const {
+    Recording r;
+    r.version = std::string(recordingVersion());
+    r.program = program_;
+    r.frames = frames_;
+    for (int code = 1; code < key::kCount; ++code) {
+      const auto at = static_cast<std::size_t>(code);
+      if (padKeysAtMark_[at]) r.events.push_back({RecordedEvent::Kind::PadDown, code, {}, 0, 1});
+      if (keysAtMark_[at]) r.events.push_back({RecordedEvent::Kind::KeyDown, code, {}, 0, 1});
+    }
+    for (RecordedEvent e : events_) {
+      e.frame -= markFrame_;
+      r.events.push_back(std::move(e));
+    }
+    return r;
+  }
+
+  // An input the core applied from its script: at the read that came last,
+  // or at the first read of the frame interval when none has come yet.
+  void keepScripted(RecordedEvent event) {
+    const bool readThisInterval = counter_.frame == framesShown();
+    event.frame = framesShown();
+    event.pump = readThisInterval ? std::max<std::uint32_t>(counter_.pump, 1) : 1;
+    note(event);
+  }
+
+ private:
+  void note(const RecordedEvent& event) {
+    if (event.scancode > 0 && event.scancode < key::kCount) {
+      const auto at = static_cast<std::size_t>(event.scancode);
+      switch (event.kind) {
+        case RecordedEvent::Kind::KeyDown: keys_[at] = true; break;
+        case RecordedEvent::Kind::KeyUp: keys_[at] = false; break;
+        case RecordedEvent::Kind::PadDown: padKeys_[at] = true; break;
+        case RecordedEvent::Kind::PadUp: padKeys_[at] = false; break;
+        default: break;
+      }
+    }
+    events_.push_back(event);
+  }
+  void keep(RecordedEvent event) {
+    event.frame = counter_.frame;
+    event.pump = counter_.pump;
+    note(event);
+  }
+  // ProgramInput: the user's input, kept and passed on. While a script
+  // drives the keys the core ignores the user's keys and text, and so does
+  // the recording.
+  void keyChanged(int scancode, bool down) override {
+    if (scancode != key::F12 && !scripted_) keep({down ? RecordedEvent::Kind::KeyDown : RecordedEvent::Kind::KeyUp, scancode, {}});
+    target_->keyChanged(scancode, down);
+  }
+  void padKeyChanged(int scancode, bool down) override {
+    if (!scripted_) keep({down ? RecordedEvent::Kind::PadDown : RecordedEvent::Kind::PadUp, scancode, {}});
+    target_->padKeyChanged(scancode, down);
+  }
+  void keyText(std::string text) override {
+    if (!scripted_) keep({RecordedEvent::Kind::Text, 0, text});
+    target_->keyText(std::move(text));
+  }
+  void closeRequested() override {
+    keep({RecordedEvent::Kind::Close, 0, {}});
+    target_->closeRequested();
+  }
+  void focusLost() override {
+    keep({RecordedEvent::Kind::FocusLost, 0, {}});
+    target_->focusLost();
+  }
+  void anyKeyPressed() override { target_->anyKeyPressed(); }
+
+  std::unique_ptr<Backend> inner_;
+  std::string program_;
+  bool scripted_;
+  PumpCounter counter_;
+  ProgramInput* target_ = nullptr;
+  std::vector<RecordedFrame> frames_;  // frames_[k] is frame markFrame_ + k + 1
+  std::vector<RecordedEvent> events_;  // frames numbered as the run counts them
+  std::uint64_t markFrame_ = 0;
+  std::uint64_t framesSeen_ = 0;
+  std::uint64_t lastMicros_ = 0;
+  std::bitset<key::kCount> keys_;
+  std::bitset<key::kCount> padKeys_;
+  std::bitset<key::kCount> keysAtMark_;
+  std::bitset<key::kCount> padKeysAtMark_;
 };
 
 }  // namespace
@@ -334,6 +479,26 @@ std::optional<std::string> replayStartValue(std::string_view name) {
 
 void setFrameCheck(FrameCheck check) { frameCheck = check; }
 
+bool isKeepingRunInMemory() { return activeMemory != nullptr; }
+
+void markKeptRun() {
+  if (activeMemory) activeMemory->mark();
+}
+
+std::optional<Recording> keptRunSinceMark() {
+  if (!activeMemory) return std::nullopt;
+  return activeMemory->sinceMark();
+}
+
+void keepScriptedInput(RecordedEvent event) {
+  if (activeMemory) activeMemory->keepScripted(std::move(event));
+}
+
+RunVerdict finishReplayNow(std::string_view closingFigures) {
+  if (activeReplay) return activeReplay->finish(closingFigures);
+  return {};
+}
+
 RunVerdict finishRecordingOrReplay(std::string_view closingFigures) {
   if (activeRecorder) return activeRecorder->finish(closingFigures);
   if (activeReplay) return activeReplay->finish(closingFigures);
@@ -347,6 +512,10 @@ std::unique_ptr<Backend> makeRecordingBackend(std::unique_ptr<Backend> inner, st
 
 std::unique_ptr<Backend> makeReplayBackend(std::unique_ptr<Backend> inner, Recording recording, bool paced) {
   return std::make_unique<ReplayBackend>(std::move(inner), std::move(recording), paced);
+}
+
+std::unique_ptr<Backend> makeMemoryRecorder(std::unique_ptr<Backend> inner, std::string program, bool scripted) {
+  return std::make_unique<MemoryRecorder>(std::move(inner), std::move(program), scripted);
 }
 
 }  // namespace platform

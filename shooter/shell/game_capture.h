@@ -15,4 +15,29 @@ void keepGamesForSubmission();
 // once; nullopt when none is waiting or world scores are off.
 std::optional<std::string> takeFinishedGameRecording();
 
+// ---- The shell's side.
+
+// The instructions screen started a game in this frame.
+void noteGameStarted();
+// The game is over and the shell leaves its screens for name entry or the
+// table; called before the screen changes (which may clear the score).
+void noteGameOver();
+// Called at the end of every drawn frame, after the page was shown: marks a
+// game's start, closes its recording at its end, and in a replay of a game
+// ends the run with the game.
+void endOfFrameForCapture();
+
+// ---- Replaying a game recording.
+
+// True while the run replays a game recording (one with a `game` start value).
+bool isReplayingAGame();
+// Start-up calls this last. In a replay of a game recording it sets the
+// game's recorded start state, the random generator's, and the playing
+// screen, and returns what is wrong with the recorded start, if anything
+// (also kept for replayedGameStartProblem). Otherwise it does nothing.
+std::optional<std::string> startReplayedGameIfAny();
+std::optional<std::string> replayedGameStartProblem();
+// The closing figures of a game recording: " score=N frames=M".
+std::string gameClosingFigures();
+
 }  // namespace shooter

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "shooter/game/game.h"
 #include "shooter/resources/sprite_sheet.h"
+#include "shooter/shell/game_capture.h"
 #include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
@@ -36,6 +37,7 @@ void instructionsScreen() {
     if (platform::keyDown(platform::key::Enter) || platform::keyDown(platform::key::Space)) {
       changeScreen(ScreenState::Playing);
       startGame();
+      noteGameStarted();
     }
     shell.lastKeyTime = shell.frameClock.now;
   }

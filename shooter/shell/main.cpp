@@ -13,6 +13,7 @@
 #include "shooter/game/game.h"
 #include "shooter/resources/asset_folder.h"
 #include "shooter/shell/file_locations.h"
+#include "shooter/shell/game_capture.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/replay_support.h"
 #include "shooter/shell/shell_state.h"
@@ -82,9 +83,12 @@ int main(int argc, char** argv) {
   shooter::runMainLoop();
   shooter::shutDown();
   const int state = static_cast<int>(shooter::shell.screenState);
-  const std::string figures = shooter::gameSummary() + shooter::shellSummary();
+  // A replayed game ends with the game and compares the game's own figures.
+  const bool oneGame = shooter::isReplayingAGame();
+  const std::string figures =
+      oneGame ? shooter::gameClosingFigures() : shooter::gameSummary() + shooter::shellSummary();
   if (platform::isTimedemo()) platform::printTimedemoSummary(state, figures);
-  const auto verdict = platform::finishRecordingOrReplay(" state=" + std::to_string(state) + figures);
+  const auto verdict = platform::finishRecordingOrReplay(oneGame ? figures : " state=" + std::to_string(state) + figures);
   std::cout.rdbuf(standardOutput);
   if (verdict.replaying) std::cout << verdict.line << std::endl;
   platform::shutdownPlatform();

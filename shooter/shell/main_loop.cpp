@@ -5,6 +5,8 @@
 #include "platform/text_convert.h"
 #include "shooter/game/game.h"
 #include "shooter/game/game_state.h"
+#include "shooter/shell/frame_pacing.h"
+#include "shooter/shell/game_capture.h"
 #include "shooter/shell/high_scores.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/screens.h"
@@ -33,15 +35,14 @@ void readKeyFlags() {
 // clears the game).
 void handleGameOver() {
   game.overReady = false;
+  noteGameOver();
   const bool made = qualifies(shell.highScores, static_cast<std::uint32_t>(game.score));
   changeScreen(made ? ScreenState::NameEntry : ScreenState::HighScores);
 }
 
+// The work of a counted second (countFrame has started the next one).
 void onceASecond() {
   FrameClock& c = shell.frameClock;
-  c.fpsValue = c.framesThisSecond;
-  c.framesThisSecond = 0;
-  c.lastSecondTime = c.now;
   if (++c.secondsCounter > 1000) c.secondsCounter = 0;
   if (c.secondsCounter > 5 && shell.screenState == ScreenState::Title) {
     changeScreen(ScreenState::MainMenu);
@@ -52,13 +53,7 @@ void onceASecond() {
     gameSecondTick();
     if (game.overReady) handleGameOver();
   }
-  // Pacing: nudge the interval towards the desired rate, with a dead band.
-  const int desired = effectiveFps(shell.settings.desiredFps);
-  if (c.fpsValue < desired - 2) {
-    c.frameInterval -= 0.001;
-  } else if (c.fpsValue > desired + 2) {
-    c.frameInterval += 0.001;
-  }
+  correctFrameInterval(c, effectiveFps(shell.settings.desiredFps));
 }
 
 }  // namespace
@@ -76,24 +71,25 @@ void drawFrame() {
     platform::locate(1, 1);
     platform::printText("FPS: " + platform::toText(std::int64_t{shell.frameClock.fpsValue}));
   }
-  ++shell.frameClock.framesThisSecond;
-  if (shell.frameClock.now - shell.frameClock.lastSecondTime >= 1.0) onceASecond();
+  if (countFrame(shell.frameClock)) onceASecond();
   shell.pageA = 1 - shell.pageA;
   shell.pageB = 1 - shell.pageB;
   platform::setWorkPage(shell.pageB);
   platform::setVisiblePage(shell.pageA);
+  endOfFrameForCapture();
 }
 
 void mainLoopPass() {
-  if (shell.frameClock.now - shell.frameClock.lastFrameTime >= shell.frameClock.frameInterval) drawFrame();
+  if (frameIsDue(shell.frameClock)) drawFrame();
   shell.frameClock.now = platform::timer();
   platform::sleepMs(shell.frameClock.sleepMs);
 }
 
 void runMainLoop() {
   // Drawing starts on the page that is not shown; the first flip shows it.
+  // A replayed game goes on from its recorded frame, which was shown.
   platform::setWorkPage(shell.pageB);
-  platform::setVisiblePage(shell.pageA);
+  if (!isReplayingAGame()) platform::setVisiblePage(shell.pageA);
   while (shell.running) mainLoopPass();
 }
 

@@ -11,7 +11,11 @@ namespace shooter {
 // `firstArgument` is the command line's first argument ("fps" rule).
 // With `openSound` false the game runs silent on the sound device with no
 // output.
-void startUp(const std::string& firstArgument, bool openSound = true);
+// The pictures, animations, glyphs and sounds are read at start-up, or
+// (Keep) kept from an earlier start-up in this process: a verifier starts
+// the program for every game it replays and reads them once.
+enum class StartAssets : bool { Load, Keep };
+void startUp(const std::string& firstArgument, bool openSound = true, StartAssets assets = StartAssets::Load);
 // One pass of the main loop: draws a frame when the frame interval has
 // passed, then reads the timer and sleeps.
 void mainLoopPass();

@@ -78,6 +78,16 @@ bool loadHighScoresForRun() {
   return true;
 }
 
+std::vector<std::pair<std::string, std::string>> runStartValuesNow() {
+  std::vector<std::pair<std::string, std::string>> values;
+  values.emplace_back(kSettingsValue, settingsValue(shell.settings));
+  for (int i = 1; i <= kHighScoreCount; ++i) {
+    const auto& entry = shell.highScores[static_cast<std::size_t>(i)];
+    values.emplace_back(scoreValueName(i), std::to_string(entry.score) + " " + entry.name);
+  }
+  return values;
+}
+
 std::string firstArgumentForRun(const std::string& given) {
   if (platform::isReplaying()) return platform::replayStartValue(kFirstWordValue).value_or("");
   platform::recordStartValue(kFirstWordValue, given);

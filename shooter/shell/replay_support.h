@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace shooter {
 
@@ -12,6 +14,10 @@ namespace shooter {
 bool loadSettingsForRun();
 // high_scores.dat, or in a replay the recorded table; a recording keeps it.
 bool loadHighScoresForRun();
+// The start values a recording of a part of the run begins with: the
+// settings and the score table as they are now (the options screen and
+// earlier games may have changed them since start-up).
+std::vector<std::pair<std::string, std::string>> runStartValuesNow();
 // The command line's first word, or in a replay the recorded one.
 std::string firstArgumentForRun(const std::string& given);
 

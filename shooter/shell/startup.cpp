@@ -7,6 +7,7 @@
 #include "shooter/resources/sprite_sheet.h"
 #include "shooter/resources/asset_folder.h"
 #include "platform/replay.h"
+#include "shooter/shell/game_capture.h"
 #include "shooter/shell/program.h"
 #include "shooter/shell/replay_support.h"
 #include "shooter/shell/shell_state.h"
@@ -35,7 +36,7 @@ void openScreenFor(std::uint8_t resolution, std::uint8_t fullScreen) {
 
 }  // namespace
 
-void startUp(const std::string& firstArgument, bool openSound) {
+void startUp(const std::string& firstArgument, bool openSound, StartAssets assets) {
   resetShellState();
   platform::seedRandomFromTimer();
 
@@ -61,23 +62,33 @@ void startUp(const std::string& firstArgument, bool openSound) {
   resetGame(GameReset::Everything);
   if (settings.volume > 128) settings.volume = 128;
 
-  platform::locate(shell.layout->loadingCell.row, shell.layout->loadingCell.column);
-  platform::printText("Loading... Please wait.");
-
-  loadSpriteSheet(assetPath("plik.bmp"));
+  if (assets == StartAssets::Load) {
+    platform::locate(shell.layout->loadingCell.row, shell.layout->loadingCell.column);
+    platform::printText("Loading... Please wait.");
+    loadSpriteSheet(assetPath("plik.bmp"));
+  }
   shell.demoPlane.reset();
-  loadAnimations(assetPath("anim_data.dat"));
-  initGlyphs();
+  if (assets == StartAssets::Load) {
+    loadAnimations(assetPath("anim_data.dat"));
+    initGlyphs();
+  }
 
   handGameContext();
   resetGame();
 
   if (!loadHighScoresForRun()) failStartUp("High Scores not found!");
 
-  if (!openSound) {
-    openSilentAudio(settings.volume);
-  } else if (!openAudio(settings.volume, &platform::makeSoundDevice)) {
-    failStartUp("Unable to open audio!");
+  if (assets == StartAssets::Load) {
+    if (!openSound) {
+      openSilentAudio(settings.volume);
+    } else if (!openAudio(settings.volume, &platform::makeSoundDevice)) {
+      failStartUp("Unable to open audio!");
+    }
+  }
+
+  // A replay of one game goes on from the game's recorded start.
+  if (shell.running) {
+    if (const auto problem = startReplayedGameIfAny()) failStartUp(("The recorded game cannot start: " + *problem).c_str());
   }
 }
 

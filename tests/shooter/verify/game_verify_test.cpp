@@ -1,0 +1,258 @@
+// The world score verifier on games recorded in memory by the shell itself:
+// a scripted game through the backend's event pump on a jittery clock, cut
+// out of the run with capture on, must verify with its score; doctored
+// copies must be refused, each with its reason.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+#include "platform/input_script.h"
+#include "platform/replay.h"
+#include "platform/replay_file.h"
+#include "platform/system.h"
+#include "shooter/game/game.h"
+#include "shooter/game/game_state.h"
+#include "shooter/resources/asset_folder.h"
+#include "shooter/shell/game_capture.h"
+#include "shooter/shell/replay_support.h"
+#include "shooter/verify/clock_rule.h"
+#include "shooter/verify/game_verifier.h"
+#include "tests/shooter/shell/shell_fixture.h"
+
+namespace shooter::testing {
+namespace {
+
+// A clock whose sleeps overshoot by 0 to 4 ms, with a late frame now and
+// then; a time-only script's keys arrive through the event pump as a
+// user's would.
+class JitteryBackend final : public platform::Backend {
+ public:
+  JitteryBackend(platform::InputScript script, unsigned seed) : script_(std::move(script)), random_(seed) {}
+  bool openWindow(int, int, bool, std::string_view) override { return true; }
+  void closeWindow() override {}
+  void setTitle(std::string_view) override {}
+  void present(const platform::Image&) override {}
+  void pumpEvents(platform::ProgramInput& sink) override {
+    for (; next_ < script_.events.size() && script_.events[next_].time <= now_; ++next_) {
+      const auto& e = script_.events[next_];
+      using Kind = platform::InputEvent::Kind;
+      switch (e.kind) {
+        case Kind::KeyDown: sink.keyChanged(e.scancode, true); break;
+        case Kind::KeyUp: sink.keyChanged(e.scancode, false); break;
+        case Kind::PadDown: sink.padKeyChanged(e.scancode, true); sink.keyChanged(e.scancode, true); break;
+        case Kind::PadUp: sink.padKeyChanged(e.scancode, false); sink.keyChanged(e.scancode, false); break;
+        case Kind::Close: sink.closeRequested(); break;
+      }
+    }
+  }
+  double clockSeconds() override {
+    now_ += std::uniform_int_distribution<int>(0, 30)(random_) * 1e-6;
+    return now_;
+  }
+  void sleepMs(int milliseconds) override {
+    double late = std::uniform_int_distribution<int>(0, 4000)(random_) * 1e-6;
+    if (std::uniform_int_distribution<int>(0, 150)(random_) == 0) late += 0.030;
+    now_ += std::max(milliseconds, 0) / 1000.0 + late;
+  }
+  bool isHeadless() const override { return true; }
+
+ private:
+  platform::InputScript script_;
+  std::size_t next_ = 0;
+  std::mt19937 random_;
+  double now_ = 0.0;
+};
+
+// Two games in one run: into the first with fire held and the boss called
+// in until it is over, through name entry, then a second one the same way.
+std::string twoGamesScript() {
+  std::ostringstream s;
+  auto tap = [&s](double t, const char* key) { s << t << " down " << key << "\n" << t + 0.1 << " up " << key << "\n"; };
+  for (const double start : {6.0, 80.0}) {
+    tap(start, "Enter");
+    tap(start + 1, "Enter");
+    s << start + 2 << " down Space\n";
+    for (double t = start + 3; t < start + 6; t += 0.3) tap(t, "KpPlus");
+    for (double t = start + 7; t < start + 31; t += 3) {
+      s << t << " down Left\n" << t + 0.9 << " up Left\n" << t + 1.5 << " down Right\n" << t + 1.9 << " up Right\n";
+    }
+    s << start + 34 << " up Space\n";
+    tap(start + 54, "K");
+    tap(start + 55, "Enter");
+    tap(start + 58, "Esc");  // from the table to the main menu
+  }
+  s << "150 close\n";
+  return s.str();
+}
+
+class GameVerifyTest : public ShellTest {
+ protected:
+  static std::string assets() {
+    return platform::system::environmentVariable("KESTREL_RUN_DIR").value_or(".");
+  }
+
+  // Plays the script with capture on and returns every game kept.
+  std::vector<std::string> playWithCapture(const std::string& script, unsigned seed) {
+    setAssetFolder(assets());
+    writeFile("settings.dat", "0\r\n0\r\n96\r\n50\r\n1\r\n20\r\n");
+    restart();
+    auto parsed = platform::parseInputScript(script);
+    EXPECT_TRUE(parsed.error.empty()) << parsed.error;
+    platform::RunOptions options;
+    options.exactReplays = true;
+    EXPECT_FALSE(platform::initPlatform(
+        std::make_unique<JitteryBackend>(parsed.script.value_or(platform::InputScript{}), seed), options));
+    platform::setFrameCheck(&replayFrameCheck);
+    resetGame(GameReset::Everything);
+    ::testing::internal::CaptureStdout();
+    startUp("", false);
+    keepGamesForSubmission();
+    std::vector<std::string> games;
+    while (shell.running) {
+      mainLoopPass();
+      if (auto game = takeFinishedGameRecording()) games.push_back(std::move(*game));
+    }
+    ::testing::internal::GetCapturedStdout();
+    restart();
+    setAssetFolder(".");
+    return games;
+  }
+};
+
+// Frames lines of a recording text: their indexes among the text's lines.
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+std::string joined(const std::vector<std::string>& ls) {
+  std::string out;
+  for (const auto& l : ls) out += l + "\n";
+  return out;
+}
+bool isFrameLine(const std::string& l) { return !l.empty() && std::isdigit(static_cast<unsigned char>(l[0])); }
+
+// Rewrites every frame's clock step with `step(index, delta)`.
+template <typename Step>
+std::string withSteps(const std::string& text, Step step) {
+  auto ls = lines(text);
+  int index = 0;
+  for (auto& l : ls) {
+    if (!isFrameLine(l)) continue;
+    const auto space = l.find(' ');
+    const long long delta = std::stoll(l.substr(0, space));
+    l = std::to_string(step(index++, delta)) + l.substr(space);
+  }
+  return joined(ls);
+}
+
+TEST_F(GameVerifyTest, GamesCutFromARunVerifyAndDoctoredOnesAreRefusedWithTheirReason) {
+  const auto games = playWithCapture(twoGamesScript(), 11);
+  ASSERT_EQ(games.size(), 2u) << "two games played to their end";
+  const auto first = platform::parseRecording(games[0]);
+  ASSERT_TRUE(first.recording) << first.error;
+  EXPECT_EQ(first.recording->closingFigures.rfind(" score=", 0), 0u);
+  EXPECT_GT(first.recording->frames.size(), 1000u);
+
+  verify::GameVerifier verifier(assets());
+  for (const auto& text : games) {
+    const auto verdict = verifier.verify(text);
+    EXPECT_TRUE(verdict.counted) << verdict.reason;
+    const auto parsed = platform::parseRecording(text);
+    EXPECT_EQ(" score=" + std::to_string(verdict.score) + " frames=" + std::to_string(verdict.frames),
+              parsed.recording->closingFigures);
+    EXPECT_GT(verdict.score, 0);
+  }
+  const std::string& game = games[0];
+
+  auto refusedWith = [&verifier](const std::string& text, const std::string& words,
+                                 const verify::VerifyLimits& limits = {}) {
+    const auto verdict = verifier.verify(text, limits);
+    EXPECT_FALSE(verdict.counted);
+    EXPECT_NE(verdict.reason.find(words), std::string::npos) << verdict.reason;
+  };
+  {  // a frame's check byte changed
+    auto ls = lines(game);
+    int seen = 0;
+    for (auto& l : ls) {
+      if (isFrameLine(l) && ++seen == 300) l.back() = l.back() == '0' ? '1' : '0';
+    }
+    refusedWith(joined(ls), "went another way at frame 300");
+  }
+  {  // a higher score claimed
+    auto ls = lines(game);
+    auto& end = ls.back();
+    const auto at = end.find("score=") + 6;
+    end.insert(at, "9");
+    refusedWith(joined(ls), "end figures differ");
+  }
+  // The clock: compressed, stretched, jittered below the interval.
+  refusedWith(withSteps(game, [](int, long long d) { return d * 3 / 4; }), "sooner than the frame interval");
+  refusedWith(withSteps(game, [](int, long long d) { return d * 3; }), "frames; at 50 frames a second");
+  refusedWith(withSteps(game, [](int i, long long d) { return i == 500 ? d - 3000 : d; }), "frame 501 comes");
+  // Realistic jitter above the interval (the recording's own, and 2 ms more
+  // here and there) is accepted.
+  EXPECT_TRUE(verifier.verify(withSteps(game, [](int i, long long d) { return i % 7 == 0 ? d + 2000 : d; })).counted);
+
+  {  // another version
+    auto ls = lines(game);
+    ls[1] = "version 0.0.1-other";
+    refusedWith(joined(ls), "recorded by version 0.0.1-other; this board verifies version");
+  }
+  verify::VerifyLimits small;
+  small.maxBytes = 1000;
+  refusedWith(game, "bytes; the limit is 1000", small);
+  small = {};
+  small.maxFrames = 100;
+  refusedWith(game, "frames; the limit is 100", small);
+  small = {};
+  small.maxPlaySeconds = 10;
+  refusedWith(game, "the limit is 10.0 s", small);
+  refusedWith("GET / HTTP/1.1\r\n", "not a recording");
+  refusedWith("kestrel-recording 1\nversion 1\nbogus line\n", "line 3");
+  {  // a run recording is no game recording
+    auto ls = lines(game);
+    std::erase_if(ls, [](const std::string& l) { return l.rfind("start game ", 0) == 0; });
+    refusedWith(joined(ls), "not a game recording");
+  }
+  {  // a start with points already scored
+    auto ls = lines(game);
+    for (auto& l : ls) {
+      if (l.rfind("start game kestrel-game 1 0 ", 0) == 0) l.replace(0, 27, "start game kestrel-game 1 5000 ");
+    }
+    refusedWith(joined(ls), "bad start values");
+  }
+  // After all those, the real games still verify: each starts from its own
+  // recorded state.
+  EXPECT_TRUE(verifier.verify(games[1]).counted);
+  EXPECT_TRUE(verifier.verify(game).counted);
+}
+
+TEST(ClockRuleTest, TheWallClockLimitIsCheckedAgainstTheInjectedClock) {
+  // Covered by the verifier's own loop; here the rule's edge: a leap over 1 s.
+  FrameClock start;
+  start.now = 10.0;
+  start.lastFrameTime = 10.0;
+  start.frameInterval = 0.02;
+  start.lastSecondTime = 9.5;
+  const std::vector<std::uint64_t> readings{10'020'000, 11'500'000};
+  const auto problem = verify::clockRuleProblem(readings, 50, start);
+  ASSERT_TRUE(problem);
+  EXPECT_NE(problem->find("frame 2 comes 1480.000 ms"), std::string::npos) << *problem;
+  const std::vector<std::uint64_t> back{10'020'000, 10'010'000};
+  EXPECT_NE(verify::clockRuleProblem(back, 50, start).value_or("").find("goes back at frame 2"), std::string::npos);
+}
+
+TEST(NameRuleTest, OnlyWhatNameEntryCanTypeFits) {
+  EXPECT_FALSE(verify::nameProblem("ACE 42"));
+  EXPECT_FALSE(verify::nameProblem("ABCDEFGHIJKL"));
+  EXPECT_TRUE(verify::nameProblem(""));
+  EXPECT_TRUE(verify::nameProblem("ABCDEFGHIJKLM"));
+  EXPECT_TRUE(verify::nameProblem("ace"));
+  EXPECT_TRUE(verify::nameProblem("A<B"));
+}
+
+}  // namespace
+}  // namespace shooter::testing
