@@ -18,7 +18,9 @@ namespace shooter {
 
 namespace {
 
-constexpr std::string_view kFormat = "kestrel-game 1";
+// The first two words: the form's name and its version.
+constexpr std::string_view kFormatName = "kestrel-game";
+constexpr std::string_view kFormatVersion = "1";
 constexpr std::string_view kFreeSlot = "-";  // a slot whose every value is zero
 
 // A new value in these records must be added to visitState: the sizes (on
@@ -259,7 +261,8 @@ std::string gameStartText() {
   now = WholeState{game,  surfaceUnits, aircraft, shots, explosions, pickups,
                    ShellPart{shell.frameClock, shell.lastKeyTime, shell.menuCursor, shell.pageA, shell.pageB}};
   Writer out;
-  out.word(kFormat);
+  out.word(kFormatName);
+  out.word(kFormatVersion);
   visitState(out, now);
   return out.text;
 }
@@ -268,7 +271,10 @@ std::optional<std::string> restoreGameStart(std::string_view text) {
   static WholeState read;
   read = WholeState{};
   Reader in(text);
-  if (!in.take(kFormat)) return "the game's start values are not in the form \"" + std::string(kFormat) + "\"";
+  if (!in.take(kFormatName) || !in.take(kFormatVersion)) {
+    return "the game's start values are not in the form \"" + std::string(kFormatName) + " " +
+           std::string(kFormatVersion) + "\"";
+  }
   visitState(in, read);
   if (!in.problem.empty()) return in.problem;
   if (!in.atEnd()) return std::string("the game's start values go on past their end");
