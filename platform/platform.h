@@ -64,6 +64,10 @@ void setVisiblePage(int page);
 Image& workPage();
 const Image& visiblePage();
 void clearWorkPage();
+// While on, the work page is an empty picture, so that drawing costs
+// nothing and shows nothing: for replays that only check what happens (a
+// score table's verifier). Off by default; initPlatform turns it off.
+void skipDrawing(bool skip);
 
 // Single-page programs bracket each frame's drawing with these; unlocking
 // shows the page.

@@ -63,6 +63,7 @@ struct Core final : ProgramInput {
   std::chrono::steady_clock::time_point wallStart = std::chrono::steady_clock::now();
   std::uint64_t rng = 0x853C49E6748FEA9Bull;
 
+  bool drawingSkipped = false;  // see skipDrawing
   bool pauseRequested = false;
   std::string screenshotFolder = ".";
   std::string lastScreenshot;
@@ -372,7 +373,18 @@ void setVisiblePage(int page) {
   c.present();
 }
 
-Image& workPage() { return pageAt(core().workIndex); }
+Image& workPage() {
+  Core& c = core();
+  if (c.drawingSkipped) {
+    // Nothing to draw on: every drawing call clips to nothing.
+    static Image nowhere;
+    nowhere = Image{};
+    return nowhere;
+  }
+  return pageAt(c.workIndex);
+}
+
+void skipDrawing(bool skip) { core().drawingSkipped = skip; }
 const Image& visiblePage() { return pageAt(core().visibleIndex); }
 
 void clearWorkPage() {

@@ -38,6 +38,7 @@ struct Capture {
 Capture capture;
 bool replayingAGame = false;
 bool replayedGameEnded = false;
+std::string replayedGameFigures;  // taken on the frame the replayed game ended
 std::optional<std::string> startProblem;
 
 std::string hex64(std::uint64_t v) {
@@ -88,8 +89,9 @@ void endOfFrameForCapture() {
   const bool over = std::exchange(capture.overThisFrame, false);
   if (replayingAGame) {
     if (over && !replayedGameEnded) {
+      replayedGameFigures = figures(capture.finalScore, platform::framesShown());
       replayedGameEnded = true;
-      platform::finishReplayNow(gameClosingFigures());
+      platform::finishReplayNow(replayedGameFigures);
       shell.running = false;
     }
     return;
@@ -143,7 +145,7 @@ std::optional<std::string> startReplayedGameIfAny() {
 std::optional<std::string> replayedGameStartProblem() { return startProblem; }
 
 std::string gameClosingFigures() {
-  return figures(replayedGameEnded || capture.overThisFrame ? capture.finalScore : game.score, platform::framesShown());
+  return replayedGameEnded ? replayedGameFigures : figures(game.score, platform::framesShown());
 }
 
 }  // namespace shooter

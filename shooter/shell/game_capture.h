@@ -37,7 +37,8 @@ bool isReplayingAGame();
 // (also kept for replayedGameStartProblem). Otherwise it does nothing.
 std::optional<std::string> startReplayedGameIfAny();
 std::optional<std::string> replayedGameStartProblem();
-// The closing figures of a game recording: " score=N frames=M".
+// The closing figures of a game recording, " score=N frames=M": those of the
+// frame the game ended on, or while it goes on, the current ones.
 std::string gameClosingFigures();
 
 }  // namespace shooter

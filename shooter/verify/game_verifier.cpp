@@ -140,6 +140,7 @@ scores::Verdict GameVerifier::verify(std::string_view text, const VerifyLimits& 
                                                            std::move(rec))) {
     return refuse(failure->message);
   }
+  platform::skipDrawing(!drawPages_);
   startUp("", false, StartAssets::Keep);
   if (const auto problem = replayedGameStartProblem()) return refuse("bad start values: " + *problem);
   if (!shell.running) return refuse("bad start values: the program could not start from them");
@@ -156,6 +157,13 @@ scores::Verdict GameVerifier::verify(std::string_view text, const VerifyLimits& 
   platform::setWorkPage(shell.pageB);
   for (int passes = 1; shell.running; ++passes) {
     mainLoopPass();
+    // A game that goes on past the recorded frames went another way; it is
+    // stopped here rather than left to run (and to stop the process).
+    if (platform::framesShown() > readings.size()) {
+      platform::finishRecordingOrReplay(gameClosingFigures());
+      return refuse("the replay went another way at frame " + std::to_string(readings.size() + 1) +
+                    ": the game goes on past the recording's end");
+    }
     if (passes % kPassesPerWallCheck == 0 && wallClock_() - wallStart > limits.maxWallSeconds) {
       platform::finishRecordingOrReplay(gameClosingFigures());
       return refuse("the verification took longer than " + seconds(limits.maxWallSeconds));

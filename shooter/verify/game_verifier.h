@@ -39,8 +39,14 @@ class GameVerifier {
   // earlier one left.
   scores::Verdict verify(std::string_view recordingText, const VerifyLimits& limits = {});
 
+  // The replay draws nothing by default: drawing decides nothing in a game
+  // (the tests compare a drawn verification with an undrawn one) and costs
+  // most of a frame.
+  void drawPages(bool draw) { drawPages_ = draw; }
+
  private:
   std::function<double()> wallClock_;
+  bool drawPages_ = false;
 };
 
 // Why a name cannot go on the table, or nullopt: 1 to 12 of the characters

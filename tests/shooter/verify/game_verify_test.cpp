@@ -4,6 +4,7 @@
 // copies must be refused, each with its reason.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 #include <sstream>
 
@@ -159,7 +160,9 @@ TEST_F(GameVerifyTest, GamesCutFromARunVerifyAndDoctoredOnesAreRefusedWithTheirR
   EXPECT_EQ(first.recording->closingFigures.rfind(" score=", 0), 0u);
   EXPECT_GT(first.recording->frames.size(), 1000u);
 
-  verify::GameVerifier verifier(assets());
+  // The wall clock moves on half a second at every reading.
+  double wallNow = 0.0;
+  verify::GameVerifier verifier(assets(), [&wallNow] { return wallNow += 0.5; });
   for (const auto& text : games) {
     const auto verdict = verifier.verify(text);
     EXPECT_TRUE(verdict.counted) << verdict.reason;
@@ -169,6 +172,17 @@ TEST_F(GameVerifyTest, GamesCutFromARunVerifyAndDoctoredOnesAreRefusedWithTheirR
     EXPECT_GT(verdict.score, 0);
   }
   const std::string& game = games[0];
+  {  // Drawing decides nothing: a drawn verification gives the same verdict,
+     // every frame's check byte matching the recorded one as before.
+    const auto undrawn = verifier.verify(game);
+    verifier.drawPages(true);
+    const auto drawn = verifier.verify(game);
+    verifier.drawPages(false);
+    EXPECT_TRUE(undrawn.counted) << undrawn.reason;
+    EXPECT_TRUE(drawn.counted) << drawn.reason;
+    EXPECT_EQ(drawn.score, undrawn.score);
+    EXPECT_EQ(drawn.frames, undrawn.frames);
+  }
 
   auto refusedWith = [&verifier](const std::string& text, const std::string& words,
                                  const verify::VerifyLimits& limits = {}) {
@@ -210,6 +224,23 @@ TEST_F(GameVerifyTest, GamesCutFromARunVerifyAndDoctoredOnesAreRefusedWithTheirR
   small = {};
   small.maxPlaySeconds = 10;
   refusedWith(game, "the limit is 10.0 s", small);
+  small = {};
+  small.maxWallSeconds = 1.0;
+  refusedWith(game, "took longer than 1.0 s", small);
+  {  // cut before the game's end, with texts queued ahead of the close that
+     // ends a replay whose frames ran out: the game would go on and on
+    auto ls = lines(game);
+    const auto frames = static_cast<int>(first.recording->frames.size());
+    int seen = 0;
+    std::vector<std::string> cut;
+    for (const auto& l : ls) {
+      if (isFrameLine(l) && ++seen > frames - 200) break;
+      cut.push_back(l);
+    }
+    for (int i = 0; i < 4000; ++i) cut.push_back("text 41 1");
+    cut.push_back("end score=0 frames=" + std::to_string(frames - 200));
+    refusedWith(joined(cut), "went another way at frame " + std::to_string(frames - 199));
+  }
   refusedWith("GET / HTTP/1.1\r\n", "not a recording");
   refusedWith("kestrel-recording 1\nversion 1\nbogus line\n", "line 3");
   {  // a run recording is no game recording
@@ -229,6 +260,40 @@ TEST_F(GameVerifyTest, GamesCutFromARunVerifyAndDoctoredOnesAreRefusedWithTheirR
   // recorded state.
   EXPECT_TRUE(verifier.verify(games[1]).counted);
   EXPECT_TRUE(verifier.verify(game).counted);
+}
+
+// `shooter --verify` and --timedemo of a game recording: start-up from the
+// recorded start values, the game from its recorded state on the playing
+// screen, the run over when the game is, the game's figures compared.
+TEST_F(GameVerifyTest, TheProgramReplaysAGameRecordingToItsEnd) {
+  const auto games = playWithCapture(twoGamesScript(), 12);
+  ASSERT_FALSE(games.empty());
+  const auto recorded = platform::parseRecording(games.back());
+  ASSERT_TRUE(recorded.recording) << recorded.error;
+  writeFile("game.rec", games.back());
+  if (const char* keep = std::getenv("KESTREL_KEEP_GAME_RECORDING")) writeFile(keep, games.back());
+
+  setAssetFolder(assets());
+  for (const bool timedemo : {false, true}) {
+    platform::RunOptions options;
+    options.exactReplays = true;
+    (timedemo ? options.timedemoPath : options.verifyPath) = "game.rec";
+    ASSERT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options));
+    platform::setFrameCheck(&replayFrameCheck);
+    ::testing::internal::CaptureStdout();
+    startUp("", false);
+    EXPECT_EQ(shell.screenState, ScreenState::Playing);
+    runMainLoop();
+    shutDown();
+    ASSERT_TRUE(isReplayingAGame());
+    const std::string figures = gameClosingFigures();
+    const auto verdict = platform::finishRecordingOrReplay(figures);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(figures, recorded.recording->closingFigures);
+    EXPECT_TRUE(verdict.matches) << verdict.line;
+    restart();
+  }
+  setAssetFolder(".");
 }
 
 // The rule on its own, over readings made here: a paced loop's jitter is
