@@ -2,10 +2,10 @@
 // replay itself, frame for frame, on the headless backend.
 #include "shooter/verify/game_verifier.h"
 
-#include <cassert>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <stdexcept>
 
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
@@ -73,7 +73,7 @@ std::uint64_t differingFrame(const std::string& line) {
 
 GameVerifier::GameVerifier(std::string assetFolder, std::function<double()> wallClock)
     : wallClock_(std::move(wallClock)) {
-  assert(!verifierExists && "only one GameVerifier may exist in a process: the game's state is global");
+  if (verifierExists) throw std::logic_error("only one GameVerifier may exist in a process: the game's state is global");
   verifierExists = true;
   if (!wallClock_) {
     wallClock_ = [] {
@@ -89,6 +89,7 @@ GameVerifier::GameVerifier(std::string assetFolder, std::function<double()> wall
 }
 
 GameVerifier::~GameVerifier() {
+  closeAudio();
   platform::shutdownPlatform();
   verifierExists = false;
 }

@@ -24,7 +24,8 @@ struct VerifyLimits {
 };
 
 // The game's state is the process's own (one game, one shell, one platform
-// core), so only one GameVerifier may exist in a process at a time.
+// core), so only one GameVerifier may exist in a process at a time (a second
+// one throws std::logic_error), and it verifies on one thread at a time.
 class GameVerifier {
  public:
   // `assetFolder`: where the game's pictures and sounds are; they are read

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 
 #include "platform/input_script.h"
 #include "platform/replay.h"
@@ -163,6 +164,7 @@ TEST_F(GameVerifyTest, GamesCutFromARunVerifyAndDoctoredOnesAreRefusedWithTheirR
   // The wall clock moves on half a second at every reading.
   double wallNow = 0.0;
   verify::GameVerifier verifier(assets(), [&wallNow] { return wallNow += 0.5; });
+  EXPECT_THROW(verify::GameVerifier second(assets()), std::logic_error);
   for (const auto& text : games) {
     const auto verdict = verifier.verify(text);
     EXPECT_TRUE(verdict.counted) << verdict.reason;
@@ -294,6 +296,23 @@ TEST_F(GameVerifyTest, TheProgramReplaysAGameRecordingToItsEnd) {
     restart();
   }
   setAssetFolder(".");
+}
+
+// Games that do not end are not kept: one left by the pause menu's EXIT TO
+// MENU, and one still going when the program is closed.
+TEST_F(GameVerifyTest, AGameLeftForTheMenuOrCutShortByTheCloseIsNotKept) {
+  std::ostringstream s;
+  auto tap = [&s](double t, const char* key) { s << t << " down " << key << "\n" << t + 0.1 << " up " << key << "\n"; };
+  tap(6, "Enter");
+  tap(7, "Enter");
+  tap(12, "Esc");    // pause
+  tap(13, "Down");   // EXIT TO MENU
+  tap(14, "Enter");
+  tap(15, "Up");     // the main menu's first item: the instructions
+  tap(16, "Enter");
+  tap(17, "Enter");  // a second game, closed while it goes on
+  s << "25 close\n";
+  EXPECT_TRUE(playWithCapture(s.str(), 13).empty());
 }
 
 // The rule on its own, over readings made here: a paced loop's jitter is
