@@ -25,6 +25,12 @@ Json parsedBody(const platform::HttpAnswer& answer) {
   return body.is_object() ? body : Json::object();
 }
 
+std::string_view trim(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
 std::string textField(const Json& body, const char* name) {
   const auto found = body.find(name);
   if (found == body.end()) return "";
@@ -148,6 +154,8 @@ std::string WorldSubmission::line() const {
   return "";
 }
 
+// kestrel.ini holds NAME=VALUE lines; only score_server is read here, and
+// spaces around the name and the value do not count.
 std::string chooseScoreServer(const std::string& commandLine, const std::optional<std::string>& iniText) {
   if (!commandLine.empty() || !iniText) return commandLine;
   std::size_t start = 0;
@@ -156,11 +164,6 @@ std::string chooseScoreServer(const std::string& commandLine, const std::optiona
     if (end == std::string::npos) end = iniText->size();
     std::string_view line(iniText->data() + start, end - start);
     start = end + 1;
-    const auto trim = [](std::string_view text) {
-      const auto first = text.find_first_not_of(" \t\r");
-      if (first == std::string_view::npos) return std::string_view{};
-      return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-    };
     const auto equals = line.find('=');
     if (equals == std::string_view::npos || trim(line.substr(0, equals)) != "score_server") continue;
     const std::string_view value = trim(line.substr(equals + 1));
