@@ -53,37 +53,45 @@ s.close()
 PY
 }
 
+# The cluster lives in DIR, or, when the server's user cannot reach DIR (a
+# checkout under a private home folder), in a folder of its own under /tmp
+# that DIR/cluster names.
+cluster_of() {
+  if [[ -f "$1/cluster" ]]; then cat "$1/cluster"; else echo "$1"; fi
+}
+
+stop_server() {
+  local cluster
+  cluster=$(cluster_of "$1")
+  if [[ -d "$cluster/data" ]]; then
+    "${as_owner[@]}" "$bin/pg_ctl" -D "$cluster/data" -m immediate -w stop >/dev/null 2>&1 || true
+  fi
+  [[ "$cluster" != "$1" ]] && rm -rf "$cluster"
+  rm -rf "$1"
+}
+
 case "$action" in
   start)
     # What a run that was itself killed left behind.
-    if [[ -d "$dir/data" ]]; then
-      "${as_owner[@]}" "$bin/pg_ctl" -D "$dir/data" -m immediate -w stop >/dev/null 2>&1 || true
-      rm -rf "$dir"
-    fi
+    [[ -d "$dir" ]] && stop_server "$dir"
     mkdir -p "$dir"
     dir=$(cd "$dir" && pwd)
-    if [[ -n "$owner" ]]; then
-      chown "$owner" "$dir"
-      # The server's user must reach DIR through every parent folder.
-      parent=$dir
-      while [[ "$parent" != "/" ]]; do
-        parent=$(dirname "$parent")
-        if ! "${as_owner[@]}" test -x "$parent"; then
-          echo "pg_test_server: user $owner cannot enter $parent" >&2
-          exit 1
-        fi
-      done
+    cluster=$dir
+    if [[ -n "$owner" ]] && ! "${as_owner[@]}" test -x "$dir"; then
+      cluster=$(mktemp -d /tmp/kestrel-pg.XXXXXX)
+      echo "$cluster" >"$dir/cluster"
     fi
-    log=$dir/server.log
-    "${as_owner[@]}" "$bin/initdb" -D "$dir/data" -A trust -U postgres -N -E UTF8 --locale=C >"$dir/initdb.log" 2>&1 || {
+    [[ -n "$owner" ]] && chown "$owner" "$cluster"
+    log=$cluster/server.log
+    "${as_owner[@]}" "$bin/initdb" -D "$cluster/data" -A trust -U postgres -N -E UTF8 --locale=C >"$dir/initdb.log" 2>&1 || {
       echo "pg_test_server: initdb failed:" >&2; cat "$dir/initdb.log" >&2; exit 1; }
     # A port can be taken between the look-up and the start: try a few.
     for attempt in 1 2 3 4 5; do
       port=$(free_port)
       # fsync off: the tests kill clients, never this server, and a test
       # cluster that never syncs starts and creates databases faster.
-      if "${as_owner[@]}" "$bin/pg_ctl" -D "$dir/data" -l "$log" -w -t 30 \
-          -o "-c listen_addresses=127.0.0.1 -p $port -k $dir -c fsync=off -c full_page_writes=off -c max_connections=200" \
+      if "${as_owner[@]}" "$bin/pg_ctl" -D "$cluster/data" -l "$log" -w -t 30 \
+          -o "-c listen_addresses=127.0.0.1 -p $port -k $cluster -c fsync=off -c full_page_writes=off -c max_connections=200" \
           start >"$dir/pg_ctl.log" 2>&1; then
         uri="postgresql://postgres@127.0.0.1:$port/postgres"
         echo "$uri" >"$dir/uri"
@@ -96,10 +104,7 @@ case "$action" in
     exit 1
     ;;
   stop)
-    if [[ -d "$dir/data" ]]; then
-      "${as_owner[@]}" "$bin/pg_ctl" -D "$dir/data" -m immediate -w stop >/dev/null 2>&1 || true
-    fi
-    rm -rf "$dir"
+    stop_server "$dir"
     ;;
   *)
     echo "usage: $0 start|stop DIR" >&2

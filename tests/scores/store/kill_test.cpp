@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <map>
 
 #include "tests/scores/store/kill_rows.h"
@@ -78,6 +79,10 @@ TEST_P(KilledWriter, LosesNoAnsweredSubmissionAndLeavesNoTornRow) {
     const int rowNumber = std::stoi(rowStatus->name.substr(1));
     EXPECT_TRUE(claimed.recording == killTestRecording(rowNumber))
         << "submission " << rowId << " has a torn recording (" << claimed.recording.size() << " bytes)";
+  }
+  store.reset();
+  if (GetParam() == StoreKind::Sqlite) {
+    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(address + suffix);
   }
 }
 
