@@ -31,7 +31,6 @@ CREATE TABLE IF NOT EXISTS submissions (
   id            bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
   version       text   NOT NULL,
   name          text   NOT NULL,
-  recording     bytea  NOT NULL,
   client        text   NOT NULL,
   state         text   NOT NULL CHECK (state IN ('queued', 'verified', 'refused')),
   score         bigint,
@@ -40,7 +39,8 @@ CREATE TABLE IF NOT EXISTS submissions (
   reason        text,
   submitted_at  timestamptz NOT NULL DEFAULT clock_timestamp(),
   verified_at   timestamptz,
-  claimed_until timestamptz
+  claimed_until timestamptz,
+  recording     bytea  NOT NULL
 );
 CREATE INDEX IF NOT EXISTS submissions_queue ON submissions (id) WHERE state = 'queued';
 CREATE INDEX IF NOT EXISTS submissions_board

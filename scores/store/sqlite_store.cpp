@@ -20,12 +20,14 @@ namespace {
 constexpr int kBusyTimeoutMs = 10'000;
 constexpr std::size_t kIdleConnections = 8;
 
+// The recording is the last column: SQLite keeps a long value on overflow
+// pages and reads a row's columns in order, so the columns that the queue
+// and the board read come before it and never walk its pages.
 constexpr const char* kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS submissions (
   id            INTEGER PRIMARY KEY AUTOINCREMENT,
   version       TEXT    NOT NULL,
   name          TEXT    NOT NULL,
-  recording     BLOB    NOT NULL,
   client        TEXT    NOT NULL,
   state         TEXT    NOT NULL CHECK (state IN ('queued', 'verified', 'refused')),
   score         INTEGER,
@@ -34,7 +36,8 @@ CREATE TABLE IF NOT EXISTS submissions (
   reason        TEXT,
   submitted_at  INTEGER NOT NULL,
   verified_at   INTEGER,
-  claimed_until INTEGER
+  claimed_until INTEGER,
+  recording     BLOB    NOT NULL
 );
 CREATE INDEX IF NOT EXISTS submissions_queue ON submissions (id) WHERE state = 'queued';
 CREATE INDEX IF NOT EXISTS submissions_board
