@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <stdexcept>
 #include <thread>
 
 #include "platform/replay_file.h"
@@ -38,16 +39,17 @@ void waitForStop() {
 int run(const scores::ServerOptions& options) {
   std::unique_ptr<scores::Store> opened = scores::openStore(options.db);
   scores::LockedStore store(*opened);
-  scores::VerifierParts verifier = scores::makeGameVerifier(options.assetsFolder);
   const bool verifies = options.verifyOnly || options.verifiers > 0;
-  if (verifies && !verifier.verify) {
+  const scores::VerifyFunction replay = verifies ? scores::makeGameReplay(options.assetsFolder) : nullptr;
+  if (options.verifyOnly && !replay) throw std::runtime_error("this build has no verifier to run");
+  if (verifies && !replay) {
     std::fprintf(stderr, "kestrel-scores: this build has no verifier; submissions stay queued until a process "
                          "with one verifies them\n");
   }
   scores::WorkSignal work;
-  scores::VerifierWorker worker(store, verifier.verify, scores::kClaimSeconds);
+  scores::VerifierWorker worker(store, replay, scores::kClaimSeconds);
   std::thread verifierThread;
-  if (verifies && verifier.verify) verifierThread = std::thread([&] { worker.run(work, kIdleLookSeconds); });
+  if (replay) verifierThread = std::thread([&] { worker.run(work, kIdleLookSeconds); });
 
   if (options.verifyOnly) {
     std::printf("kestrel-scores: verifying submissions from %s\n", options.db.c_str());
@@ -59,7 +61,7 @@ int run(const scores::ServerOptions& options) {
     scores::RateLimiter limiter(scores::kSubmissionsPerMinute, scores::kOtherRequestsPerMinute, scores::steadySeconds);
     scores::ScoreApiParts parts;
     parts.store = &store;
-    parts.nameProblem = verifier.nameProblem;
+    parts.nameProblem = scores::gameNameRule();
     parts.version = std::string(platform::recordingVersion());
     parts.site = &site;
     parts.boardPage = std::string(scores::boardPageHtml());

@@ -5,6 +5,8 @@
 
 namespace scores {
 
-VerifierParts makeGameVerifier(const std::string&) { return {}; }
+NameCheck gameNameRule() { return {}; }
+
+VerifyFunction makeGameReplay(const std::string&) { return {}; }
 
 }  // namespace scores

@@ -10,13 +10,13 @@
 
 namespace scores {
 
-struct VerifierParts {
-  VerifyFunction verify;   // empty when this build has no verifier
-  NameCheck nameProblem;   // empty: the basic rule only
-};
+// The table's own name rule; empty when this build has none (the basic rule
+// alone then applies).
+NameCheck gameNameRule();
 
-// `assetsFolder`: the game's generated files (sprite sheet, data), which the
-// replay reads; empty for the folder the program runs from.
-VerifierParts makeGameVerifier(const std::string& assetsFolder);
+// The game's replay, set up once (it reads the game's pictures and data from
+// `assetsFolder`; empty: the working folder). Empty when this build has no
+// verifier. Call it once per process, only where the process verifies.
+VerifyFunction makeGameReplay(const std::string& assetsFolder);
 
 }  // namespace scores
