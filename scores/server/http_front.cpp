@@ -37,6 +37,8 @@ void sendReply(const ApiReply& reply, httplib::Response& res) {
   res.status = reply.status;
   if (reply.retryAfterSeconds > 0) res.set_header("Retry-After", std::to_string(reply.retryAfterSeconds));
   res.set_header("Cache-Control", reply.cacheable ? "no-cache" : "no-store");
+  if (!reply.etag.empty()) res.set_header("ETag", reply.etag);
+  if (reply.status == 304) return;
   if (reply.sharedBody != nullptr) {
     const std::string* body = reply.sharedBody;
     res.set_content_provider(body->size(), reply.contentType,
@@ -83,7 +85,8 @@ HttpFront::HttpFront(ScoreApi& api, FrontOptions options) : server_(std::make_un
     return httplib::Server::HandlerResponse::Unhandled;
   });
   const auto forward = [&api, client](const httplib::Request& req, httplib::Response& res) {
-    sendReply(api.handle(ApiRequest{req.method, req.path, req.body, client(req)}), res);
+    sendReply(api.handle(ApiRequest{req.method, req.path, req.body, client(req), req.get_header_value("If-None-Match")}),
+              res);
   };
   // Every method reaches the API, which answers the ones it does not take
   // with a reason.

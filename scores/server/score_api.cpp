@@ -22,7 +22,7 @@ ApiReply jsonReply(int status, const nlohmann::json& json) {
   // Reasons and names may hold bytes that are not UTF-8; they are shown
   // replaced rather than failing the answer.
   return {status, std::string(kJson), json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), 0, false,
-          nullptr};
+          {}, nullptr};
 }
 
 // A submission id in a path: 1 to 18 digits, so that it fits an int64.
@@ -89,8 +89,8 @@ ApiReply ScoreApi::route(const ApiRequest& request) {
   if (path.starts_with(kRecordingPrefix)) return recording(path.substr(kRecordingPrefix.size()));
   if (path == kServerInfo) return serverInfo();
   if (path.starts_with(kApiPrefix)) return errorReply(404, "no such request in this server's API");
-  if (path == "/") return {200, "text/html; charset=utf-8", {}, 0, false, &parts_.boardPage};
-  return siteFile(path);
+  if (path == "/") return {200, "text/html; charset=utf-8", {}, 0, false, {}, &parts_.boardPage};
+  return siteFile(path, request.ifNoneMatch);
 }
 
 ApiReply ScoreApi::submit(const ApiRequest& request) {
@@ -149,17 +149,19 @@ ApiReply ScoreApi::recording(const std::string& idText) {
   if (!id) return errorReply(404, "no verified recording has the id " + idText.substr(0, 24));
   auto text = parts_.store->verifiedRecording(*id);
   if (!text) return errorReply(404, "no verified recording has the id " + idText);
-  return {200, "text/plain; charset=utf-8", std::move(*text), 0, false, nullptr};
+  return {200, "text/plain; charset=utf-8", std::move(*text), 0, false, {}, nullptr};
 }
 
 ApiReply ScoreApi::serverInfo() const {
   return jsonReply(200, nlohmann::json{{"name", "kestrel-scores"}, {"version", parts_.version}});
 }
 
-ApiReply ScoreApi::siteFile(const std::string& path) const {
+ApiReply ScoreApi::siteFile(const std::string& path, const std::string& ifNoneMatch) const {
   const SiteFile* file = parts_.site == nullptr ? nullptr : parts_.site->find(path);
   if (file == nullptr) return errorReply(404, "nothing is served at this address");
-  return {200, file->contentType, {}, 0, true, &file->body};
+  // The game's data and wasm are megabytes: a browser that has them keeps them.
+  if (!ifNoneMatch.empty() && ifNoneMatch == file->etag) return {304, {}, {}, 0, true, file->etag, nullptr};
+  return {200, file->contentType, {}, 0, true, file->etag, &file->body};
 }
 
 }  // namespace scores

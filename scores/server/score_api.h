@@ -29,6 +29,7 @@ struct ApiRequest {
   std::string path;    // decoded, without the query
   std::string body;
   std::string client;  // the client's address
+  std::string ifNoneMatch;  // the ETag of the browser's cached copy, if any
 };
 
 struct ApiReply {
@@ -37,6 +38,7 @@ struct ApiReply {
   std::string body;
   int retryAfterSeconds = 0;  // 429 only
   bool cacheable = false;     // site files; API answers change
+  std::string etag;           // site files
   // The board page and site files are sent from memory without a copy:
   // when set, this is the body and `body` is empty.
   const std::string* sharedBody = nullptr;
@@ -69,7 +71,7 @@ class ScoreApi {
   ApiReply board(const std::string& version);
   ApiReply recording(const std::string& idText);
   ApiReply serverInfo() const;
-  ApiReply siteFile(const std::string& path) const;
+  ApiReply siteFile(const std::string& path, const std::string& ifNoneMatch) const;
 
   ScoreApiParts parts_;
 };

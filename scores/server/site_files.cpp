@@ -1,6 +1,8 @@
 #include "scores/server/site_files.h"
 
 #include <array>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -61,14 +63,22 @@ SiteFiles SiteFiles::readFolder(const std::string& folder, std::size_t maxTotalB
       throw std::runtime_error("the site folder " + folder + " holds more than " +
                                std::to_string(maxTotalBytes / (1024 * 1024)) + " MiB");
     }
-    site.add(path, SiteFile{std::string(contentTypeFor(path)), std::move(body)});
+    site.add(path, std::string(contentTypeFor(path)), std::move(body));
   }
   return site;
 }
 
-void SiteFiles::add(std::string path, SiteFile file) {
+void SiteFiles::add(std::string path, std::string contentType, std::string body) {
+  SiteFile file{std::move(contentType), std::move(body), {}};
   if (const auto old = files_.find(path); old != files_.end()) totalBytes_ -= old->second.body.size();
   totalBytes_ += file.body.size();
+  // FNV-1a of the body: a new build's file gets a new tag, so a browser's
+  // cached copy is used only while it is the same.
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : file.body) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  char text[24];
+  std::snprintf(text, sizeof text, "\"%016llx\"", static_cast<unsigned long long>(hash));
+  file.etag = text;
   files_.insert_or_assign(std::move(path), std::move(file));
 }
 

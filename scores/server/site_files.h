@@ -14,6 +14,7 @@ namespace scores {
 struct SiteFile {
   std::string contentType;
   std::string body;
+  std::string etag;  // set by SiteFiles::add: a browser asks again with it and gets 304
 };
 
 class SiteFiles {
@@ -23,7 +24,8 @@ class SiteFiles {
   // read or holds more than `maxTotalBytes`.
   static SiteFiles readFolder(const std::string& folder, std::size_t maxTotalBytes);
 
-  void add(std::string path, SiteFile file);
+  // Adds or replaces a file; its ETag is made from its body.
+  void add(std::string path, std::string contentType, std::string body);
   // The file at exactly `path` ("/shooter.html"), or nullptr.
   const SiteFile* find(const std::string& path) const;
   std::size_t count() const { return files_.size(); }

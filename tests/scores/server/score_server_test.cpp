@@ -51,8 +51,8 @@ std::string tableNameRule(std::string_view name) {
 class ScoreServer : public ::testing::Test {
  protected:
   void SetUp() override {
-    site.add("/shooter.html", SiteFile{"text/html; charset=utf-8", "<html>the game</html>"});
-    site.add("/sub/page.js", SiteFile{"text/javascript; charset=utf-8", "// js"});
+    site.add("/shooter.html", "text/html; charset=utf-8", "<html>the game</html>");
+    site.add("/sub/page.js", "text/javascript; charset=utf-8", "// js");
     ScoreApiParts parts;
     parts.store = &store;
     parts.nameProblem = tableNameRule;
@@ -273,6 +273,15 @@ TEST_F(ScoreServer, OnlyTheMapsFilesAreServedAndUnknownPathsAre404) {
   EXPECT_EQ(game->status, 200);
   EXPECT_EQ(game->body, "<html>the game</html>");
   EXPECT_EQ(client->Get("/sub/page.js")->body, "// js");
+  // A browser's cached copy is kept while it is the same file.
+  const std::string tag = game->get_header_value("ETag");
+  ASSERT_FALSE(tag.empty());
+  const auto cached = client->Get("/shooter.html", {{"If-None-Match", tag}});
+  ASSERT_TRUE(cached);
+  EXPECT_EQ(cached->status, 304);
+  EXPECT_TRUE(cached->body.empty());
+  EXPECT_NE(client->Get("/sub/page.js")->get_header_value("ETag"), tag);
+  EXPECT_EQ(client->Get("/shooter.html", {{"If-None-Match", "\"0\""}})->status, 200);
 
   for (const char* path : {"/../../etc/passwd", "/%2e%2e/%2e%2e/etc/passwd", "/..%2f..%2fetc%2fpasswd",
                            "/sub/../shooter.html", "/sub/%2e%2e/shooter.html", "//etc/passwd", "/shooter.html%00",
