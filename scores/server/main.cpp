@@ -13,7 +13,6 @@
 #include "platform/replay_file.h"
 #include "scores/board/board_page.h"
 #include "scores/server/http_front.h"
-#include "scores/server/locked_store.h"
 #include "scores/server/rate_limiter.h"
 #include "scores/server/score_api.h"
 #include "scores/server/server_limits.h"
@@ -37,8 +36,10 @@ void waitForStop() {
 }
 
 int run(const scores::ServerOptions& options) {
+  // The stores lease a connection per call, so the HTTP threads and the
+  // verifier call the same store at once.
   std::unique_ptr<scores::Store> opened = scores::openStore(options.db);
-  scores::LockedStore store(*opened);
+  scores::Store& store = *opened;
   const bool verifies = options.verifyOnly || options.verifiers > 0;
   const scores::VerifyFunction replay = verifies ? scores::makeGameReplay(options.assetsFolder) : nullptr;
   if (options.verifyOnly && !replay) throw std::runtime_error("this build has no verifier to run");

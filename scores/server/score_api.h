@@ -45,7 +45,7 @@ struct ApiReply {
 };
 
 struct ScoreApiParts {
-  Store* store = nullptr;          // thread-safe (LockedStore)
+  Store* store = nullptr;          // called from every HTTP thread at once
   NameCheck nameProblem;           // the table's own rule, after the basic one
   std::string version;             // the game version this server verifies
   const SiteFiles* site = nullptr; // may be empty

@@ -5,6 +5,7 @@
 namespace scores::testing {
 
 std::int64_t MemoryStore::addSubmission(const NewSubmission& submission) {
+  std::lock_guard lock(mutex_);
   const std::int64_t id = nextId_++;
   rows_[id] = Row{submission, SubmissionState::Queued, false, {}};
   return id;
@@ -21,6 +22,7 @@ std::vector<std::int64_t> MemoryStore::rankedIds(const std::string& version) con
 }
 
 std::optional<SubmissionStatus> MemoryStore::status(std::int64_t id) {
+  std::lock_guard lock(mutex_);
   const auto found = rows_.find(id);
   if (found == rows_.end()) return std::nullopt;
   const Row& row = found->second;
@@ -41,6 +43,7 @@ std::optional<SubmissionStatus> MemoryStore::status(std::int64_t id) {
 }
 
 std::optional<ClaimedSubmission> MemoryStore::claimNext(int) {
+  std::lock_guard lock(mutex_);
   for (auto& [id, row] : rows_) {
     if (row.state == SubmissionState::Queued && !row.claimed) {
       row.claimed = true;
@@ -51,12 +54,14 @@ std::optional<ClaimedSubmission> MemoryStore::claimNext(int) {
 }
 
 void MemoryStore::storeVerdict(std::int64_t id, const Verdict& verdict) {
+  std::lock_guard lock(mutex_);
   Row& row = rows_.at(id);
   row.verdict = verdict;
   row.state = verdict.counted ? SubmissionState::Verified : SubmissionState::Refused;
 }
 
 std::vector<BoardEntry> MemoryStore::board(const std::string& version, int limit) {
+  std::lock_guard lock(mutex_);
   std::vector<BoardEntry> entries;
   for (const std::int64_t id : rankedIds(version)) {
     if (static_cast<int>(entries.size()) == limit) break;
@@ -68,9 +73,20 @@ std::vector<BoardEntry> MemoryStore::board(const std::string& version, int limit
 }
 
 std::optional<std::string> MemoryStore::verifiedRecording(std::int64_t id) {
+  std::lock_guard lock(mutex_);
   const auto found = rows_.find(id);
   if (found == rows_.end() || found->second.state != SubmissionState::Verified) return std::nullopt;
   return found->second.submission.recording;
+}
+
+NewSubmission MemoryStore::row(std::int64_t id) const {
+  std::lock_guard lock(mutex_);
+  return rows_.at(id).submission;
+}
+
+std::size_t MemoryStore::size() const {
+  std::lock_guard lock(mutex_);
+  return rows_.size();
 }
 
 }  // namespace scores::testing

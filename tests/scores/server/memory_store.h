@@ -1,8 +1,10 @@
 // A store in memory for the server's tests: the same answers as the real
 // stores give (ranks by score, then the earlier submission), no database.
+// Like them, it takes calls from several threads at once.
 #pragma once
 
 #include <map>
+#include <mutex>
 
 #include "scores/store/store.h"
 
@@ -18,8 +20,8 @@ class MemoryStore final : public Store {
   std::optional<std::string> verifiedRecording(std::int64_t id) override;
 
   // What the server stored beside the submission.
-  const NewSubmission& row(std::int64_t id) const { return rows_.at(id).submission; }
-  std::size_t size() const { return rows_.size(); }
+  NewSubmission row(std::int64_t id) const;
+  std::size_t size() const;
 
  private:
   struct Row {
@@ -29,6 +31,7 @@ class MemoryStore final : public Store {
     Verdict verdict;
   };
   std::vector<std::int64_t> rankedIds(const std::string& version) const;
+  mutable std::mutex mutex_;
   std::map<std::int64_t, Row> rows_;
   std::int64_t nextId_ = 1;
 };

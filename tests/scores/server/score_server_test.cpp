@@ -9,7 +9,6 @@
 #include <thread>
 
 #include "scores/server/http_front.h"
-#include "scores/server/locked_store.h"
 #include "scores/server/score_api.h"
 #include "scores/server/verifier_worker.h"
 #include "tests/scores/server/memory_store.h"
@@ -99,7 +98,7 @@ class ScoreServer : public ::testing::Test {
   }
 
   testing::MemoryStore memory;
-  LockedStore store{memory};
+  Store& store = memory;
   double now = 0.0;
   RateLimiter limiter{10.0, 600.0, [this] { return now; }};
   SiteFiles site;
