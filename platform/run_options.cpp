@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 #include "platform/utf8_path.h"
 
@@ -25,6 +26,18 @@ void makeAbsolute(std::string& path, const std::filesystem::path& start) {
 }
 
 }  // namespace
+
+std::optional<std::string> scoreServerAddress(std::string_view text) {
+  std::string address(text);
+  while (address.ends_with('/')) address.pop_back();
+  for (const std::string_view scheme : {"http://", "https://"}) {
+    if (address.starts_with(scheme) && address.size() > scheme.size() &&
+        address.find_first_of(" \t\r\n") == std::string::npos) {
+      return address;
+    }
+  }
+  return std::nullopt;
+}
 
 void resolvePathsAgainst(RunOptions& options, const std::string& startFolder) {
   const std::filesystem::path start = pathFromUtf8(startFolder);
@@ -100,6 +113,14 @@ ParseResult parseRunOptions(int argc, const char* const* argv) {
           o.systemMediaControl = false;
         } else {
           result.error = "--media-control takes own or system, not " + std::string(v);
+        }
+      }
+    } else if (arg == "--score-server") {
+      if (const char* v = needValue(arg)) {
+        if (auto address = scoreServerAddress(v)) {
+          o.scoreServer = std::move(*address);
+        } else {
+          result.error = "--score-server needs an address starting with http:// or https://";
         }
       }
     } else if (arg == "--record") {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -34,6 +35,9 @@ struct RunOptions {
   enum class WindowMode { AsConfigured, Windowed, FullScreen } windowMode = WindowMode::AsConfigured;
   bool noSound = false;                  // --no-sound: never open an audio device
   bool systemMediaControl = false;       // --media-control system: the system's own media-control interface
+  // --score-server URL: the world score server a program submits its games
+  // to (http:// or https://, no trailing '/'); "" when not given.
+  std::string scoreServer;
   bool showHelp = false;
   bool showVersion = false;
 };
@@ -52,6 +56,10 @@ ParseResult parseRunOptions(int argc, const char* const* argv);
 // in. Called by a program before it changes into another working folder, so
 // that the player's paths still mean what they meant on the command line.
 void resolvePathsAgainst(RunOptions& options, const std::string& startFolder);
+
+// A world score server's address as the program uses it: http:// or
+// https:// and a host, without the trailing '/'; nothing when `text` is none.
+std::optional<std::string> scoreServerAddress(std::string_view text);
 
 // The usage text printed by --help (and after a command-line error).
 std::string usageText(const std::string& programName, const std::string& extraLines);

@@ -6,6 +6,7 @@
 #include "shooter/shell/menu_keys.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
+#include "shooter/shell/world_scores.h"
 
 namespace shooter {
 
@@ -19,6 +20,11 @@ void highScoresScreen() {
     const int y = centredY(20.0 * i - 110);
     drawText(centredX(-120), y, entry.name);
     drawText(centredX(50), y, std::to_string(entry.score));
+  }
+  // The world table's answer about this run's last submission, centred
+  // below the ten rows (which end 102 pixels below the centre).
+  if (const std::string world = worldScoreLine(); !world.empty()) {
+    drawText(centredX(-textWidth(world) / 2.0), centredY(120), world);
   }
 }
 

@@ -9,6 +9,7 @@
 #include "platform/replay.h"
 #include "platform/run_options.h"
 #include "platform/system.h"
+#include "platform/text_file.h"
 #include "platform/utf8_path.h"
 #include "shooter/game/game.h"
 #include "shooter/resources/asset_folder.h"
@@ -17,6 +18,7 @@
 #include "shooter/shell/program.h"
 #include "shooter/shell/replay_support.h"
 #include "shooter/shell/shell_state.h"
+#include "shooter/shell/world_scores.h"
 
 int main(int argc, char** argv) {
   const auto parsed = platform::parseRunOptions(argc, argv);
@@ -32,7 +34,11 @@ int main(int argc, char** argv) {
       "  Recordings are exact: --record keeps the seed, the settings and score table\n"
       "  at start-up, every key change and the clock of every frame, so --demo,\n"
       "  --timedemo and --verify replay the game frame for frame and compare its\n"
-      "  closing figures. Time-only input scripts replay as before.\n";
+      "  closing figures. Time-only input scripts replay as before.\n"
+      "  --score-server URL     submit each game that makes the score table, with its\n"
+      "                         name, to the world score server at URL (a line\n"
+      "                         score_server=URL in kestrel.ini beside the score\n"
+      "                         table does the same); nothing is sent without it\n";
   if (!parsed.error.empty()) {
     std::cerr << parsed.options.programName << ": " << parsed.error << '\n'
               << platform::usageText(parsed.options.programName, extra);
@@ -79,8 +85,13 @@ int main(int argc, char** argv) {
   }
   platform::setScreenshotFolder(where.userFolder);
   platform::setFrameCheck(&shooter::replayFrameCheck);
+  // World scores are on when the command line or kestrel.ini names a server;
+  // the file is only read, never made.
+  const std::string iniPath = platform::utf8FromPath(platform::pathFromUtf8(where.userFolder) / "kestrel.ini");
+  shooter::startWorldScores(shooter::chooseScoreServer(options.scoreServer, platform::readWholeFile(iniPath)));
   shooter::startUp(shooter::firstArgumentForRun(options.firstArgument), !options.noSound);
   shooter::runMainLoop();
+  shooter::finishWorldScores();
   shooter::shutDown();
   const int state = static_cast<int>(shooter::shell.screenState);
   // A replayed game ends with the game and compares the game's own figures.

@@ -11,6 +11,7 @@
 #include "shooter/shell/program.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
+#include "shooter/shell/world_scores.h"
 
 namespace shooter {
 
@@ -61,6 +62,7 @@ void onceASecond() {
 void drawFrame() {
   handGameContext();
   if (platform::pendingKeyText() == platform::kCloseKeyText) shell.running = false;
+  pollWorldScores();
   readKeyFlags();
   // Losing the window's focus (or the pad in use) pauses a running game.
   if (platform::takePauseRequest() && shell.screenState == ScreenState::Playing) changeScreen(ScreenState::Paused);

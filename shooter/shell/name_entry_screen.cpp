@@ -10,6 +10,7 @@
 #include "shooter/shell/name_entry.h"
 #include "shooter/shell/screens.h"
 #include "shooter/shell/shell_state.h"
+#include "shooter/shell/world_scores.h"
 
 namespace shooter {
 
@@ -123,6 +124,7 @@ void nameEntryScreen() {
     if (freshKeyDown(platform::key::Enter)) {
       insertHighScore(shell.highScores, shell.playerName, static_cast<std::uint32_t>(game.score));
       changeScreen(ScreenState::HighScores);  // which clears the game
+      submitFinishedGame(shell.playerName);
       const auto saved = saveHighScores(shell.highScores);
       if (!saved.ok) std::cerr << "shooter: cannot save " << kHighScoresFile << ": " << saved.reason << '\n';
     }
