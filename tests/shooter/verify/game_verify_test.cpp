@@ -94,8 +94,10 @@ class GameVerifyTest : public ShellTest {
     return platform::system::environmentVariable("KESTREL_RUN_DIR").value_or(".");
   }
 
-  // Plays the script with capture on and returns every game kept.
-  std::vector<std::string> playWithCapture(const std::string& script, unsigned seed) {
+  // Plays the script with capture on and returns every game kept. The keys
+  // come through the jittery backend's event pump, or (asTimedemo) from the
+  // platform's own time-only script on the headless backend's clock.
+  std::vector<std::string> playWithCapture(const std::string& script, unsigned seed, bool asTimedemo = false) {
     setAssetFolder(assets());
     writeFile("settings.dat", "0\r\n0\r\n96\r\n50\r\n1\r\n20\r\n");
     restart();
@@ -104,13 +106,19 @@ class GameVerifyTest : public ShellTest {
     platform::RunOptions options;
     options.exactReplays = true;
     options.seed = 20261209;
-    EXPECT_FALSE(platform::initPlatform(
-        std::make_unique<JitteryBackend>(parsed.script.value_or(platform::InputScript{}), seed), options));
+    if (asTimedemo) {
+      writeFile("script.txt", script);
+      options.timedemoPath = "script.txt";
+      EXPECT_FALSE(platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), options));
+    } else {
+      EXPECT_FALSE(platform::initPlatform(
+          std::make_unique<JitteryBackend>(parsed.script.value_or(platform::InputScript{}), seed), options));
+    }
     platform::setFrameCheck(&replayFrameCheck);
     resetGame(GameReset::Everything);
     ::testing::internal::CaptureStdout();
-    startUp("", false);
     keepGamesForSubmission();
+    startUp("", false);
     std::vector<std::string> games;
     while (shell.running) {
       mainLoopPass();
@@ -296,6 +304,19 @@ TEST_F(GameVerifyTest, TheProgramReplaysAGameRecordingToItsEnd) {
     restart();
   }
   setAssetFolder(".");
+}
+
+// A timedemo's script drives the keys itself, not through the backend: the
+// capture keeps what it did as events, and the game verifies.
+TEST_F(GameVerifyTest, AGamePlayedByATimedemoScriptVerifies) {
+  const auto games = playWithCapture(twoGamesScript(), 0, true);
+  ASSERT_EQ(games.size(), 2u);
+  verify::GameVerifier verifier(assets());
+  for (const auto& game : games) {
+    const auto verdict = verifier.verify(game);
+    EXPECT_TRUE(verdict.counted) << verdict.reason;
+    EXPECT_GT(verdict.score, 0);
+  }
 }
 
 // Games that do not end are not kept: one left by the pause menu's EXIT TO
