@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
   auto reader = [&] {
     httplib::Client client(o.url);
     client.set_keep_alive(true);
+    client.set_tcp_nodelay(true);
     client.set_read_timeout(5, 0);
     std::vector<double> mine;
     for (;;) {
@@ -134,6 +135,7 @@ int main(int argc, char** argv) {
     if (o.submissions <= 0) return;
     httplib::Client client(o.url);
     client.set_read_timeout(30, 0);
+    client.set_tcp_nodelay(true);
     // Spread the submissions over the time the reads take.
     const double spacing = static_cast<double>(o.reads) / o.rate / static_cast<double>(o.submissions);
     for (long i = 0; i < o.submissions; ++i) {

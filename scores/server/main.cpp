@@ -59,7 +59,7 @@ int run(const scores::ServerOptions& options) {
   } else {
     scores::SiteFiles site;
     if (!options.siteFolder.empty()) site = scores::SiteFiles::readFolder(options.siteFolder, kMaxSiteBytes);
-    scores::RateLimiter limiter(scores::kSubmissionsPerMinute, scores::kOtherRequestsPerMinute, scores::steadySeconds);
+    scores::RateLimiter limiter(options.submissionsPerMinute, options.requestsPerMinute, scores::steadySeconds);
     scores::ScoreApiParts parts;
     parts.store = &store;
     parts.nameProblem = scores::gameNameRule();

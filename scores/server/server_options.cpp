@@ -28,6 +28,7 @@ bool parseListen(const std::string& text, ServerOptions& options) {
 std::string serverUsage() {
   return "usage: kestrel-scores --db FILE|postgresql://... [--listen HOST:PORT] [--site DIR] [--assets DIR]\n"
          "                      [--verifiers 0|1] [--behind-proxy]\n"
+         "                      [--submissions-per-minute N] [--requests-per-minute N]\n"
          "       kestrel-scores --verify-only --db FILE|postgresql://... [--assets DIR]\n";
 }
 
@@ -42,13 +43,18 @@ OptionsParse parseServerOptions(const std::vector<std::string>& arguments) {
     } else if (word == "--behind-proxy") {
       options.behindProxy = true;
     } else if (word == "--db" || word == "--listen" || word == "--site" || word == "--assets" ||
-               word == "--verifiers") {
+               word == "--verifiers" || word == "--submissions-per-minute" || word == "--requests-per-minute") {
       const std::string* text = value();
       if (text == nullptr) return {std::nullopt, word + " needs a value"};
       if (word == "--db") options.db = *text;
       if (word == "--site") options.siteFolder = *text;
       if (word == "--assets") options.assetsFolder = *text;
       if (word == "--listen" && !parseListen(*text, options)) return {std::nullopt, "--listen wants HOST:PORT"};
+      if (word == "--submissions-per-minute" || word == "--requests-per-minute") {
+        const auto rate = parseNumber(*text, 1, 1000000);
+        if (!rate) return {std::nullopt, word + " wants a whole number from 1 to 1000000"};
+        (word == "--submissions-per-minute" ? options.submissionsPerMinute : options.requestsPerMinute) = *rate;
+      }
       if (word == "--verifiers") {
         // The game's state is global to a process: one replay at a time.
         const auto count = parseNumber(*text, 0, 1);

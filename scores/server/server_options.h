@@ -1,6 +1,7 @@
 // The score server's command line:
 //   kestrel-scores --db WHERE [--listen HOST:PORT] [--site DIR] [--assets DIR]
 //                  [--verifiers 0|1] [--behind-proxy]
+//                  [--submissions-per-minute N] [--requests-per-minute N]
 //   kestrel-scores --verify-only --db WHERE [--assets DIR]
 // WHERE is a SQLite file or a postgresql:// address.
 #pragma once
@@ -8,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "scores/server/server_limits.h"
 
 namespace scores {
 
@@ -20,6 +23,10 @@ struct ServerOptions {
   int verifiers = 1;         // 0: only queue; another process verifies
   bool verifyOnly = false;   // no HTTP: verify what the store holds
   bool behindProxy = false;
+  // Per client address. A server behind a proxy that already limits, and the
+  // load tests (one address, many requests), raise them.
+  double submissionsPerMinute = kSubmissionsPerMinute;
+  double requestsPerMinute = kOtherRequestsPerMinute;
 };
 
 struct OptionsParse {
