@@ -36,31 +36,31 @@ EM_JS(int, kestrelHttpStart, (const char* method, const char* url, const char* c
   try {
     address = new URL(UTF8ToString(url), window.location.href);
   } catch (e) {
-    finish(0, new Uint8Array(0), 'not an address: ' + UTF8ToString(url));
+    finish(0, new Uint8Array(0), "not an address: " + UTF8ToString(url));
     return id;
   }
   if (address.origin !== window.location.origin) {
-    finish(0, new Uint8Array(0), 'the page asks only its own server, not ' + address.origin);
+    finish(0, new Uint8Array(0), "the page asks only its own server, not " + address.origin);
     return id;
   }
   if (Module.kestrelMaySend && !Module.kestrelMaySend(kind, address.href)) {
-    finish(0, new Uint8Array(0), 'sending is turned off on this page');
+    finish(0, new Uint8Array(0), "sending is turned off on this page");
     return id;
   }
-  const options = { method: kind, credentials: 'same-origin', cache: 'no-store' };
-  if (kind !== 'GET') {
+  const options = { method: kind, credentials: "same-origin", cache: "no-store" };
+  if (kind !== "GET") {
     options.body = HEAPU8.slice(body, body + bodyLength);
-    options.headers = { 'Content-Type': UTF8ToString(contentType) };
+    options.headers = { "Content-Type": UTF8ToString(contentType) };
   }
   const abort = new AbortController();
   options.signal = abort.signal;
   const timer = setTimeout(() => {
     abort.abort();
-    finish(0, new Uint8Array(0), 'no answer within ' + (timeoutMs / 1000) + ' s');
+    finish(0, new Uint8Array(0), "no answer within " + (timeoutMs / 1000) + " s");
   }, timeoutMs);
   fetch(address.href, options)
-    .then((response) => response.arrayBuffer().then((bytes) => finish(response.status, new Uint8Array(bytes), '')))
-    .catch((error) => finish(0, new Uint8Array(0), 'no answer: ' + (error && error.message ? error.message : error)))
+    .then((response) => response.arrayBuffer().then((bytes) => finish(response.status, new Uint8Array(bytes), "")))
+    .catch((error) => finish(0, new Uint8Array(0), "no answer: " + (error && error.message ? error.message : error)))
     .finally(() => clearTimeout(timer));
   return id;
 });
