@@ -24,6 +24,11 @@ if (!existsSync(join(site, 'shooter.html'))) {
   console.log(`world score checks: skipped, no browser build in ${site} (build it with the web preset)`);
   process.exit(kSkip);
 }
+const chromiumPath = process.env.CHROMIUM || '/usr/bin/chromium';
+if (!existsSync(chromiumPath)) {
+  console.log(`world score checks: skipped, no Chromium at ${chromiumPath} (scripts/install-deps.sh chromium)`);
+  process.exit(kSkip);
+}
 let browserTools;
 try {
   browserTools = await import('./browser.mjs');
@@ -202,14 +207,22 @@ check('score server: with the box on a game reaches the board page', true, async
   assert.deepEqual([...errors, ...board.errors], []);
 });
 
+// The board shows the game beside the table (iframe#game) and "watch" opens
+// there; a board without the frame opens it in the page itself.
 check('score server: "watch" replays that game to the same score', true, async (browser, { scoresUrl }) => {
   assert.ok(played, 'needs the game of the check before');
   const board = await openPage(browser, scoresUrl);
   const link = await waitFor('the watch link', 10000, () => board.page.$(`#board tr[data-id="${played.id}"] a.watch`));
-  await Promise.all([board.page.waitForNavigation({ waitUntil: 'load' }), link.click()]);
-  assert.equal(await board.page.$('#send-scores') !== null, true, 'the game page of a score server');
-  assert.ok(!(await pageArguments(board.page)).includes('--score-server'), 'a watched game is never sent');
-  const { verdict, notes: shown } = await watchToTheEnd(board.page, 240000);
+  await link.click();
+  const game = await waitFor('the game watching', 15000, async () => {
+    const frame = board.page.frames().find((f) => f.url().includes('demo='));
+    const ready = frame && await frame.evaluate(() => typeof Module !== 'undefined' && !!Module.kestrelPage).catch(() => false);
+    return ready ? frame : null;
+  });
+  await waitFor('the program started', 20000, () => game.evaluate(() => Module.kestrelPage.framesShown > 0));
+  assert.notEqual(await game.$('#send-scores'), null, 'the game page of a score server');
+  assert.ok(!(await pageArguments(game)).includes('--score-server'), 'a watched game is never sent');
+  const { verdict, notes: shown } = await watchToTheEnd(game, 240000);
   assert.match(verdict, new RegExp(`^replay: matches score=${played.score} `));
   assert.match(shown, new RegExp(`matches score=${played.score} `));
   assert.deepEqual(board.errors, []);

@@ -30,7 +30,8 @@
   // file system.
   const demoIndex = args.indexOf('--demo');
   const demo = page.get('demo');
-  let watch = null;  // the recording's text once fetched
+  let watch = null;  // the recording's bytes once fetched (null when it failed)
+  let watching = false;  // the program plays a fetched recording
   if (demoIndex >= 0) args.splice(demoIndex, 2);
   if (demo) {
     let address = null;
@@ -93,6 +94,7 @@
         Module.FS.mkdirTree('/watch');
         Module.FS.writeFile(kWatchFile, recording);
         args.push('--demo', kWatchFile);
+        watching = true;
         kestrelNote('watch', 'Watching a recorded game.');
       }
       // A watched game is never sent.
@@ -107,7 +109,7 @@
   const onExit = Module.onExit;
   Module.onExit = function (status) {
     onExit(status);
-    if (!watch) return;
+    if (!watching) return;
     const verdict = Module.printed.filter((line) => line.startsWith('replay:')).pop();
     kestrelNote('watch', verdict ? 'Replay ended: ' + verdict.slice('replay:'.length).trim() : 'The replay ended.');
   };
