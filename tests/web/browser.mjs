@@ -35,16 +35,22 @@ function isScoreServerQuestion(message) {
   }
 }
 
-// Opens a page and records every page error and console error on it.
-// `onPage(page)` runs before the address loads (to watch its requests).
-export async function openPage(browser, url, { beforeLoad, onPage } = {}) {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 800, height: 600 });
+// Every page error and console error of `page` from now on, in one list.
+export function recordErrors(page) {
   const errors = [];
   page.on('pageerror', (e) => errors.push(`page error: ${e.message}`));
   page.on('console', (m) => {
     if (m.type() === 'error' && !isScoreServerQuestion(m)) errors.push(`console error: ${m.text()}`);
   });
+  return errors;
+}
+
+// Opens a page and records every page error and console error on it.
+// `onPage(page)` runs before the address loads (to watch its requests).
+export async function openPage(browser, url, { beforeLoad, onPage } = {}) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 800, height: 600 });
+  const errors = recordErrors(page);
   if (beforeLoad) await page.evaluateOnNewDocument(beforeLoad);
   if (onPage) await onPage(page);
   await page.goto(url, { waitUntil: 'load' });
