@@ -40,9 +40,10 @@ const { canvasStats, launchChromium, openPage, sleep, tap, waitFor } = browserTo
 const { startServer } = await import('./static_server.mjs');
 const { exited, isMenu, isNameEntry, isPaused, isTitle, kLowTable } = await import('./shooter_screens.mjs');
 
+const devBuild = process.env.KESTREL_DEV_BUILD || join(root, 'build', 'dev');
 function scoresBinary() {
   if (process.env.KESTREL_SCORES_BIN) return process.env.KESTREL_SCORES_BIN;
-  const dev = process.env.KESTREL_DEV_BUILD || join(root, 'build', 'dev');
+  const dev = devBuild;
   return [join(dev, 'run', 'kestrel-scores'), join(dev, 'scores', 'server', 'kestrel-scores')].find(existsSync)
     || join(dev, 'run', 'kestrel-scores');
 }
@@ -256,8 +257,11 @@ function freePort() {
 async function startScores(binary) {
   const work = mkdtempSync(join(tmpdir(), 'kestrel-scores-'));
   const port = await freePort();
-  const child = spawn(binary, ['--db', join(work, 'scores.sqlite'), '--listen', `127.0.0.1:${port}`, '--site', site],
-    { stdio: ['ignore', 'inherit', 'inherit'] });
+  // The verifier replays games on the generated pictures and sounds of the
+  // dev build's run folder.
+  const assets = process.env.KESTREL_NATIVE_RUN || join(devBuild, 'run');
+  const child = spawn(binary, ['--db', join(work, 'scores.sqlite'), '--listen', `127.0.0.1:${port}`, '--site', site,
+    ...(existsSync(assets) ? ['--assets', assets] : [])], { stdio: ['ignore', 'inherit', 'inherit'] });
   let gone = null;
   child.once('exit', (code, signal) => { gone = `exited (${code ?? signal})`; });
   const url = `http://127.0.0.1:${port}/`;
