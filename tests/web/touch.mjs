@@ -2,7 +2,7 @@
 // DevTools protocol: fingers that go down, move and lift one at a time, as
 // a touch screen reports them.
 import { KnownDevices } from 'puppeteer-core';
-import { sleep } from './browser.mjs';
+import { recordErrors, sleep } from './browser.mjs';
 
 // Opens a page as the named puppeteer device and records its errors.
 export async function openPhonePage(browser, url, deviceName, { beforeLoad } = {}) {
@@ -10,9 +10,7 @@ export async function openPhonePage(browser, url, deviceName, { beforeLoad } = {
   const device = KnownDevices[deviceName];
   if (!device) throw new Error(`no device profile ${deviceName}`);
   await page.emulate(device);
-  const errors = [];
-  page.on('pageerror', (e) => errors.push(`page error: ${e.message}`));
-  page.on('console', (m) => { if (m.type() === 'error') errors.push(`console error: ${m.text()}`); });
+  const errors = recordErrors(page);
   if (beforeLoad) await page.evaluateOnNewDocument(beforeLoad);
   await page.goto(url, { waitUntil: 'load' });
   return { page, errors, fingers: new Fingers(await page.createCDPSession()) };
