@@ -3,6 +3,7 @@
 #include "shooter/shell/game_start_state.h"
 
 #include <bit>
+#include <cstring>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -14,6 +15,15 @@
 #include "shooter/game/sprite_codes.h"
 #include "shooter/shell/shell_state.h"
 
+namespace try_bits {
+template <class To, class From>
+To bitCast(const From& from) {
+  static_assert(sizeof(To) == sizeof(From));
+  To to;
+  std::memcpy(&to, &from, sizeof(To));
+  return to;
+}
+}  // namespace try_bits
 namespace shooter {
 
 namespace {
@@ -35,9 +45,9 @@ class Writer {
   template <typename T>
   void value(T& v) {
     if constexpr (std::is_same_v<T, float>) {
-      hex(std::bit_cast<std::uint32_t>(v), 8);
+      hex(try_bits::bitCast<std::uint32_t>(v), 8);
     } else if constexpr (std::is_same_v<T, double>) {
-      hex(std::bit_cast<std::uint64_t>(v), 16);
+      hex(try_bits::bitCast<std::uint64_t>(v), 16);
     } else if constexpr (std::is_same_v<T, bool>) {
       integer(v ? 1 : 0);
     } else {
@@ -74,11 +84,11 @@ class Reader {
     if constexpr (std::is_same_v<T, float>) {
       std::uint32_t bits = 0;
       if (!parse(w, bits, 16, 8)) return fail("a float is 8 hex digits", w);
-      v = std::bit_cast<float>(bits);
+      v = try_bits::bitCast<float>(bits);
     } else if constexpr (std::is_same_v<T, double>) {
       std::uint64_t bits = 0;
       if (!parse(w, bits, 16, 16)) return fail("a double is 16 hex digits", w);
-      v = std::bit_cast<double>(bits);
+      v = try_bits::bitCast<double>(bits);
     } else if constexpr (std::is_same_v<T, bool>) {
       int n = 0;
       if (!parse(w, n, 10, 0) || n < 0 || n > 1) return fail("a flag is 0 or 1", w);
