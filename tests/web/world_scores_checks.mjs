@@ -289,7 +289,13 @@ async function startScores(binary) {
 
 const binary = scoresBinary();
 const haveServer = existsSync(binary);
-if (!haveServer) console.log(`world score checks: no kestrel-scores at ${binary}: its checks are skipped (set KESTREL_SCORES_BIN)`);
+// The test command's browser stage sets KESTREL_SCORES_REQUIRED: there a
+// missing server is a failure, not a skip.
+const serverRequired = process.env.KESTREL_SCORES_REQUIRED === '1';
+if (!haveServer) {
+  console.log(`world score checks: no kestrel-scores at ${binary}: ${serverRequired ? 'failed' : 'its checks are skipped'} (set KESTREL_SCORES_BIN)`);
+  if (serverRequired) process.exit(1);
+}
 const only = process.env.KESTREL_WEB_ONLY;
 const staticServer = await startServer(site);
 const scores = haveServer ? await startScores(binary) : null;
