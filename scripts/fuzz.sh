@@ -12,6 +12,8 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)"
 bin=build/fuzz/fuzz
 run=build/dev/run   # shipped files, when a dev build exists
+# The submission fuzzer's verifier reads the game's pictures from there.
+export KESTREL_FUZZ_ASSETS="${KESTREL_FUZZ_ASSETS:-$PWD/$run}"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 jobs="${FUZZ_JOBS:-$(nproc)}"
