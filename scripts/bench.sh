@@ -30,7 +30,7 @@ export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 
 # Repetitions are interleaved at random, so a burst of load from elsewhere on
 # the machine lands on every benchmark alike instead of on one of a pair.
-for program in blit_bench game_frame_bench present_bench testbench_sound_bench; do
+for program in blit_bench game_frame_bench present_bench testbench_sound_bench verify_bench; do
   echo "== $program" >&2
   (cd "$results" && "$run/$program" --benchmark_repetitions="$repetitions" --benchmark_min_time="$min_time" \
      --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
