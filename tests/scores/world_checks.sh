@@ -6,6 +6,8 @@
 #
 #   tests/scores/world_checks.sh RUN_DIR sqlite|postgres WORK_DIR
 #
+# KESTREL_SCORES_LOAD replaces the bounded load's scores_load arguments.
+#
 # RUN_DIR holds shooter, kestrel-scores, scores_load and the game's files.
 set -euo pipefail
 
@@ -197,5 +199,7 @@ answer=$(verdict_of "$(field id "${reply#* }")")
 echo "world_checks ($store_kind): $count submissions answered 202 before SIGKILL; all kept; the restarted server verifies"
 
 # ---- a bounded load: board reads while submissions are verified
-"$run_dir/scores_load" --url "$url" --reads 1500 --rate 300 --connections 4 \
-  --submit "$work/game.rec" --submissions 10 --time-limit 60 || fail "the load test failed"
+# scripts/scores_bench.sh gives a heavier load here (KESTREL_SCORES_LOAD).
+read -r -a load <<<"${KESTREL_SCORES_LOAD:---reads 1500 --rate 300 --connections 4 --submissions 10}"
+"$run_dir/scores_load" --url "$url" --submit "$work/game.rec" --time-limit 60 "${load[@]}" ||
+  fail "the load test failed"
