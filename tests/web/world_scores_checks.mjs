@@ -10,8 +10,8 @@
 // Exits 77 (skipped) when the site, Chromium's driver or the server is
 // missing, after running what it can.
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
-import { existsSync, mkdtempSync, rmSync } from 'node:fs';
+import { spawn, spawnSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
@@ -227,6 +227,46 @@ check('score server: "watch" replays that game to the same score', true, async (
   assert.match(verdict, new RegExp(`^replay: matches score=${played.score} `));
   assert.match(shown, new RegExp(`matches score=${played.score} `));
   assert.deepEqual(board.errors, []);
+});
+
+// The desktop game submits too: the native shooter plays the seeded boss game
+// of the goldens from a timedemo with --score-server, on a table it beats.
+check('score server: a desktop game reaches the board and "watch" replays it', true, async (browser, { scoresUrl, api }) => {
+  const nativeRun = process.env.KESTREL_NATIVE_RUN || join(devBuild, 'run');
+  const play = mkdtempSync(join(tmpdir(), 'kestrel-desktop-'));
+  try {
+    for (const f of readdirSync(nativeRun)) {
+      if (f !== 'high_scores.dat') symlinkSync(join(nativeRun, f), join(play, f));
+    }
+    writeFileSync(join(play, 'high_scores.dat'),
+      Array.from({ length: 10 }, (_, i) => `PILOT${i + 1}\r\n${11 - i}\r\n`).join(''));
+    const script = spawnSync('bash', ['-c', `source ${join(root, 'tests/support/key_scripts.sh')}; boss_game_script`],
+      { encoding: 'utf8' }).stdout;
+    writeFileSync(join(play, 'game.txt'), script);
+    const run = spawnSync(join(play, 'shooter'), ['--timedemo', 'game.txt', '--seed', '5',
+      '--score-server', new URL(scoresUrl).origin], { cwd: play, encoding: 'utf8', timeout: 60000,
+      env: { ...process.env, SDL_AUDIODRIVER: 'dummy', SDL_VIDEODRIVER: 'dummy' } });
+    assert.equal(run.status, 0, run.stderr);
+    const score = Number(/ hs1=(\d+)/.exec(run.stdout)[1]);
+    const board = await api('boards/current');
+    const entry = board.entries.find((e) => e.name === 'KES' && e.score === score && e.id !== played?.id);
+    assert.ok(entry, `the desktop game (score ${score}) on the board: ${JSON.stringify(board.entries)}`);
+
+    const page = await openPage(browser, scoresUrl);
+    const row = await waitFor('the row on the board page', 10000, () => page.page.$(`#board tr[data-id="${entry.id}"]`));
+    assert.match(await row.evaluate((r) => r.textContent), new RegExp(`KES.*${score}`));
+    await (await row.$('a.watch')).click();
+    const game = await waitFor('the game watching', 15000, async () => {
+      const frame = page.page.frames().find((f) => f.url().includes(`recordings%2F${entry.id}`) || f.url().includes(`recordings/${entry.id}`));
+      const ready = frame && await frame.evaluate(() => typeof Module !== 'undefined' && !!Module.kestrelPage).catch(() => false);
+      return ready ? frame : null;
+    });
+    const { verdict } = await watchToTheEnd(game, 240000);
+    assert.match(verdict, new RegExp(`^replay: matches score=${score} `));
+    assert.deepEqual(page.errors, []);
+  } finally {
+    rmSync(play, { recursive: true, force: true });
+  }
 });
 
 check('score server: with the box off a qualifying game posts nothing', true, async (browser, { scoresUrl }) => {
