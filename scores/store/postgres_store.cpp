@@ -40,6 +40,7 @@ CREATE TABLE IF NOT EXISTS submissions (
   submitted_at  timestamptz NOT NULL DEFAULT clock_timestamp(),
   verified_at   timestamptz,
   claimed_until timestamptz,
+  claims        integer NOT NULL DEFAULT 0,
   recording     bytea  NOT NULL
 );
 CREATE INDEX IF NOT EXISTS submissions_queue ON submissions (id) WHERE state = 'queued';
@@ -72,10 +73,18 @@ constexpr const char* kClaim =
     "WITH next AS ("
     "  SELECT id FROM submissions"
     "  WHERE state = 'queued' AND (claimed_until IS NULL OR claimed_until <= clock_timestamp())"
-    "  ORDER BY id LIMIT 1 FOR UPDATE SKIP LOCKED) "
-    "UPDATE submissions s SET claimed_until = clock_timestamp() + make_interval(secs => $1) "
+    "  AND claims < " KESTREL_MAX_CLAIMS " ORDER BY id LIMIT 1 FOR UPDATE SKIP LOCKED) "
+    "UPDATE submissions s SET claimed_until = clock_timestamp() + make_interval(secs => $1), "
+    "claims = s.claims + 1 "
     "FROM next WHERE s.id = next.id "
     "RETURNING s.id::text, s.version, s.recording";
+
+// A game whose every claim ran out without a verdict stopped its verifiers
+// (a crash or a hang): it is refused rather than handed out for ever.
+constexpr const char* kGiveUp =
+    "UPDATE submissions SET state = 'refused', reason = '" KESTREL_GIVE_UP_REASON "', "
+    "verified_at = clock_timestamp(), claimed_until = NULL "
+    "WHERE state = 'queued' AND claims >= " KESTREL_MAX_CLAIMS " AND claimed_until <= clock_timestamp()";
 
 constexpr const char* kVerdict =
     "UPDATE submissions SET state = $2, score = $3, play_seconds = $4, frames = $5, reason = $6, "
@@ -270,6 +279,7 @@ class PostgresStore final : public Store {
   // keeps its row from verifiers until the claim runs out.
   std::optional<ClaimedSubmission> claimNext(int claimSeconds) override {
     return run(Retry::Once, [&](PostgresConnection& connection) -> std::optional<ClaimedSubmission> {
+      connection.exec(kGiveUp, {});
       auto result = connection.exec(kClaim, {Param::number(std::int64_t{claimSeconds})}, true);
       if (result.rows() == 0) return std::nullopt;
       const std::string id = result.bytes(0, 0);

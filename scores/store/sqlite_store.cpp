@@ -37,6 +37,7 @@ CREATE TABLE IF NOT EXISTS submissions (
   submitted_at  INTEGER NOT NULL,
   verified_at   INTEGER,
   claimed_until INTEGER,
+  claims        INTEGER NOT NULL DEFAULT 0,
   recording     BLOB    NOT NULL
 );
 CREATE INDEX IF NOT EXISTS submissions_queue ON submissions (id) WHERE state = 'queued';
@@ -66,10 +67,16 @@ constexpr const char* kStatus =
     "FROM submissions s WHERE s.id = ?1";
 
 constexpr const char* kClaim =
-    "UPDATE submissions SET claimed_until = ?1 WHERE id = ("
+    "UPDATE submissions SET claimed_until = ?1, claims = claims + 1 WHERE id = ("
     "  SELECT id FROM submissions WHERE state = 'queued' AND (claimed_until IS NULL OR claimed_until <= ?2)"
-    "  ORDER BY id LIMIT 1) "
+    "  AND claims < " KESTREL_MAX_CLAIMS " ORDER BY id LIMIT 1) "
     "RETURNING id, version, recording";
+
+// A game whose every claim ran out without a verdict stopped its verifiers
+// (a crash or a hang): it is refused rather than handed out for ever.
+constexpr const char* kGiveUp =
+    "UPDATE submissions SET state = 'refused', reason = '" KESTREL_GIVE_UP_REASON "', verified_at = ?1, "
+    "claimed_until = NULL WHERE state = 'queued' AND claims >= " KESTREL_MAX_CLAIMS " AND claimed_until <= ?1";
 
 constexpr const char* kVerdict =
     "UPDATE submissions SET state = ?2, score = ?3, play_seconds = ?4, frames = ?5, reason = ?6, "
@@ -285,6 +292,9 @@ class SqliteStore final : public Store {
     auto connection = pool_.lease();
     return inWriteTransaction(*connection, [&]() -> std::optional<ClaimedSubmission> {
       const std::int64_t now = nowMicroseconds();
+      Query giveUp(*connection, kGiveUp);
+      giveUp.bind(1, now);
+      giveUp.step();
       Query claim(*connection, kClaim);
       claim.bind(1, now + std::int64_t{claimSeconds} * 1'000'000).bind(2, now);
       if (!claim.step()) return std::nullopt;

@@ -6,6 +6,14 @@
 
 #include "scores/store/store.h"
 
+// A queued game is handed to a verifier at most this many times: each claim
+// that runs out without a verdict means a verifier died or hung on it. The
+// store then refuses it with the reason below. (Macros: both stores' SQL is
+// built from string literals.)
+#define KESTREL_MAX_CLAIMS "3"
+#define KESTREL_GIVE_UP_REASON \
+  "the verifier stopped on this game 3 times without a verdict; the server keeps it for its operator"
+
 namespace scores {
 
 constexpr std::string_view stateWord(SubmissionState state) {

@@ -82,6 +82,19 @@ TEST_P(StoreTest, ARowIsHandedOutAgainWhenItsClaimRunsOut) {
   EXPECT_FALSE(store_->claimNext(600));
 }
 
+// A game that kills or hangs every verifier that takes it is not handed out
+// for ever: after its third claim runs out it is refused, with the reason.
+TEST_P(StoreTest, AGameWhoseClaimsAllRunOutIsRefusedAfterTheThird) {
+  const auto poison = add("P");
+  const auto next = add("N");
+  for (int claim = 1; claim <= 3; ++claim) EXPECT_EQ(store_->claimNext(0)->id, poison) << "claim " << claim;
+  EXPECT_EQ(store_->claimNext(600)->id, next);
+  const auto status = store_->status(poison);
+  ASSERT_TRUE(status);
+  EXPECT_EQ(status->state, SubmissionState::Refused);
+  EXPECT_NE(status->reason.find("3 times"), std::string::npos) << status->reason;
+}
+
 TEST_P(StoreTest, AVerdictTakesTheRowOutOfTheQueue) {
   const auto counted = add("A", "1.0", "counted recording");
   const auto refused = add("B", "1.0", "refused recording");
