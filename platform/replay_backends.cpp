@@ -51,18 +51,15 @@ struct PumpCounter {
   }
 };
 
-class RecordingBackend final : public Backend, ProgramInput {
+// What both recorders share: a wrapper around the run's backend that reads
+// the clock in whole microseconds (a replay turns the same integer into the
+// same double), notes each shown frame with its check byte, and tags each
+// input event with the frame and the read at which it reached the program.
+// The recorders differ only in where they keep frames and events.
+class KeepingBackend : public Backend, protected ProgramInput {
  public:
-  RecordingBackend(std::unique_ptr<Backend> inner, std::string path, std::string program, std::uint32_t seed)
-      : inner_(std::move(inner)), path_(std::move(path)) {
-    recording_.version = std::string(recordingVersion());
-    recording_.program = program.empty() ? "program" : std::move(program);
-    recording_.seed = seed;
-    activeRecorder = this;
-  }
-  ~RecordingBackend() override {
-    if (activeRecorder == this) activeRecorder = nullptr;
-  }
+  explicit KeepingBackend(std::unique_ptr<Backend> inner, bool keepsUserInput = true)
+      : inner_(std::move(inner)), keepsUserInput_(keepsUserInput) {}
 
   bool openWindow(int width, int height, bool fullScreen, std::string_view title) override {
     return inner_->openWindow(width, height, fullScreen, title);
@@ -72,7 +69,7 @@ class RecordingBackend final : public Backend, ProgramInput {
   void present(const Image& page) override {
     if (framesShown() != framesSeen_) {
       framesSeen_ = framesShown();
-      recording_.frames.push_back({lastMicros_, currentCheck()});
+      keepFrame({lastMicros_, currentCheck()});
     }
     inner_->present(page);
   }
@@ -82,7 +79,6 @@ class RecordingBackend final : public Backend, ProgramInput {
     inner_->pumpEvents(*this);
   }
   double clockSeconds() override {
-    // Whole microseconds: a replay turns the same integer into the same double.
     const double seconds = inner_->clockSeconds();
     const auto micros = static_cast<std::uint64_t>(std::max(0.0, std::floor(seconds * 1e6)));
     lastMicros_ = std::max(lastMicros_, micros);
@@ -91,6 +87,67 @@ class RecordingBackend final : public Backend, ProgramInput {
   void sleepMs(int milliseconds) override { inner_->sleepMs(milliseconds); }
   bool isHeadless() const override { return inner_->isHeadless(); }
   void declareTouch(TouchUse use, std::span<const TapTarget> targets) override { inner_->declareTouch(use, targets); }
+
+ protected:
+  virtual void keepFrame(const RecordedFrame& frame) = 0;
+  virtual void keepEvent(RecordedEvent event) = 0;
+
+  PumpCounter counter_;
+  std::uint64_t framesSeen_ = 0;
+
+ private:
+  void keep(RecordedEvent event) {
+    event.frame = counter_.frame;
+    event.pump = counter_.pump;
+    keepEvent(std::move(event));
+  }
+  // ProgramInput: the user's input, kept and passed on. F12 saves a
+  // screenshot and is no part of the game. While a script drives the keys
+  // the core ignores the user's keys and text, and so does the recording.
+  void keyChanged(int scancode, bool down) override {
+    if (scancode != key::F12 && keepsUserInput_) {
+      keep({down ? RecordedEvent::Kind::KeyDown : RecordedEvent::Kind::KeyUp, scancode, {}});
+    }
+    target_->keyChanged(scancode, down);
+  }
+  void padKeyChanged(int scancode, bool down) override {
+    if (keepsUserInput_) keep({down ? RecordedEvent::Kind::PadDown : RecordedEvent::Kind::PadUp, scancode, {}});
+    target_->padKeyChanged(scancode, down);
+  }
+  void keyText(std::string text) override {
+    if (keepsUserInput_) keep({RecordedEvent::Kind::Text, 0, text});
+    target_->keyText(std::move(text));
+  }
+  void closeRequested() override {
+    keep({RecordedEvent::Kind::Close, 0, {}});
+    target_->closeRequested();
+  }
+  void focusLost() override {
+    keep({RecordedEvent::Kind::FocusLost, 0, {}});
+    target_->focusLost();
+  }
+  // Only a wait for any key heeds this, and programs that make exact
+  // recordings have none: it is passed on, not kept.
+  void anyKeyPressed() override { target_->anyKeyPressed(); }
+
+  std::unique_ptr<Backend> inner_;
+  bool keepsUserInput_;
+  ProgramInput* target_ = nullptr;
+  std::uint64_t lastMicros_ = 0;
+};
+
+class RecordingBackend final : public KeepingBackend {
+ public:
+  RecordingBackend(std::unique_ptr<Backend> inner, std::string path, std::string program, std::uint32_t seed)
+      : KeepingBackend(std::move(inner)), path_(std::move(path)) {
+    recording_.version = std::string(recordingVersion());
+    recording_.program = program.empty() ? "program" : std::move(program);
+    recording_.seed = seed;
+    activeRecorder = this;
+  }
+  ~RecordingBackend() override {
+    if (activeRecorder == this) activeRecorder = nullptr;
+  }
 
   void addStartValue(std::string_view name, std::string_view value) {
     for (auto& [n, v] : recording_.startValues) {
@@ -114,44 +171,11 @@ class RecordingBackend final : public Backend, ProgramInput {
   }
 
  private:
-  // ProgramInput: the user's input, kept and passed on.
-  void keep(RecordedEvent event) {
-    event.frame = counter_.frame;
-    event.pump = counter_.pump;
-    recording_.events.push_back(std::move(event));
-  }
-  void keyChanged(int scancode, bool down) override {
-    // F12 saves a screenshot and is no part of the game.
-    if (scancode != key::F12) keep({down ? RecordedEvent::Kind::KeyDown : RecordedEvent::Kind::KeyUp, scancode, {}});
-    target_->keyChanged(scancode, down);
-  }
-  void padKeyChanged(int scancode, bool down) override {
-    keep({down ? RecordedEvent::Kind::PadDown : RecordedEvent::Kind::PadUp, scancode, {}});
-    target_->padKeyChanged(scancode, down);
-  }
-  void keyText(std::string text) override {
-    keep({RecordedEvent::Kind::Text, 0, text});
-    target_->keyText(std::move(text));
-  }
-  void closeRequested() override {
-    keep({RecordedEvent::Kind::Close, 0, {}});
-    target_->closeRequested();
-  }
-  void focusLost() override {
-    keep({RecordedEvent::Kind::FocusLost, 0, {}});
-    target_->focusLost();
-  }
-  // Only a wait for any key heeds this, and programs that make exact
-  // recordings have none: it is passed on, not kept.
-  void anyKeyPressed() override { target_->anyKeyPressed(); }
+  void keepFrame(const RecordedFrame& frame) override { recording_.frames.push_back(frame); }
+  void keepEvent(RecordedEvent event) override { recording_.events.push_back(std::move(event)); }
 
-  std::unique_ptr<Backend> inner_;
   std::string path_;
   Recording recording_;
-  PumpCounter counter_;
-  ProgramInput* target_ = nullptr;
-  std::uint64_t framesSeen_ = 0;
-  std::uint64_t lastMicros_ = 0;
 };
 
 std::string scoreIn(std::string_view figures) {
@@ -329,43 +353,15 @@ class ReplayBackend final : public Backend {
 // Keeps the run in memory from its start. Frames and events are numbered as
 // the run counts them; a mark drops everything before it and remembers the
 // keys held there, so a cut from the mark replays from the same key state.
-class MemoryRecorder final : public Backend, ProgramInput {
+class MemoryRecorder final : public KeepingBackend {
  public:
   MemoryRecorder(std::unique_ptr<Backend> inner, std::string program, bool scripted)
-      : inner_(std::move(inner)), program_(std::move(program)), scripted_(scripted) {
+      : KeepingBackend(std::move(inner), !scripted), program_(std::move(program)) {
     activeMemory = this;
   }
   ~MemoryRecorder() override {
     if (activeMemory == this) activeMemory = nullptr;
   }
-
-  bool openWindow(int width, int height, bool fullScreen, std::string_view title) override {
-    return inner_->openWindow(width, height, fullScreen, title);
-  }
-  void closeWindow() override { inner_->closeWindow(); }
-  void setTitle(std::string_view title) override { inner_->setTitle(title); }
-  void present(const Image& page) override {
-    if (framesShown() != framesSeen_) {
-      framesSeen_ = framesShown();
-      frames_.push_back({lastMicros_, currentCheck()});
-    }
-    inner_->present(page);
-  }
-  void pumpEvents(ProgramInput& sink) override {
-    counter_.next();
-    target_ = &sink;
-    inner_->pumpEvents(*this);
-  }
-  double clockSeconds() override {
-    // Whole microseconds, as the file recorder reads them.
-    const double seconds = inner_->clockSeconds();
-    const auto micros = static_cast<std::uint64_t>(std::max(0.0, std::floor(seconds * 1e6)));
-    lastMicros_ = std::max(lastMicros_, micros);
-    return static_cast<double>(lastMicros_) / 1e6;
-  }
-  void sleepMs(int milliseconds) override { inner_->sleepMs(milliseconds); }
-  bool isHeadless() const override { return inner_->isHeadless(); }
-  void declareTouch(TouchUse use, std::span<const TapTarget> targets) override { inner_->declareTouch(use, targets); }
 
   void mark() {
     markFrame_ = framesShown();
@@ -417,46 +413,13 @@ class MemoryRecorder final : public Backend, ProgramInput {
     }
     events_.push_back(event);
   }
-  void keep(RecordedEvent event) {
-    event.frame = counter_.frame;
-    event.pump = counter_.pump;
-    note(event);
-  }
-  // ProgramInput: the user's input, kept and passed on. While a script
-  // drives the keys the core ignores the user's keys and text, and so does
-  // the recording.
-  void keyChanged(int scancode, bool down) override {
-    if (scancode != key::F12 && !scripted_) keep({down ? RecordedEvent::Kind::KeyDown : RecordedEvent::Kind::KeyUp, scancode, {}});
-    target_->keyChanged(scancode, down);
-  }
-  void padKeyChanged(int scancode, bool down) override {
-    if (!scripted_) keep({down ? RecordedEvent::Kind::PadDown : RecordedEvent::Kind::PadUp, scancode, {}});
-    target_->padKeyChanged(scancode, down);
-  }
-  void keyText(std::string text) override {
-    if (!scripted_) keep({RecordedEvent::Kind::Text, 0, text});
-    target_->keyText(std::move(text));
-  }
-  void closeRequested() override {
-    keep({RecordedEvent::Kind::Close, 0, {}});
-    target_->closeRequested();
-  }
-  void focusLost() override {
-    keep({RecordedEvent::Kind::FocusLost, 0, {}});
-    target_->focusLost();
-  }
-  void anyKeyPressed() override { target_->anyKeyPressed(); }
+  void keepFrame(const RecordedFrame& frame) override { frames_.push_back(frame); }
+  void keepEvent(RecordedEvent event) override { note(event); }
 
-  std::unique_ptr<Backend> inner_;
   std::string program_;
-  bool scripted_;
-  PumpCounter counter_;
-  ProgramInput* target_ = nullptr;
   std::vector<RecordedFrame> frames_;  // frames_[k] is frame markFrame_ + k + 1
   std::vector<RecordedEvent> events_;  // frames numbered as the run counts them
   std::uint64_t markFrame_ = 0;
-  std::uint64_t framesSeen_ = 0;
-  std::uint64_t lastMicros_ = 0;
   std::bitset<key::kCount> keys_;
   std::bitset<key::kCount> padKeys_;
   std::bitset<key::kCount> keysAtMark_;
