@@ -20,51 +20,11 @@
 #include "shooter/shell/replay_support.h"
 #include "shooter/verify/clock_rule.h"
 #include "shooter/verify/game_verifier.h"
+#include "tests/shooter/shell/jittery_backend.h"
 #include "tests/shooter/shell/shell_fixture.h"
 
 namespace shooter::testing {
 namespace {
-
-// A clock whose sleeps overshoot by 0 to 4 ms, with a late frame now and
-// then; a time-only script's keys arrive through the event pump as a
-// user's would.
-class JitteryBackend final : public platform::Backend {
- public:
-  JitteryBackend(platform::InputScript script, unsigned seed) : script_(std::move(script)), random_(seed) {}
-  bool openWindow(int, int, bool, std::string_view) override { return true; }
-  void closeWindow() override {}
-  void setTitle(std::string_view) override {}
-  void present(const platform::Image&) override {}
-  void pumpEvents(platform::ProgramInput& sink) override {
-    for (; next_ < script_.events.size() && script_.events[next_].time <= now_; ++next_) {
-      const auto& e = script_.events[next_];
-      using Kind = platform::InputEvent::Kind;
-      switch (e.kind) {
-        case Kind::KeyDown: sink.keyChanged(e.scancode, true); break;
-        case Kind::KeyUp: sink.keyChanged(e.scancode, false); break;
-        case Kind::PadDown: sink.padKeyChanged(e.scancode, true); sink.keyChanged(e.scancode, true); break;
-        case Kind::PadUp: sink.padKeyChanged(e.scancode, false); sink.keyChanged(e.scancode, false); break;
-        case Kind::Close: sink.closeRequested(); break;
-      }
-    }
-  }
-  double clockSeconds() override {
-    now_ += std::uniform_int_distribution<int>(0, 30)(random_) * 1e-6;
-    return now_;
-  }
-  void sleepMs(int milliseconds) override {
-    double late = std::uniform_int_distribution<int>(0, 4000)(random_) * 1e-6;
-    if (std::uniform_int_distribution<int>(0, 150)(random_) == 0) late += 0.030;
-    now_ += std::max(milliseconds, 0) / 1000.0 + late;
-  }
-  bool isHeadless() const override { return true; }
-
- private:
-  platform::InputScript script_;
-  std::size_t next_ = 0;
-  std::mt19937 random_;
-  double now_ = 0.0;
-};
 
 // Two games in one run: into the first with fire held and the boss called
 // in until it is over, through name entry, then a second one the same way.
