@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "bench/bench_play_folder.h"
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/run_options.h"
@@ -57,13 +58,7 @@ float at(double r, int span) { return static_cast<float>(std::floor(r * span)); 
 }  // namespace
 
 void setUpFullGame() {
-  const auto folder = std::filesystem::temp_directory_path() / "kestrel_game_frame_bench";
-  std::filesystem::create_directories(folder);
-  std::filesystem::current_path(folder);
-  std::ofstream("settings.dat", std::ios::binary) << "2\r\n0\r\n96\r\n50\r\n1\r\n20\r\n";
-  std::ofstream scores("high_scores.dat", std::ios::binary);
-  for (int i = 1; i <= 10; ++i) scores << "PILOT\r\n" << 1100 - i * 100 << "\r\n";
-  scores.close();
+  bench::enterPlayFolder("kestrel_game_frame_bench");
   // Without a script the headless platform cannot fail to start.
   if (const auto failure = platform::initPlatform(std::make_unique<platform::HeadlessBackend>(), platform::RunOptions{})) {
     throw std::runtime_error(failure->message);

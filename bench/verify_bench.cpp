@@ -10,6 +10,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "bench/bench_play_folder.h"
 #include "platform/backend.h"
 #include "platform/input_script.h"
 #include "platform/platform.h"
@@ -69,13 +70,7 @@ std::string assetFolder() {
 
 // The first game of the busy script, cut from the run by the capture.
 std::string recordBusyGame() {
-  const auto folder = std::filesystem::temp_directory_path() / "kestrel_verify_bench";
-  std::filesystem::create_directories(folder);
-  std::filesystem::current_path(folder);
-  std::ofstream("settings.dat", std::ios::binary) << "2\r\n0\r\n96\r\n50\r\n1\r\n20\r\n";
-  std::ofstream scores("high_scores.dat", std::ios::binary);
-  for (int i = 1; i <= 10; ++i) scores << "PILOT\r\n" << 1100 - i * 100 << "\r\n";
-  scores.close();
+  bench::enterPlayFolder("kestrel_verify_bench");
   const auto text = platform::readWholeFile(KESTREL_BUSY_GAME_SCRIPT);
   if (!text) throw std::runtime_error("cannot read " KESTREL_BUSY_GAME_SCRIPT);
   auto parsed = platform::parseInputScript(*text);
