@@ -64,6 +64,10 @@ void setUpFullGame() {
     throw std::runtime_error(failure->message);
   }
   startUp("", false);
+  prepareFullGame();
+}
+
+void prepareFullGame() {
   platform::seedRandom(7);
   buildSheet();
   shell.settings.collisionType = 1;  // PER PIXEL

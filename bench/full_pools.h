@@ -19,6 +19,9 @@ struct PoolSnapshot {
 // Start-up, the bench sheet and its mask, PER PIXEL collisions with a pass
 // every frame, state Playing.
 void setUpFullGame();
+// The same after a start-up on the platform already running (the browser's
+// busy page): the bench sheet, PER PIXEL every frame, state Playing.
+void prepareFullGame();
 // Fills all five pools (100 units of each kind, 200 shots) and returns them.
 PoolSnapshot fillPools();
 // Puts the pools and the game state back as they were filled.

@@ -100,8 +100,9 @@
     lengthMs(id) { const b = this.sounds.get(id); return b ? b.duration * 1000 : 0; },
     free(id) { this.sounds.delete(id); this.decoding.delete(id); },
 
-    // Whether a channel sounds is judged by the wall clock, so that sounds
-    // started before the first key press (audio still suspended) end on time.
+    // The wasm side judges by the wall clock whether a channel sounds (so
+    // that sounds started before the first key press, audio still
+    // suspended, end on time); endsAt is the same judgement, for dropStale.
     play(id, channel, loops) {
       const c = this.channels[channel];
       const buffer = this.sounds.get(id);
@@ -130,10 +131,6 @@
       const set = (c) => { c.gain.gain.value = gain; };
       if (channel < 0) this.channels.forEach(set);
       else if (this.channels[channel]) set(this.channels[channel]);
-    },
-    playing(channel) {
-      const c = this.channels[channel];
-      return !!(c && c.source && performance.now() < c.endsAt);
     },
     // Called once audio runs: one-shot sounds whose time has passed while
     // it was suspended are not played late.

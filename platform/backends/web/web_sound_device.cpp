@@ -6,7 +6,9 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,7 +35,6 @@ EM_JS(void, kestrelAudioFree, (int id), { Module.kestrelAudio.free(id); });
 EM_JS(void, kestrelAudioPlay, (int id, int channel, int loops), { Module.kestrelAudio.play(id, channel, loops); });
 EM_JS(void, kestrelAudioHalt, (int channel), { Module.kestrelAudio.halt(channel); });
 EM_JS(void, kestrelAudioVolume, (int channel, double gain), { Module.kestrelAudio.volume(channel, gain); });
-EM_JS(int, kestrelAudioPlaying, (int channel), { return Module.kestrelAudio.playing(channel) ? 1 : 0; });
 
 bool readWhole(const std::string& path, std::vector<unsigned char>& bytes) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -61,12 +62,14 @@ class WebAudioSoundDevice final : public SoundDevice {
     }
     open_ = kestrelAudioOpen(output.channels) != 0;
     channels_ = open_ ? output.channels : 0;
+    sounding_.assign(static_cast<std::size_t>(channels_), Sounding{});
     return open_;
   }
   void close() override {
     if (!open_) return;
     kestrelAudioClose();
     lengths_.clear();
+    sounding_.clear();
     open_ = false;
     channels_ = 0;
   }
@@ -77,6 +80,7 @@ class WebAudioSoundDevice final : public SoundDevice {
     if (open_ && channels > channels_) {
       kestrelAudioGrow(channels);
       channels_ = channels;
+      sounding_.resize(static_cast<std::size_t>(channels_));
     }
     return channels_;
   }
@@ -93,15 +97,19 @@ class WebAudioSoundDevice final : public SoundDevice {
       kestrelAudioFree(id);
       return kNoSound;
     }
-    lengths_[id] = static_cast<long>(kestrelAudioLengthMs(id) + 0.5);
+    lengths_[id] = kestrelAudioLengthMs(id);
     return id;
   }
   void unload(SoundId sound) override {
-    if (lengths_.erase(sound) != 0) kestrelAudioFree(sound);
+    if (lengths_.erase(sound) == 0) return;
+    for (int c = 0; c < channels_; ++c) {
+      if (sounding_[static_cast<std::size_t>(c)].sound == sound) halt(c);
+    }
+    kestrelAudioFree(sound);
   }
   long lengthMs(SoundId sound) const override {
     const auto found = lengths_.find(sound);
-    return found == lengths_.end() ? 0 : found->second;
+    return found == lengths_.end() ? 0 : static_cast<long>(found->second + 0.5);
   }
 
   int play(SoundId sound, int channel, int loops) override {
@@ -109,22 +117,49 @@ class WebAudioSoundDevice final : public SoundDevice {
     if (channel == kAnyChannel) channel = firstFreeChannel();
     if (channel < 0 || channel >= channels_) return -1;
     kestrelAudioPlay(sound, channel, loops);
+    const double length = lengths_[sound];
+    sounding_[static_cast<std::size_t>(channel)] = {
+        sound, loops < 0 ? std::numeric_limits<double>::infinity() : emscripten_get_now() + length * (loops + 1)};
     return channel;
   }
   void halt(int channel) override {
-    if (open_) kestrelAudioHalt(channel);
+    if (!open_) return;
+    kestrelAudioHalt(channel);
+    if (channel == kAnyChannel) {
+      std::fill(sounding_.begin(), sounding_.end(), Sounding{});
+    } else if (channel >= 0 && channel < channels_) {
+      sounding_[static_cast<std::size_t>(channel)] = {};
+    }
   }
   void setVolume(int channel, int volume) override {
     if (!open_) return;
     const int clamped = volume < 0 ? 0 : (volume > 128 ? 128 : volume);
     kestrelAudioVolume(channel, clamped / 128.0);
   }
-  bool isPlaying(int channel) const override { return open_ && kestrelAudioPlaying(channel) != 0; }
+  // Judged here by the wall clock, as the page's audio graph judges it, so
+  // that sounds started before the first key press (audio still suspended)
+  // end on time, and without a call into the page per channel: the search
+  // for a free channel asks every channel, many times a frame in a busy game.
+  bool isPlaying(int channel) const override {
+    if (!open_) return false;
+    const double now = emscripten_get_now();
+    if (channel == kAnyChannel) {
+      return std::any_of(sounding_.begin(), sounding_.end(), [now](const Sounding& s) { return now < s.endsAt; });
+    }
+    return channel >= 0 && channel < channels_ && now < sounding_[static_cast<std::size_t>(channel)].endsAt;
+  }
 
  private:
+  // What a channel plays and until when (the page's clock, ms); endsAt 0: silent.
+  struct Sounding {
+    SoundId sound = kNoSound;
+    double endsAt = 0.0;
+  };
+
   int firstFreeChannel() const {
+    const double now = emscripten_get_now();
     for (int c = 0; c < channels_; ++c) {
-      if (!isPlaying(c)) return c;
+      if (now >= sounding_[static_cast<std::size_t>(c)].endsAt) return c;
     }
     return -1;
   }
@@ -132,7 +167,8 @@ class WebAudioSoundDevice final : public SoundDevice {
   bool open_ = false;
   int channels_ = 0;
   SoundId nextId_ = 1;
-  std::map<SoundId, long> lengths_;
+  std::map<SoundId, double> lengths_;  // ms, as the page decoded them
+  std::vector<Sounding> sounding_;     // by channel
 };
 
 }  // namespace
