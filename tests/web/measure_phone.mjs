@@ -20,6 +20,8 @@
 // - Warm start: navigation to the first drawn frame on a reload, served by
 //   the service worker's cache, against a reload with no service worker
 //   (the loopback server sends every file again); nine reloads each.
+// - Pacing with every pool full: the busy page beside the site
+//   (build/web/bench), throttled the same way, 20 s measured.
 import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { cpus, loadavg, tmpdir } from 'node:os';
@@ -256,7 +258,44 @@ async function busyRun(browser, run, work) {
   return { fps, latency, pools, script: Number(perFrame('ScriptDuration')) };
 }
 
+// Every pool full, which no real game reaches: the busy page beside the site
+// (build/web/bench/busy_shooter.html, bench/busy_page.cpp) runs the game's own
+// paced loop with the pools and the game state put back full before every
+// frame. Same phone, same throttling; 10 s to settle, then 20 s measured.
+async function fullPoolsRun(browser, run) {
+  const { page, errors } = await openPhonePage(browser, benchServer.url + 'busy_shooter.html', 'Pixel 5 landscape');
+  await waitFor('the busy page drawing', 30000, () => page.evaluate(() => Module.kestrelPage.framesShown > 10));
+  const cdp = await page.createCDPSession();
+  await cdp.send('Performance.enable');
+  const busy = async () => Object.fromEntries((await cdp.send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
+  await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+  await sleep(kWarmUpMs);
+  const loadBefore = load();
+  const busyBefore = await busy();
+  const seconds = [await pageClock(page)];
+  for (let s = 1; s <= 20; s++) {
+    const due = seconds[0][0] + s * 1000;
+    while ((await pageClock(page))[0] < due) await sleep(10);
+    seconds.push(await pageClock(page));
+  }
+  const busyAfter = await busy();
+  const [[t0, f0], [t1, f1]] = [seconds[0], seconds[20]];
+  const perFrame = (name) => ((busyAfter[name] - busyBefore[name]) * 1000 / (f1 - f0)).toFixed(2);
+  const fps = (f1 - f0) / ((t1 - t0) / 1000);
+  const perSecond = seconds.slice(1).map(([, f], i) => f - seconds[i][1]);
+  // The bench page has no manifest, icons or service worker of its own.
+  const faults = errors.filter((e) => !/404|manifest|service_worker|ServiceWorker/i.test(e));
+  if (faults.length) throw new Error(faults.join('\n'));
+  console.log(`every pool full, run ${run}: ${f1 - f0} frames in ${((t1 - t0) / 1000).toFixed(2)} s = ${fps.toFixed(2)} FPS; ` +
+    `frames each second: ${perSecond.join(' ')}; main thread a frame: ${perFrame('ScriptDuration')} ms in scripts, ` +
+    `${perFrame('TaskDuration')} ms in tasks; load average ${loadBefore} before, ${load()} after`);
+  await page.close();
+  return fps;
+}
+
 const server = await startServer(site);
+const benchFolder = resolve(site, '..', 'bench');
+const benchServer = await startServer(benchFolder);
 const chromium = await launchChromium();
 const work = mkdtempSync(join(tmpdir(), 'kestrel-measure-phone-'));
 try {
@@ -269,6 +308,14 @@ try {
   }
   console.log(`phone pacing, CPU throttled 4x, busy touch play: median ${median(all.map((r) => r.fps)).toFixed(2)} FPS ` +
     `over ${runs} runs of 20 s (${all.map((r) => r.fps.toFixed(2)).join(', ')})`);
+  const full = [];
+  for (let run = 1; run <= runs; run++) {
+    const context = await chromium.browser.createBrowserContext();
+    full.push(await fullPoolsRun(context, run));
+    await context.close();
+  }
+  console.log(`phone pacing, CPU throttled 4x, every pool full: median ${median(full).toFixed(2)} FPS ` +
+    `over ${runs} runs of 20 s (${full.map((f) => f.toFixed(2)).join(', ')})`);
   const lat = all.flatMap((r) => r.latency);
   if (lat.length) {
   const stat = (xs) => `median ${median(xs).toFixed(1)} ms, max ${Math.max(...xs).toFixed(1)} ms`;
@@ -297,5 +344,6 @@ try {
 } finally {
   await chromium.close();
   await server.close();
+  await benchServer.close();
   rmSync(work, { recursive: true, force: true });
 }
