@@ -31,6 +31,14 @@ function kestrelNote(key, text) {
   span.textContent = text;
 }
 
+// The programs are built with WebAssembly SIMD; a browser without it cannot
+// compile them, and its compiler's error would not tell the player why. A
+// function that returns a SIMD value validates only where SIMD exists.
+function kestrelHasSimd() {
+  const probe = [0, 97, 115, 109, 1, 0, 0, 0, 1, 5, 1, 96, 0, 1, 123, 3, 2, 1, 0, 10, 10, 1, 8, 0, 65, 0, 253, 15, 253, 98, 11];
+  try { return WebAssembly.validate(new Uint8Array(probe)); } catch (e) { return false; }
+}
+
 var Module = (function () {
   const canvas = document.getElementById('screen');
   const stage = document.getElementById('stage');
@@ -56,7 +64,12 @@ var Module = (function () {
       if (status !== 0 && module.errors.length) kestrelNote('error', module.errors[0]);
       ended();
     },
-    onAbort(what) { module.aborted = String(what); kestrelNote('error', 'The program stopped: ' + what); ended(); },
+    onAbort(what) {
+      module.aborted = String(what);
+      kestrelNote('error', kestrelHasSimd() ? 'The program stopped: ' + what
+        : 'This browser is too old for Kestrel: it needs WebAssembly SIMD (Chrome 91, Firefox 89, Safari 16.4 or later).');
+      ended();
+    },
     onStorageUnavailable() { kestrelNote('storage', 'Browser storage is unavailable: settings and scores will not be kept.'); },
     onAudioContext(context) {
       const started = () => { kestrelNote('sound', null); module.kestrelAudio.dropStale(); };
