@@ -113,13 +113,13 @@ class WebAudioSoundDevice final : public SoundDevice {
   }
 
   int play(SoundId sound, int channel, int loops) override {
-    if (!open_ || lengths_.find(sound) == lengths_.end()) return -1;
+    const auto found = lengths_.find(sound);
+    if (!open_ || found == lengths_.end()) return -1;
     if (channel == kAnyChannel) channel = firstFreeChannel();
     if (channel < 0 || channel >= channels_) return -1;
     kestrelAudioPlay(sound, channel, loops);
-    const double length = lengths_[sound];
     sounding_[static_cast<std::size_t>(channel)] = {
-        sound, loops < 0 ? std::numeric_limits<double>::infinity() : emscripten_get_now() + length * (loops + 1)};
+        sound, loops < 0 ? std::numeric_limits<double>::infinity() : emscripten_get_now() + found->second * (loops + 1)};
     return channel;
   }
   void halt(int channel) override {
@@ -144,9 +144,9 @@ class WebAudioSoundDevice final : public SoundDevice {
     if (!open_) return false;
     const double now = emscripten_get_now();
     if (channel == kAnyChannel) {
-      return std::any_of(sounding_.begin(), sounding_.end(), [now](const Sounding& s) { return now < s.endsAt; });
+      return std::any_of(sounding_.begin(), sounding_.end(), [now](const Sounding& s) { return s.soundsAt(now); });
     }
-    return channel >= 0 && channel < channels_ && now < sounding_[static_cast<std::size_t>(channel)].endsAt;
+    return channel >= 0 && channel < channels_ && sounding_[static_cast<std::size_t>(channel)].soundsAt(now);
   }
 
  private:
@@ -154,14 +154,14 @@ class WebAudioSoundDevice final : public SoundDevice {
   struct Sounding {
     SoundId sound = kNoSound;
     double endsAt = 0.0;
+    bool soundsAt(double now) const { return now < endsAt; }
   };
 
+  // One clock reading for the whole search.
   int firstFreeChannel() const {
     const double now = emscripten_get_now();
-    for (int c = 0; c < channels_; ++c) {
-      if (now >= sounding_[static_cast<std::size_t>(c)].endsAt) return c;
-    }
-    return -1;
+    const auto free = std::find_if(sounding_.begin(), sounding_.end(), [now](const Sounding& s) { return !s.soundsAt(now); });
+    return free == sounding_.end() ? -1 : static_cast<int>(free - sounding_.begin());
   }
 
   bool open_ = false;
